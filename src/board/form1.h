@@ -1,0 +1,202 @@
+// The window record: every field of the exercise's state, the records of the window's controls,
+// and the handlers that work on them. The Qt view mirrors these records; it holds no state of its
+// own beyond focus and caret.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "board/random.h"
+
+namespace glosandas {
+
+using Int = std::int16_t;  // counts, indexes and placement arithmetic are 16-bit signed
+
+// Background colours, 0x00BBGGRR.
+inline constexpr std::uint32_t kWhite = 0xFFFFFF;
+inline constexpr std::uint32_t kYellow = 0x00FFFF;
+inline constexpr std::uint32_t kCyan = 0xFFFF00;
+inline constexpr std::uint32_t kRed = 0x0000FF;
+
+inline constexpr int kMaxEntradas = 100;
+inline constexpr std::size_t kPalabraLen = 100;
+inline constexpr std::size_t kDefinicionLen = 2000;
+inline constexpr int kNumBoxes = 16;  // elements of TbPal, TbDef and Line1
+inline constexpr int kMaxCount = 10;  // words or definitions per screen
+inline constexpr Int kKeyF5 = 116;
+
+inline constexpr const char* kAppTitle = "Glosandas";
+inline constexpr const char* kDefaultList = "relieve";
+
+// Fixed geometry, in twips.
+inline constexpr int kDefWidth = 4000;
+inline constexpr int kDefHeight = 1000;
+inline constexpr int kDefLeftColumn = 0;
+inline constexpr int kDefRightColumn = 8000;
+inline constexpr int kPalLeft = 4500;
+inline constexpr int kPalWidth = 3000;
+inline constexpr int kPalHeight = 500;
+inline constexpr int kButtonsAboveBottom = 1600;
+inline constexpr int kDesignClientWidth = 11880;
+inline constexpr int kDesignClientHeight = 8295;
+
+// Rounds to nearest, ties to even, into a 16-bit integer; a value outside the range is a fault.
+Int Round16(double value);
+
+// An array with declared bounds [Lo, Hi]; an index outside them throws, never wraps.
+template <typename T, int Lo, int Hi>
+class Bounded {
+ public:
+  T& operator()(int i) { return items_.at(Offset(i)); }
+  const T& operator()(int i) const { return items_.at(Offset(i)); }
+
+ private:
+  static std::size_t Offset(int i) {
+    if (i < Lo || i > Hi) throw std::out_of_range("index out of bounds");
+    return static_cast<std::size_t>(i - Lo);
+  }
+  std::array<T, Hi - Lo + 1> items_{};
+};
+
+template <typename T, int R0, int R1, int C0, int C1>
+class Bounded2 {
+ public:
+  T& operator()(int r, int c) { return rows_(r)(c); }
+  const T& operator()(int r, int c) const { return rows_(r)(c); }
+
+ private:
+  Bounded<Bounded<T, C0, C1>, R0, R1> rows_;
+};
+
+struct Entrada {
+  std::string Palabra;     // at most 100 characters
+  std::string Definicion;  // at most 2000 characters
+};
+
+enum class Align { kLeft, kCenter };
+
+// A text box. Geometry in twips; texts UTF-8.
+struct TextBox {
+  float Left = 0, Top = 0, Width = 0, Height = 0;
+  std::string Text;
+  std::uint32_t BackColor = kWhite;
+  bool Enabled = true;
+  bool Visible = true;
+  bool Locked = false;
+  bool MultiLine = false;
+  Align Alignment = Align::kLeft;
+  std::string FontName = "Verdana";
+  float FontSize = 9.75f;
+  Int TabIndex = 0;
+  std::string ToolTipText;
+};
+
+// A straight line shape; end points in twips, single precision.
+struct Line {
+  float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+  bool Visible = false;
+  int BorderWidth = 5;  // pixels
+};
+
+struct Button {
+  std::string Caption;
+  float Left = 0, Top = 0, Width = 0, Height = 0;
+  std::string FontName = "Arial Narrow";
+  float FontSize = 12;
+  Int TabIndex = 0;
+  std::string ToolTipText;
+};
+
+struct MenuItem {
+  std::string Caption;
+  bool Checked = false;
+  bool Enabled = true;
+  std::string Shortcut;  // "F2", "F3" or empty
+};
+
+// What the logic needs from the toolkit and the system that no record can hold.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+  // A modal box with an OK button and no icon. An empty title shows kAppTitle.
+  virtual void MsgBox(const std::string& prompt, const std::string& title) = 0;
+  // Maximises the window; OuterHeightTwips() answers the maximised height from then on.
+  virtual void Maximize() = 0;
+  // The window's outer height (frame, title and menu bar included), in twips.
+  virtual int OuterHeightTwips() = 0;
+  // Asks the window to close; the close runs Form_QueryUnload.
+  virtual void Unload() = 0;
+  // Each call is its own reading of the local clock.
+  virtual int Second() = 0;
+  virtual int Minute() = 0;
+  virtual int Hour() = 0;
+  // The size the definitions' font really shows when `points` is asked for.
+  virtual float FontSizeShown(float points) = 0;
+  // A number as the user's locale writes it: no trailing zeros, the locale's decimal separator.
+  virtual std::string NumberText(float value) = 0;
+  // The folder that holds the program, its word lists and its settings.
+  virtual std::filesystem::path ProgramFolder() = 0;
+};
+
+class Form1 {
+ public:
+  explicit Form1(Platform& platform);
+
+  // ---- window record ----
+  Bounded<Entrada, 1, kMaxEntradas> Entradas;
+  Int NumEntradas = 0;
+  Bounded<bool, 1, kMaxEntradas> Usada;
+  Int NumPal = 4;
+  Int NumDef = 4;
+  Bounded2<Int, 1, 2, 0, 100> EntradaEnCaja;
+  Bounded2<Int, 1, 2, -1, 100> CajaDeEntrada;
+  Bounded2<Int, 1, 3, 0, 100> Uniones;
+  Int PalSel = -1;
+  Int DefSel = -1;
+  Int NumUniones = 0;
+  std::string Archivo = kDefaultList;
+  bool MarcarErrores = true;
+
+  // ---- controls ----
+  std::string Caption = "GLOSANDAS";
+  TextBox TbInstruc;
+  std::array<TextBox, 2> TbTam;
+  std::vector<TextBox> TbPal;  // element 0 from the design, 1..15 created by Form_Load
+  std::vector<TextBox> TbDef;
+  std::vector<Line> Line1;
+  Button CbComprobar, CbSiguiente, CbVer;
+  MenuItem MnuOpc, MnuOpcPal, MnuOpcDef, MnuOpcArc, MnuOpcMar, MnuOpcTam, MnuOpcAce, MnuOpcSal;
+  std::vector<MenuItem> MnuOpcPalLis, MnuOpcDefLis, MnuOpcArcLis;
+  std::array<MenuItem, 2> MnuOpcTamLis;
+
+  // ---- handlers ----
+  void Form_Load();
+  void Form_Resize();
+  void Form_QueryUnload();
+  void CbSiguiente_Click();
+  void MnuOpcSal_Click();
+
+  // ---- private operations (public so that tests can drive them) ----
+  void CargarArchivo();
+  void NuevaPantalla();
+
+  // Placement of the boxes: once at start-up, and for every screen dealt.
+  void PlaceAtStartup();
+  void PlaceScreen();
+  // Every control that takes part in the tab order.
+  std::vector<Int*> TabStops();
+  // Gives a control a tab position; the controls from that position onward shift by one.
+  void SetTabIndex(Int& control, Int position);
+
+  Random& Rnd() { return rnd_; }
+
+ private:
+  Platform& platform_;
+  Random rnd_;
+};
+
+}  // namespace glosandas

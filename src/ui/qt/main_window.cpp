@@ -1,0 +1,330 @@
+#include "ui/qt/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+#include <QTime>
+#include <cmath>
+
+namespace glosandas {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QColor FromBgr(std::uint32_t bgr) {
+  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+// Verdana and Arial Narrow are rarely installed on Linux; the nearest metric-alike follows.
+QFont FontFor(const std::string& name, float points) {
+  QFont font;
+  if (name == "Arial Narrow") {
+    font.setFamilies({"Arial Narrow", "Liberation Sans Narrow", "DejaVu Sans Condensed"});
+  } else {
+    font.setFamilies({QString::fromStdString(name), "DejaVu Sans", "Bitstream Vera Sans"});
+  }
+  font.setPointSizeF(points);
+  return font;
+}
+
+}  // namespace
+
+// The client area: the boxes are its children and the join lines are painted on it, beneath them.
+class MainWindow::Board : public QWidget {
+ public:
+  explicit Board(MainWindow* window) : QWidget(window), window_(window) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const Line& line : window_->form_.Line1) {
+      if (!line.Visible || (line.X1 == line.X2 && line.Y1 == line.Y2)) continue;
+      const double scale = window_->Px(1440) / 1440.0;
+      painter.setPen(QPen(Qt::black, line.BorderWidth, Qt::SolidLine, Qt::RoundCap));
+      painter.drawLine(QPointF(line.X1 * scale, line.Y1 * scale),
+                       QPointF(line.X2 * scale, line.Y2 * scale));
+    }
+  }
+
+ private:
+  MainWindow* window_;
+};
+
+MainWindow::MainWindow(std::filesystem::path folder)
+    : folder_(std::move(folder)), form_(*this) {
+  setWindowTitle(Q(form_.Caption));
+  board_ = new Board(this);
+  setCentralWidget(board_);
+
+  instruc_.widget = NewTextBox("TbInstruc");
+  for (int i = 0; i < 2; ++i) {
+    tam_.push_back({NewLineBox(QString("TbTam_%1").arg(i))});
+  }
+  comprobar_ = NewButton("CbComprobar", nullptr);
+  siguiente_ = NewButton("CbSiguiente", &Form1::CbSiguiente_Click);
+  ver_ = NewButton("CbVer", nullptr);
+
+  opc_ = menuBar()->addMenu(Q(form_.MnuOpc.Caption));
+  opc_pal_ = opc_->addMenu(Q(form_.MnuOpcPal.Caption));
+  opc_def_ = opc_->addMenu(Q(form_.MnuOpcDef.Caption));
+  opc_arc_ = opc_->addMenu(Q(form_.MnuOpcArc.Caption));
+  mar_.action = opc_->addAction(Q(form_.MnuOpcMar.Caption));
+  mar_.action->setCheckable(true);
+  opc_tam_ = opc_->addMenu(Q(form_.MnuOpcTam.Caption));
+  ace_.action = opc_->addAction(Q(form_.MnuOpcAce.Caption));
+  sal_.action = opc_->addAction(Q(form_.MnuOpcSal.Caption));
+  connect(sal_.action, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcSal_Click(); }); });
+
+  // The normal placement: the design-size client area, centred.
+  const int menu_height = menuBar()->sizeHint().height();
+  resize(Px(kDesignClientWidth), Px(kDesignClientHeight) + menu_height);
+  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+
+  form_.Form_Load();
+  loaded_ = true;
+  Render();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::ShowStarted() {
+  if (maximize_requested_) {
+    showMaximized();
+  } else {
+    show();
+  }
+}
+
+int MainWindow::Px(double twips) const {
+  const QScreen* s = screen();
+  const double dpi = s ? s->logicalDotsPerInchY() : 96.0;
+  return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
+
+QLineEdit* MainWindow::NewLineBox(const QString& name) {
+  auto* box = new QLineEdit(board_);
+  box->setObjectName(name);
+  box->installEventFilter(this);
+  return box;
+}
+
+QTextEdit* MainWindow::NewTextBox(const QString& name) {
+  auto* box = new QTextEdit(board_);
+  box->setObjectName(name);
+  box->setAcceptRichText(false);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box->setTabChangesFocus(true);
+  box->viewport()->installEventFilter(this);
+  box->installEventFilter(this);
+  return box;
+}
+
+QPushButton* MainWindow::NewButton(const QString& name, void (Form1::*handler)()) {
+  auto* button = new QPushButton(board_);
+  button->setObjectName(name);
+  if (handler) {
+    connect(button, &QPushButton::clicked, this, [this, handler] { Handle([this, handler] { (form_.*handler)(); }); });
+  }
+  return button;
+}
+
+void MainWindow::Handle(const std::function<void()>& handler) {
+  handler();
+  Render();
+}
+
+void MainWindow::SyncBox(BoxView& view, const TextBox& box) {
+  TextBox& shown = view.shown;
+  QWidget* w = view.widget;
+  const bool all = view.fresh;
+  view.fresh = false;
+  if (all || box.Left != shown.Left || box.Top != shown.Top || box.Width != shown.Width ||
+      box.Height != shown.Height) {
+    w->setGeometry(Px(box.Left), Px(box.Top), Px(box.Width), Px(box.Height));
+  }
+  if (all || box.Text != shown.Text) {
+    if (auto* line = qobject_cast<QLineEdit*>(w)) {
+      line->setText(Q(box.Text));
+      line->setCursorPosition(0);
+    } else if (auto* text = qobject_cast<QTextEdit*>(w)) {
+      text->setPlainText(Q(box.Text));
+    }
+  }
+  if (all || box.BackColor != shown.BackColor) {
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Base, FromBgr(box.BackColor));
+    w->setPalette(palette);
+  }
+  if (all || box.FontSize != shown.FontSize || box.FontName != shown.FontName) {
+    w->setFont(FontFor(box.FontName, box.FontSize));
+  }
+  if (all || box.Alignment != shown.Alignment) {
+    const Qt::Alignment align = box.Alignment == Align::kCenter ? Qt::AlignHCenter : Qt::AlignLeft;
+    if (auto* line = qobject_cast<QLineEdit*>(w)) line->setAlignment(align | Qt::AlignVCenter);
+    if (auto* text = qobject_cast<QTextEdit*>(w)) {
+      QTextOption option = text->document()->defaultTextOption();
+      option.setAlignment(align);
+      text->document()->setDefaultTextOption(option);
+    }
+  }
+  if (all || box.Locked != shown.Locked) {
+    if (auto* line = qobject_cast<QLineEdit*>(w)) line->setReadOnly(box.Locked);
+    if (auto* text = qobject_cast<QTextEdit*>(w)) text->setReadOnly(box.Locked);
+  }
+  if (all || box.ToolTipText != shown.ToolTipText) w->setToolTip(Q(box.ToolTipText));
+  if (all || box.Enabled != shown.Enabled) w->setEnabled(box.Enabled);
+  if (all || box.Visible != shown.Visible) w->setVisible(box.Visible);
+  shown = box;
+}
+
+void MainWindow::SyncButton(QPushButton* widget, const Button& button) {
+  widget->setText(Q(button.Caption));
+  widget->setToolTip(Q(button.ToolTipText));
+  widget->setFont(FontFor(button.FontName, button.FontSize));
+  widget->setGeometry(Px(button.Left), Px(button.Top), Px(button.Width), Px(button.Height));
+}
+
+void MainWindow::SyncItem(ItemView& view, const MenuItem& item) {
+  QAction* a = view.action;
+  const bool all = view.fresh;
+  view.fresh = false;
+  if (all || item.Caption != view.shown.Caption) a->setText(Q(item.Caption));
+  if (all || item.Checked != view.shown.Checked) a->setChecked(item.Checked);
+  if (all || item.Enabled != view.shown.Enabled) a->setEnabled(item.Enabled);
+  if (all || item.Shortcut != view.shown.Shortcut) a->setShortcut(QKeySequence(Q(item.Shortcut)));
+  view.shown = item;
+}
+
+void MainWindow::SyncArray(std::vector<BoxView>& views, const std::vector<TextBox>& boxes,
+                           const char* name, bool multi_line) {
+  while (views.size() < boxes.size()) {
+    const QString object = QString("%1_%2").arg(name).arg(views.size());
+    views.push_back({multi_line ? static_cast<QWidget*>(NewTextBox(object)) : NewLineBox(object)});
+  }
+  for (std::size_t i = 0; i < boxes.size(); ++i) SyncBox(views[i], boxes[i]);
+}
+
+void MainWindow::SyncMenuArray(std::vector<ItemView>& views, const std::vector<MenuItem>& items,
+                               QMenu* menu, const std::function<void(Int)>& handler) {
+  while (views.size() < items.size()) {
+    const Int index = static_cast<Int>(views.size());
+    QAction* action = menu->addAction(QString());
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, handler, index] {
+      Handle([&handler, index] {
+        if (handler) handler(index);
+      });
+    });
+    views.push_back({action});
+  }
+  for (std::size_t i = 0; i < items.size(); ++i) SyncItem(views[i], items[i]);
+}
+
+void MainWindow::Render() {
+  if (rendering_) return;
+  rendering_ = true;
+  SyncBox(instruc_, form_.TbInstruc);
+  for (int i = 0; i < 2; ++i) SyncBox(tam_[i], form_.TbTam[i]);
+  SyncArray(pal_, form_.TbPal, "TbPal", false);
+  SyncArray(def_, form_.TbDef, "TbDef", true);
+  SyncButton(comprobar_, form_.CbComprobar);
+  SyncButton(siguiente_, form_.CbSiguiente);
+  SyncButton(ver_, form_.CbVer);
+
+  // Tab order follows the records' tab indexes.
+  std::vector<std::pair<Int, QWidget*>> tabs = {
+      {form_.TbInstruc.TabIndex, instruc_.widget}, {form_.TbTam[0].TabIndex, tam_[0].widget},
+      {form_.TbTam[1].TabIndex, tam_[1].widget},   {form_.CbComprobar.TabIndex, comprobar_},
+      {form_.CbSiguiente.TabIndex, siguiente_},    {form_.CbVer.TabIndex, ver_}};
+  for (std::size_t i = 0; i < pal_.size(); ++i) tabs.push_back({form_.TbPal[i].TabIndex, pal_[i].widget});
+  for (std::size_t i = 0; i < def_.size(); ++i) tabs.push_back({form_.TbDef[i].TabIndex, def_[i].widget});
+  std::sort(tabs.begin(), tabs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tabs.size(); ++i) setTabOrder(tabs[i - 1].second, tabs[i].second);
+
+  if (lines_shown_.size() != form_.Line1.size() ||
+      !std::equal(lines_shown_.begin(), lines_shown_.end(), form_.Line1.begin(),
+                  [](const Line& a, const Line& b) {
+                    return a.X1 == b.X1 && a.Y1 == b.Y1 && a.X2 == b.X2 && a.Y2 == b.Y2 &&
+                           a.Visible == b.Visible;
+                  })) {
+    lines_shown_ = form_.Line1;
+    board_->update();
+  }
+
+  opc_->setTitle(Q(form_.MnuOpc.Caption));
+  opc_pal_->setTitle(Q(form_.MnuOpcPal.Caption));
+  opc_def_->setTitle(Q(form_.MnuOpcDef.Caption));
+  opc_arc_->setTitle(Q(form_.MnuOpcArc.Caption));
+  opc_tam_->setTitle(Q(form_.MnuOpcTam.Caption));
+  SyncMenuArray(pal_items_, form_.MnuOpcPalLis, opc_pal_, nullptr);
+  SyncMenuArray(def_items_, form_.MnuOpcDefLis, opc_def_, nullptr);
+  SyncMenuArray(arc_items_, form_.MnuOpcArcLis, opc_arc_, nullptr);
+  SyncMenuArray(tam_items_, {form_.MnuOpcTamLis.begin(), form_.MnuOpcTamLis.end()}, opc_tam_,
+                nullptr);
+  for (ItemView& item : tam_items_) item.action->setCheckable(false);
+  SyncItem(mar_, form_.MnuOpcMar);
+  SyncItem(ace_, form_.MnuOpcAce);
+  SyncItem(sal_, form_.MnuOpcSal);
+  rendering_ = false;
+}
+
+void MainWindow::MsgBox(const std::string& prompt, const std::string& title) {
+  Render();  // the learner sees the board as it stands while the box waits
+  QMessageBox box(QMessageBox::NoIcon, Q(title.empty() ? kAppTitle : title), Q(prompt),
+                  QMessageBox::Ok, isVisible() ? this : nullptr);
+  if (on_message_box) on_message_box(box);
+  box.exec();
+}
+
+void MainWindow::Maximize() { maximize_requested_ = true; }
+
+int MainWindow::OuterHeightTwips() {
+  int pixels = frameGeometry().height();
+  // Before it is shown, a window that is to be maximised is as tall as the screen lets it be:
+  // the window manager only grants the size once the window is mapped.
+  if (maximize_requested_ && !isVisible()) {
+    if (QScreen* s = screen()) pixels = s->availableGeometry().height();
+  }
+  const QScreen* s = screen();
+  const double dpi = s ? s->logicalDotsPerInchY() : 96.0;
+  return static_cast<int>(std::lround(pixels * 1440.0 / dpi));
+}
+
+void MainWindow::Unload() { close(); }
+
+int MainWindow::Second() { return QTime::currentTime().second(); }
+int MainWindow::Minute() { return QTime::currentTime().minute(); }
+int MainWindow::Hour() { return QTime::currentTime().hour(); }
+
+float MainWindow::FontSizeShown(float points) { return points; }
+
+std::string MainWindow::NumberText(float value) {
+  return QLocale::system().toString(value, 'g', QLocale::FloatingPointShortest).toStdString();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!unloaded_) {
+    unloaded_ = true;
+    form_.Form_QueryUnload();
+  }
+  event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (loaded_) Handle([this] { form_.Form_Resize(); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace glosandas

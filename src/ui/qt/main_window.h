@@ -1,0 +1,97 @@
+// The window: one widget per control record. Every widget event goes to its Form1 handler and,
+// after each handler, Render() brings the widgets up to date from the records.
+#pragma once
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <functional>
+#include <vector>
+
+#include "board/form1.h"
+
+class QAction;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTextEdit;
+
+namespace glosandas {
+
+class MainWindow : public QMainWindow, public Platform {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(std::filesystem::path folder);
+  ~MainWindow() override;
+
+  Form1& form() { return form_; }
+  // Shows the window as start-up left it (maximised).
+  void ShowStarted();
+  void Render();
+
+  // Called with every message box just before it waits for OK; tests answer the box here.
+  std::function<void(QMessageBox&)> on_message_box;
+
+  // Platform
+  void MsgBox(const std::string& prompt, const std::string& title) override;
+  void Maximize() override;
+  int OuterHeightTwips() override;
+  void Unload() override;
+  int Second() override;
+  int Minute() override;
+  int Hour() override;
+  float FontSizeShown(float points) override;
+  std::string NumberText(float value) override;
+  std::filesystem::path ProgramFolder() override { return folder_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct BoxView {
+    QWidget* widget = nullptr;
+    TextBox shown;
+    bool fresh = true;
+  };
+  struct ItemView {
+    QAction* action = nullptr;
+    MenuItem shown;
+    bool fresh = true;
+  };
+  class Board;
+
+  int Px(double twips) const;
+  QLineEdit* NewLineBox(const QString& name);
+  QTextEdit* NewTextBox(const QString& name);
+  QPushButton* NewButton(const QString& name, void (Form1::*handler)());
+  void SyncBox(BoxView& view, const TextBox& box);
+  void SyncButton(QPushButton* widget, const Button& button);
+  void SyncItem(ItemView& view, const MenuItem& item);
+  void SyncArray(std::vector<BoxView>& views, const std::vector<TextBox>& boxes, const char* name,
+                 bool multi_line);
+  void SyncMenuArray(std::vector<ItemView>& views, const std::vector<MenuItem>& items, QMenu* menu,
+                     const std::function<void(Int)>& handler);
+  // Runs a handler and shows its outcome.
+  void Handle(const std::function<void()>& handler);
+
+  std::filesystem::path folder_;
+  Form1 form_;
+  bool loaded_ = false;
+  bool unloaded_ = false;
+  bool maximize_requested_ = false;
+  bool rendering_ = false;
+
+  Board* board_ = nullptr;
+  BoxView instruc_;
+  std::vector<BoxView> tam_, pal_, def_;
+  QPushButton *comprobar_ = nullptr, *siguiente_ = nullptr, *ver_ = nullptr;
+  std::vector<Line> lines_shown_;
+  QMenu *opc_ = nullptr, *opc_pal_ = nullptr, *opc_def_ = nullptr, *opc_arc_ = nullptr,
+        *opc_tam_ = nullptr;
+  ItemView mar_, ace_, sal_;
+  std::vector<ItemView> pal_items_, def_items_, arc_items_, tam_items_;
+};
+
+}  // namespace glosandas

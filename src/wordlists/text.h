@@ -1,0 +1,60 @@
+// Text helpers shared by the readers of word lists and settings: blanks, character cuts, the
+// Windows-1252 code page, and a line reader that cannot be stalled by what it is given.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace glosandas {
+
+// Removes leading and trailing blanks (spaces only, as the lists are written).
+std::string Trim(std::string_view text);
+
+// The first `chars` characters of a UTF-8 text; never splits a character.
+std::string CutChars(std::string_view text, std::size_t chars);
+
+// Length of the longest prefix of `bytes` that is well-formed UTF-8.
+std::size_t ValidUtf8Prefix(std::string_view bytes);
+
+bool IsAscii(std::string_view bytes);
+
+std::string Cp1252ToUtf8(std::string_view bytes);
+
+// Nothing when some character has no Windows-1252 form.
+std::optional<std::string> Utf8ToCp1252(std::string_view text);
+
+// ASCII letters folded to lower case; other bytes kept.
+std::string FoldCase(std::string_view text);
+
+// Reads lines ending in CR LF or LF from an ordinary file. Opening never blocks (a FIFO or a
+// device is refused) and a line longer than the cap costs a scan, not memory.
+class LineFile {
+ public:
+  // Bytes kept per line after its leading blanks; enough for 2000 characters plus a marker.
+  static constexpr std::size_t kLineCap = 8 * 1024 + 16;
+
+  explicit LineFile(const std::filesystem::path& path);
+  ~LineFile();
+  LineFile(const LineFile&) = delete;
+  LineFile& operator=(const LineFile&) = delete;
+
+  bool IsOpen() const { return fd_ >= 0; }
+  // The next line without its end; false at the end of the file. At most `cap` bytes are kept
+  // after the leading blanks, whose count is kept up to `cap`; `max_read` stops the reading of
+  // a file after that many bytes, as if it ended there.
+  bool ReadLine(std::string& line, std::size_t cap = kLineCap);
+  void LimitReading(std::size_t max_read) { left_ = max_read; }
+
+ private:
+  bool Fill();
+  int fd_ = -1;
+  char buffer_[64 * 1024];
+  std::size_t pos_ = 0, end_ = 0;
+  std::size_t left_ = static_cast<std::size_t>(-1);
+  bool eof_ = false;
+};
+
+}  // namespace glosandas

@@ -1,0 +1,69 @@
+// A started window record over a real temporary folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "recording_platform.h"
+
+namespace glosandas::testing {
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "glosandas-XXXXXX").string();
+    path_ = mkdtemp(tmpl.data());
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  const std::filesystem::path& path() const { return path_; }
+  void Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path_ / name, std::ios::binary) << bytes;
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Lines joined with CR LF, each one ended by it.
+inline std::string CrLf(std::initializer_list<std::string> lines) {
+  std::string out;
+  for (const std::string& l : lines) out += l + "\r\n";
+  return out;
+}
+
+// A list of n entries "palabraK" / "definición K" in Windows-1252.
+inline std::string NumberedList(int n) {
+  std::string out;
+  for (int k = 1; k <= n; ++k) {
+    out += "P>palabra" + std::to_string(k) + "\r\nD>definici\xF3n " + std::to_string(k) + "\r\n";
+  }
+  return out;
+}
+
+class FormTest : public ::testing::Test {
+ protected:
+  FormTest() { platform.folder = folder.path(); }
+
+  // Starts the window on `relieve` holding the given bytes.
+  Form1& Start(const std::string& relieve) {
+    folder.Write("relieve.txt", relieve);
+    return Start();
+  }
+  Form1& Start() {
+    form = std::make_unique<Form1>(platform);
+    form->Form_Load();
+    return *form;
+  }
+
+  TempFolder folder;
+  RecordingPlatform platform;
+  std::unique_ptr<Form1> form;
+};
+
+}  // namespace glosandas::testing
