@@ -7,15 +7,7 @@
 namespace glosandas {
 
 void Form1::NuevaPantalla() {
-  NumUniones = 0;
-  for (int k = 0; k <= 100; ++k) {
-    Uniones(1, k) = 0;
-    Uniones(2, k) = 0;
-    Uniones(3, k) = 0;
-  }
-  PalSel = -1;
-  DefSel = -1;
-  for (Line& line : Line1) line.X1 = line.Y1 = line.X2 = line.Y2 = 0;  // visibility stays
+  ClearJoins();
   for (int i = 0; i <= 100; ++i) {
     for (int j = 1; j <= 2; ++j) {
       EntradaEnCaja(j, i) = -1;

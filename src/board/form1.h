@@ -179,10 +179,20 @@ class Form1 {
   void Form_QueryUnload();
   void CbSiguiente_Click();
   void MnuOpcSal_Click();
+  void TbPal_Click(Int Index);
+  void TbDef_Click(Int Index);
+  void TbPal_KeyDown(Int Index, Int& KeyCode, Int Shift);
+  void TbDef_KeyDown(Int Index, Int& KeyCode, Int Shift);
+  void CbComprobar_Click();
+  void CbVer_Click();
+  void MnuOpcMar_Click();
 
   // ---- private operations (public so that tests can drive them) ----
   void CargarArchivo();
   void NuevaPantalla();
+  void UnirSeleccion();
+  // No joins, no selection, every line collapsed.
+  void ClearJoins();
 
   // Placement of the boxes: once at start-up, and for every screen dealt.
   void PlaceAtStartup();
@@ -195,6 +205,10 @@ class Form1 {
   Random& Rnd() { return rnd_; }
 
  private:
+  // Word boxes are column 1 and definition boxes column 2, as in EntradaEnCaja and Uniones.
+  void ClickBox(int column, Int index);
+  void KeyDownBox(int column, Int index, Int key_code);
+
   Platform& platform_;
   Random rnd_;
 };

@@ -53,6 +53,85 @@ class WindowTest : public QObject {
     QVERIFY(std::abs(gap_above - gap_below) <= 5);
   }
 
+  void ClicksJoinAndDrawALine() {
+    MainWindow w(folder_.path());
+    w.ShowStarted();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* pal = Find<QLineEdit>(w, "TbPal_1");
+    auto* def = Find<QTextEdit>(w, "TbDef_0");  // left column
+    QTest::mouseClick(pal, Qt::LeftButton);
+    QCOMPARE(pal->palette().color(QPalette::Base), QColor(255, 255, 0));
+    QTest::mouseClick(def->viewport(), Qt::LeftButton);
+    QCOMPARE(pal->palette().color(QPalette::Base), QColor(0, 255, 255));
+    QCOMPARE(def->palette().color(QPalette::Base), QColor(0, 255, 255));
+    QCOMPARE(w.form().NumUniones, 1);
+    // The line shows between the facing edges: black halfway between the two columns.
+    const QImage board = w.centralWidget()->grab().toImage();
+    const QPoint from(def->geometry().right() + 1, def->geometry().center().y());
+    const QPoint to(pal->geometry().left(), pal->geometry().center().y());
+    QCOMPARE(board.pixelColor((from + to) / 2), QColor(Qt::black));
+    // A press inside and a release outside is no click.
+    QTest::mousePress(pal, Qt::LeftButton);
+    QTest::mouseRelease(pal, Qt::LeftButton, {}, QPoint(-5, -5));
+    QCOMPARE(w.form().NumUniones, 1);
+  }
+
+  void F5AndCheckShowTheirMessages() {
+    MainWindow w(folder_.path());
+    w.ShowStarted();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    Form1& f = w.form();
+    struct Seen {
+      QString text, title;
+      bool no_icon;
+      QColor pal_colour;
+    };
+    QList<Seen> seen;
+    auto* pal0 = Find<QLineEdit>(w, "TbPal_0");
+    w.on_message_box = [&](QMessageBox& box) {
+      const QImage shot = w.grab().toImage();
+      const QPoint centre = pal0->mapTo(&w, pal0->rect().center());
+      seen.push_back({box.text(), box.windowTitle(), box.icon() == QMessageBox::NoIcon,
+                      shot.pixelColor(centre + QPoint(0, pal0->height() / 3))});
+      QMetaObject::invokeMethod(&box, "accept", Qt::QueuedConnection);
+    };
+    // Word 0 to the definition of word 1, word 1 to that of word 0; the rest right.
+    for (int word = 0; word < 4; ++word) {
+      const int partner = word < 2 ? 1 - word : word;
+      QTest::mouseClick(Find<QLineEdit>(w, QString("TbPal_%1").arg(word)), Qt::LeftButton);
+      const int d = f.CajaDeEntrada(2, f.EntradaEnCaja(1, partner));
+      QTest::mouseClick(Find<QTextEdit>(w, QString("TbDef_%1").arg(d))->viewport(), Qt::LeftButton);
+    }
+    const int d0 = f.CajaDeEntrada(2, f.EntradaEnCaja(1, 1));
+    QTest::keyClick(pal0, Qt::Key_F5);
+    QTest::keyClick(pal0, Qt::Key_F4);
+    QTest::mouseClick(Find<QPushButton>(w, "CbComprobar"), Qt::LeftButton);
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen[0].text, QString::fromStdString("Unido a " + f.TbDef[d0].Text));
+    QCOMPARE(seen[0].title, QString("Glosandas "));
+    QCOMPARE(seen[1].text, QString("Ha cometido 2 errores., \" "));
+    QCOMPARE(seen[1].title, QString("Glosandas"));
+    QVERIFY(seen[1].no_icon);
+    QCOMPARE(seen[1].pal_colour, QColor(255, 0, 0));  // red before the box waits for OK
+    QTest::mouseClick(Find<QPushButton>(w, "CbVer"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(w, "CbComprobar"), Qt::LeftButton);
+    QCOMPARE(seen.last().text, QString("Correcto"));
+    QCOMPARE(seen.last().title, QString("Comprobar"));
+  }
+
+  void TypingChangesOnlyTheText() {
+    MainWindow w(folder_.path());
+    w.ShowStarted();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* pal = Find<QLineEdit>(w, "TbPal_2");
+    pal->setFocus();
+    QTest::keyClicks(pal, "xy");
+    QVERIFY(pal->text().contains("xy"));
+    QCOMPARE(QString::fromStdString(w.form().TbPal[2].Text), pal->text());
+    QCOMPARE(w.form().PalSel, Int{-1});
+    QCOMPARE(w.form().TbPal[2].BackColor, kWhite);
+  }
+
   void SiguienteDealsAgain() {
     MainWindow w(folder_.path());
     w.ShowStarted();

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -63,13 +65,13 @@ MainWindow::MainWindow(std::filesystem::path folder)
   board_ = new Board(this);
   setCentralWidget(board_);
 
-  instruc_.widget = NewTextBox("TbInstruc");
-  for (int i = 0; i < 2; ++i) {
-    tam_.push_back({NewLineBox(QString("TbTam_%1").arg(i))});
+  instruc_.widget = NewTextBox("TbInstruc", Kind::kNone, -1);
+  for (Int i = 0; i < 2; ++i) {
+    tam_.push_back({NewLineBox(QString("TbTam_%1").arg(i), Kind::kTam, i)});
   }
-  comprobar_ = NewButton("CbComprobar", nullptr);
+  comprobar_ = NewButton("CbComprobar", &Form1::CbComprobar_Click);
   siguiente_ = NewButton("CbSiguiente", &Form1::CbSiguiente_Click);
-  ver_ = NewButton("CbVer", nullptr);
+  ver_ = NewButton("CbVer", &Form1::CbVer_Click);
 
   opc_ = menuBar()->addMenu(Q(form_.MnuOpc.Caption));
   opc_pal_ = opc_->addMenu(Q(form_.MnuOpcPal.Caption));
@@ -77,6 +79,7 @@ MainWindow::MainWindow(std::filesystem::path folder)
   opc_arc_ = opc_->addMenu(Q(form_.MnuOpcArc.Caption));
   mar_.action = opc_->addAction(Q(form_.MnuOpcMar.Caption));
   mar_.action->setCheckable(true);
+  connect(mar_.action, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcMar_Click(); }); });
   opc_tam_ = opc_->addMenu(Q(form_.MnuOpcTam.Caption));
   ace_.action = opc_->addAction(Q(form_.MnuOpcAce.Caption));
   sal_.action = opc_->addAction(Q(form_.MnuOpcSal.Caption));
@@ -108,14 +111,21 @@ int MainWindow::Px(double twips) const {
   return static_cast<int>(std::lround(twips * dpi / 1440.0));
 }
 
-QLineEdit* MainWindow::NewLineBox(const QString& name) {
+QLineEdit* MainWindow::NewLineBox(const QString& name, Kind kind, Int index) {
   auto* box = new QLineEdit(board_);
   box->setObjectName(name);
   box->installEventFilter(this);
+  targets_.insert(box, {kind, index});
+  if (kind == Kind::kPal) {
+    // What the learner types is the box's text from then on (F5 reports it).
+    connect(box, &QLineEdit::textEdited, this, [this, index](const QString& text) {
+      form_.TbPal[index].Text = pal_[index].shown.Text = text.toStdString();
+    });
+  }
   return box;
 }
 
-QTextEdit* MainWindow::NewTextBox(const QString& name) {
+QTextEdit* MainWindow::NewTextBox(const QString& name, Kind kind, Int index) {
   auto* box = new QTextEdit(board_);
   box->setObjectName(name);
   box->setAcceptRichText(false);
@@ -124,6 +134,13 @@ QTextEdit* MainWindow::NewTextBox(const QString& name) {
   box->setTabChangesFocus(true);
   box->viewport()->installEventFilter(this);
   box->installEventFilter(this);
+  if (kind == Kind::kDef) {
+    targets_.insert(box, {kind, index});
+    targets_.insert(box->viewport(), {kind, index});
+    connect(box, &QTextEdit::textChanged, this, [this, box, index] {
+      if (!rendering_) form_.TbDef[index].Text = def_[index].shown.Text = box->toPlainText().toStdString();
+    });
+  }
   return box;
 }
 
@@ -206,8 +223,10 @@ void MainWindow::SyncItem(ItemView& view, const MenuItem& item) {
 void MainWindow::SyncArray(std::vector<BoxView>& views, const std::vector<TextBox>& boxes,
                            const char* name, bool multi_line) {
   while (views.size() < boxes.size()) {
-    const QString object = QString("%1_%2").arg(name).arg(views.size());
-    views.push_back({multi_line ? static_cast<QWidget*>(NewTextBox(object)) : NewLineBox(object)});
+    const Int index = static_cast<Int>(views.size());
+    const QString object = QString("%1_%2").arg(name).arg(index);
+    views.push_back({multi_line ? static_cast<QWidget*>(NewTextBox(object, Kind::kDef, index))
+                                : NewLineBox(object, Kind::kPal, index)});
   }
   for (std::size_t i = 0; i < boxes.size(); ++i) SyncBox(views[i], boxes[i]);
 }
@@ -323,8 +342,45 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   if (loaded_) Handle([this] { form_.Form_Resize(); });
 }
 
+Int MainWindow::KeyCode(int qt_key) {
+  if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F24) return static_cast<Int>(112 + qt_key - Qt::Key_F1);
+  if ((qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) || (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9)) {
+    return static_cast<Int>(qt_key);
+  }
+  return 0;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  return QMainWindow::eventFilter(watched, event);
+  const auto target = targets_.constFind(watched);
+  if (target == targets_.constEnd()) return QMainWindow::eventFilter(watched, event);
+  const Int index = target->index;
+  if (event->type() == QEvent::MouseButtonRelease) {
+    // A click is a release of the left button inside the box.
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    auto* widget = static_cast<QWidget*>(watched);
+    if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
+      switch (target->kind) {
+        case Kind::kPal: Handle([this, index] { form_.TbPal_Click(index); }); break;
+        case Kind::kDef: Handle([this, index] { form_.TbDef_Click(index); }); break;
+        default: break;
+      }
+    }
+  } else if (event->type() == QEvent::KeyPress && target->kind != Kind::kTam) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    Int code = KeyCode(key->key());
+    const Qt::KeyboardModifiers mods = key->modifiers();
+    const Int shift = static_cast<Int>((mods & Qt::ShiftModifier ? 1 : 0) |
+                                       (mods & Qt::ControlModifier ? 2 : 0) |
+                                       (mods & Qt::AltModifier ? 4 : 0));
+    if (code == kKeyF5) {
+      if (target->kind == Kind::kPal) {
+        Handle([&] { form_.TbPal_KeyDown(index, code, shift); });
+      } else {
+        Handle([&] { form_.TbDef_KeyDown(index, code, shift); });
+      }
+    }
+  }
+  return false;  // the box goes on with its ordinary handling of the event
 }
 
 }  // namespace glosandas

@@ -2,6 +2,7 @@
 // after each handler, Render() brings the widgets up to date from the records.
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <functional>
@@ -32,6 +33,9 @@ class MainWindow : public QMainWindow, public Platform {
   // Called with every message box just before it waits for OK; tests answer the box here.
   std::function<void(QMessageBox&)> on_message_box;
 
+  // The key code a Windows program would see for a Qt key (F5 is 116); 0 when it has none.
+  static Int KeyCode(int qt_key);
+
   // Platform
   void MsgBox(const std::string& prompt, const std::string& title) override;
   void Maximize() override;
@@ -50,6 +54,7 @@ class MainWindow : public QMainWindow, public Platform {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  enum class Kind { kNone, kPal, kDef, kTam };
   struct BoxView {
     QWidget* widget = nullptr;
     TextBox shown;
@@ -63,8 +68,8 @@ class MainWindow : public QMainWindow, public Platform {
   class Board;
 
   int Px(double twips) const;
-  QLineEdit* NewLineBox(const QString& name);
-  QTextEdit* NewTextBox(const QString& name);
+  QLineEdit* NewLineBox(const QString& name, Kind kind, Int index);
+  QTextEdit* NewTextBox(const QString& name, Kind kind, Int index);
   QPushButton* NewButton(const QString& name, void (Form1::*handler)());
   void SyncBox(BoxView& view, const TextBox& box);
   void SyncButton(QPushButton* widget, const Button& button);
@@ -75,6 +80,12 @@ class MainWindow : public QMainWindow, public Platform {
                      const std::function<void(Int)>& handler);
   // Runs a handler and shows its outcome.
   void Handle(const std::function<void()>& handler);
+
+  struct Target {
+    Kind kind;
+    Int index;
+  };
+  QHash<QObject*, Target> targets_;  // box widgets (and text viewports) to their control
 
   std::filesystem::path folder_;
   Form1 form_;

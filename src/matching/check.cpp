@@ -1,0 +1,53 @@
+// Checking the joins, showing the solution and the red-marking option.
+#include "board/form1.h"
+
+namespace glosandas {
+
+void Form1::CbComprobar_Click() {
+  if (NumUniones < NumPal) {
+    platform_.MsgBox(
+        "Debe unir cada elemento de la columna central con uno de las columnas laterales para "
+        "poder comprobar qué uniones están bien realizadas.",
+        "Comprobar");
+    return;
+  }
+  // Every word is joined, and a join always takes the lowest free line, so the joins fill
+  // rows 0 .. NumPal - 1. Right and wrong are told by entry number, never by text.
+  int errors = 0;
+  for (int k = 0; k < NumPal; ++k) {
+    const Int w = Uniones(1, k);
+    const Int d = Uniones(2, k);
+    if (EntradaEnCaja(1, w) != EntradaEnCaja(2, d)) {
+      ++errors;
+      if (MarcarErrores) {
+        TbPal.at(CajaDeEntrada(1, EntradaEnCaja(1, w))).BackColor = kRed;
+        TbDef.at(CajaDeEntrada(2, EntradaEnCaja(2, d))).BackColor = kRed;
+      }
+    }
+  }
+  if (errors == 0) {
+    platform_.MsgBox("Correcto", "Comprobar");
+  } else {
+    platform_.MsgBox("Ha cometido " + std::to_string(errors) + " errores., \" ", "");
+  }
+}
+
+void Form1::CbVer_Click() {
+  ClearJoins();
+  for (TextBox& box : TbPal) box.BackColor = kWhite;
+  for (TextBox& box : TbDef) box.BackColor = kWhite;
+  // Replaying the clicks in entry order uses the lines 0, 1, 2, ...
+  for (int e = 1; e <= kMaxEntradas; ++e) {
+    if (CajaDeEntrada(1, e) > -1) {
+      TbPal_Click(CajaDeEntrada(1, e));
+      TbDef_Click(CajaDeEntrada(2, e));
+    }
+  }
+}
+
+void Form1::MnuOpcMar_Click() {
+  MnuOpcMar.Checked = !MnuOpcMar.Checked;
+  MarcarErrores = MnuOpcMar.Checked;
+}
+
+}  // namespace glosandas
