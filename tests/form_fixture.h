@@ -67,3 +67,19 @@ class FormTest : public ::testing::Test {
 };
 
 }  // namespace glosandas::testing
+
+namespace glosandas::testing {
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Which items of a menu are checked and enabled, as "x" (checked), "." (enabled) or "-".
+inline std::string Marks(const std::vector<MenuItem>& items) {
+  std::string s;
+  for (const MenuItem& item : items) s += item.Checked ? 'x' : item.Enabled ? '.' : '-';
+  return s;
+}
+
+}  // namespace glosandas::testing

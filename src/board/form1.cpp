@@ -108,8 +108,17 @@ void Form1::Form_Load() {
   }
   PlaceAtStartup();
 
+  for (int i = 1; i <= 9; ++i) {
+    const std::string caption = "&" + std::to_string(i + 1);
+    MnuOpcPalLis.push_back(MenuItem{.Caption = caption});
+    MnuOpcDefLis.push_back(MenuItem{.Caption = caption});
+  }
   NumPal = 4;
   NumDef = 4;
+  MnuOpcPalLis[NumPal - 1].Checked = true;
+  MnuOpcDefLis[NumDef - 1].Checked = true;
+  for (int i = 0; i <= NumDef - 2; ++i) MnuOpcDefLis[i].Enabled = false;
+  ListarArchivos();
 
   PalSel = -1;
   DefSel = -1;
@@ -127,12 +136,17 @@ void Form1::Form_Load() {
   MarcarErrores = true;
   CargarArchivo();
   NuevaPantalla();
+  LeerOpciones();
 }
 
 void Form1::CbSiguiente_Click() { NuevaPantalla(); }
 
 void Form1::MnuOpcSal_Click() { platform_.Unload(); }
 
-void Form1::Form_QueryUnload() {}
+void Form1::Form_QueryUnload() {
+  if (saved_) return;
+  saved_ = true;
+  GuardarOpciones();
+}
 
 }  // namespace glosandas

@@ -31,6 +31,9 @@ inline constexpr Int kKeyF5 = 116;
 
 inline constexpr const char* kAppTitle = "Glosandas";
 inline constexpr const char* kDefaultList = "relieve";
+inline constexpr const char* kSettingsFile = "glosandas.ini";
+inline constexpr float kMaxLetterSize = 72;
+inline constexpr float kMinLetterSize = 1;
 
 // Fixed geometry, in twips.
 inline constexpr int kDefWidth = 4000;
@@ -186,10 +189,24 @@ class Form1 {
   void CbComprobar_Click();
   void CbVer_Click();
   void MnuOpcMar_Click();
+  // The selections return false, changing nothing, when there is no such item to choose (or,
+  // for a list, when it could not be loaded); a refusal with its message is not a failure.
+  bool MnuOpcPalLis_Click(Int Index);
+  bool MnuOpcDefLis_Click(Int Index);
+  bool MnuOpcArcLis_Click(Int Index);
+  void MnuOpcAce_Click();
+  void MnuOpcTamLis_Click(Int Index);
+  void TbTam_Click(Int Index);
 
   // ---- private operations (public so that tests can drive them) ----
-  void CargarArchivo();
+  bool CargarArchivo();  // false when the list could not be opened
   void NuevaPantalla();
+  void ListarArchivos();
+  void LeerOpciones();
+  void GuardarOpciones();
+  // Gives the definitions a letter size and shows it in the menu caption; false, changing
+  // nothing, when the font would show it below one point.
+  bool ApplyLetterSize(float points);
   void UnirSeleccion();
   // No joins, no selection, every line collapsed.
   void ClearJoins();
@@ -211,6 +228,7 @@ class Form1 {
 
   Platform& platform_;
   Random rnd_;
+  bool saved_ = false;  // the settings are written once, whatever way the window closes
 };
 
 }  // namespace glosandas

@@ -23,64 +23,33 @@ std::filesystem::path FindList(const std::filesystem::path& folder, const std::s
   return exact;
 }
 
-struct RawLine {
-  std::string bytes;
-  bool truncated;
-};
-
 }  // namespace
 
-void Form1::CargarArchivo() {
+bool Form1::CargarArchivo() {
   const std::string file_name = Archivo + ".txt";
   LineFile file(FindList(platform_.ProgramFolder(), Archivo));
   if (!file.IsOpen()) {
     platform_.MsgBox("No se puede abrir el archivo de glosandas \"" + file_name +
                          "\". Compruebe que está en la carpeta del programa y que se puede leer.",
                      "Error");
-    return;
+    return false;
   }
 
   // Read the raw lines that matter: from the first word line up to the 101st, which ends the
   // list. The code page is decided once every line is in.
-  std::vector<RawLine> lines;
+  std::vector<RawLine> raw_lines;
   int words = 0;
   std::string raw;
-  bool first = true;
-  bool bom = false;
   while (file.ReadLine(raw)) {
-    if (first && raw.starts_with("\xEF\xBB\xBF")) {
-      bom = true;
-      raw.erase(0, 3);
-    }
-    first = false;
     const bool word_line = raw.size() >= 2 && (raw[0] == 'P' || raw[0] == 'p') && raw[1] == '>';
     if (word_line && ++words > kMaxEntradas) break;
     if (words == 0) continue;
-    const bool truncated = raw.size() == LineFile::kLineCap;
-    lines.push_back({std::move(raw), truncated});
-  }
-
-  bool utf8 = bom;
-  if (!utf8) {
-    bool valid = true, ascii = true;
-    for (const RawLine& line : lines) {
-      const std::size_t ok = ValidUtf8Prefix(line.bytes);
-      // A cut line may end inside a character; only what precedes the cut must be well formed.
-      valid = valid && (ok == line.bytes.size() || (line.truncated && line.bytes.size() - ok < 4));
-      ascii = ascii && IsAscii(line.bytes);
-    }
-    utf8 = valid && !ascii;
+    const bool cut = raw.size() == LineFile::kLineCap;
+    raw_lines.push_back({std::move(raw), cut});
   }
 
   Int n = 0;
-  for (RawLine& line : lines) {
-    std::string text;
-    if (utf8) {
-      text = std::move(line.bytes);
-      text.resize(ValidUtf8Prefix(text));
-    } else {
-      text = Cp1252ToUtf8(line.bytes);
-    }
+  for (const std::string& text : DecodeLines(std::move(raw_lines), file.HadBom())) {
     const char marker = text.size() >= 2 && text[1] == '>' ? text[0] & ~0x20 : 0;
     if (marker == 'P') {
       ++n;
@@ -95,17 +64,10 @@ void Form1::CargarArchivo() {
   }
   NumEntradas = n;
 
-  // Until the count menus route it, the counts are lowered here, words first, dealing as a
-  // choice of count would.
-  if (NumEntradas >= 1 && NumPal > NumEntradas) {
-    NumPal = NumEntradas;
-    if (NumDef < NumPal) NumDef = NumPal;
-    NuevaPantalla();
-  }
-  if (NumEntradas >= 1 && NumDef > NumEntradas) {
-    NumDef = NumEntradas;
-    NuevaPantalla();
-  }
+  // Words first: lowering them may raise the definitions, which are lowered next.
+  if (NumEntradas >= 1 && NumPal > NumEntradas) MnuOpcPalLis_Click(static_cast<Int>(NumEntradas - 1));
+  if (NumEntradas >= 1 && NumDef > NumEntradas) MnuOpcDefLis_Click(static_cast<Int>(NumEntradas - 1));
+  return true;
 }
 
 }  // namespace glosandas

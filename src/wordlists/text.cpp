@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -129,12 +130,43 @@ std::optional<std::string> Utf8ToCp1252(std::string_view text) {
   return out;
 }
 
+std::string ShortestText(float value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
 std::string FoldCase(std::string_view text) {
   std::string out(text);
   for (char& c : out) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
   return out;
+}
+
+std::vector<std::string> DecodeLines(std::vector<RawLine> lines, bool bom) {
+  bool utf8 = bom;
+  if (!utf8) {
+    bool valid = true, ascii = true;
+    for (const RawLine& line : lines) {
+      const std::size_t ok = ValidUtf8Prefix(line.bytes);
+      // A cut line may end inside a character; only what precedes the cut must be well formed.
+      valid = valid && (ok == line.bytes.size() || (line.cut && line.bytes.size() - ok < 4));
+      ascii = ascii && IsAscii(line.bytes);
+    }
+    utf8 = valid && !ascii;
+  }
+  std::vector<std::string> text;
+  text.reserve(lines.size());
+  for (RawLine& line : lines) {
+    if (utf8) {
+      line.bytes.resize(ValidUtf8Prefix(line.bytes));
+      text.push_back(std::move(line.bytes));
+    } else {
+      text.push_back(Cp1252ToUtf8(line.bytes));
+    }
+  }
+  return text;
 }
 
 LineFile::LineFile(const std::filesystem::path& path) {
@@ -186,6 +218,11 @@ bool LineFile::ReadLine(std::string& line, std::size_t cap) {
       ++pos_;
       break;
     }
+  }
+  if (!started_) {
+    started_ = true;
+    bom_ = line.starts_with("\xEF\xBB\xBF");
+    if (bom_) line.erase(0, 3);
   }
   if (!line.empty() && line.back() == '\r' && line.size() <= cap + 1) line.pop_back();
   if (line.size() > cap) line.resize(cap);

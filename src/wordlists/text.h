@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace glosandas {
 
@@ -26,6 +27,9 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // Nothing when some character has no Windows-1252 form.
 std::optional<std::string> Utf8ToCp1252(std::string_view text);
 
+// The shortest text that reads back as the same value, with a point: 12, 9.75.
+std::string ShortestText(float value);
+
 // ASCII letters folded to lower case; other bytes kept.
 std::string FoldCase(std::string_view text);
 
@@ -42,6 +46,8 @@ class LineFile {
   LineFile& operator=(const LineFile&) = delete;
 
   bool IsOpen() const { return fd_ >= 0; }
+  // Whether the file began with a UTF-8 byte-order mark (which ReadLine drops).
+  bool HadBom() const { return bom_; }
   // The next line without its end; false at the end of the file. At most `cap` bytes are kept
   // after the leading blanks, whose count is kept up to `cap`; `max_read` stops the reading of
   // a file after that many bytes, as if it ended there.
@@ -55,6 +61,18 @@ class LineFile {
   std::size_t pos_ = 0, end_ = 0;
   std::size_t left_ = static_cast<std::size_t>(-1);
   bool eof_ = false;
+  bool started_ = false;
+  bool bom_ = false;
 };
+
+// Raw lines of a file, as read.
+struct RawLine {
+  std::string bytes;
+  bool cut;  // the line was longer than what was kept
+};
+
+// Decodes a file's lines at once: UTF-8 when the file had a byte-order mark or its lines are
+// well-formed UTF-8 holding some non-ASCII byte, Windows-1252 otherwise.
+std::vector<std::string> DecodeLines(std::vector<RawLine> lines, bool bom);
 
 }  // namespace glosandas

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
@@ -130,6 +131,47 @@ class WindowTest : public QObject {
     QCOMPARE(QString::fromStdString(w.form().TbPal[2].Text), pal->text());
     QCOMPARE(w.form().PalSel, Int{-1});
     QCOMPARE(w.form().TbPal[2].BackColor, kWhite);
+  }
+
+  void OptionsFromTheMenus() {
+    TempFolder folder;
+    folder.Write("relieve.txt", NumberedList(20));
+    folder.Write("agua.txt", CrLf({"P>lago", "D>Agua quieta", "P>mar", "D>Agua salada"}));
+    {
+      MainWindow w(folder.path());
+      w.ShowStarted();
+      QVERIFY(QTest::qWaitForWindowExposed(&w));
+      QApplication::setActiveWindow(&w);
+      auto* def9 = Find<QTextEdit>(w, "TbDef_9");  // hidden, follows all the same
+      const qreal before = def9->font().pointSizeF();
+      QTest::keyClick(&w, Qt::Key_F2);
+      QTest::keyClick(&w, Qt::Key_F2);
+      QTest::keyClick(&w, Qt::Key_F3);
+      QVERIFY(def9->font().pointSizeF() > before);
+      QCOMPARE(def9->font().pointSizeF(), static_cast<qreal>(w.form().TbDef[0].FontSize));
+      QVERIFY(Find<QLineEdit>(w, "TbPal_0")->font().pointSizeF() == 12);
+
+      QAction* agua = nullptr;
+      for (QAction* a : w.findChildren<QAction*>()) {
+        if (a->text() == "agua") agua = a;
+      }
+      QVERIFY(agua);
+      agua->trigger();
+      QCOMPARE(w.form().Archivo, std::string("agua"));
+      const QString word = Find<QLineEdit>(w, "TbPal_0")->text();
+      QVERIFY(word == "lago" || word == "mar");
+      QVERIFY(!Find<QLineEdit>(w, "TbPal_2")->isVisible());
+      QVERIFY(agua->isChecked());
+      w.close();
+      QVERIFY(!w.isVisible());
+      const std::string written = ReadBytes(folder.path() / "glosandas.ini");
+      QVERIFY(written.starts_with("2 = n\xFAmero de palabras\r\n2 = "));
+      QVERIFY(written.find("agua = ") != std::string::npos);
+      folder.Write("glosandas.ini", "");
+      w.close();  // closing again writes nothing
+      QVERIFY(ReadBytes(folder.path() / "glosandas.ini").empty());
+    }
+    QVERIFY(ReadBytes(folder.path() / "glosandas.ini").empty());  // nor does destroying it
   }
 
   void SiguienteDealsAgain() {

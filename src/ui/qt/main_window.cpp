@@ -1,5 +1,7 @@
 #include "ui/qt/main_window.h"
 
+#include "wordlists/text.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -82,6 +84,7 @@ MainWindow::MainWindow(std::filesystem::path folder)
   connect(mar_.action, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcMar_Click(); }); });
   opc_tam_ = opc_->addMenu(Q(form_.MnuOpcTam.Caption));
   ace_.action = opc_->addAction(Q(form_.MnuOpcAce.Caption));
+  connect(ace_.action, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcAce_Click(); }); });
   sal_.action = opc_->addAction(Q(form_.MnuOpcSal.Caption));
   connect(sal_.action, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcSal_Click(); }); });
 
@@ -283,11 +286,14 @@ void MainWindow::Render() {
   opc_def_->setTitle(Q(form_.MnuOpcDef.Caption));
   opc_arc_->setTitle(Q(form_.MnuOpcArc.Caption));
   opc_tam_->setTitle(Q(form_.MnuOpcTam.Caption));
-  SyncMenuArray(pal_items_, form_.MnuOpcPalLis, opc_pal_, nullptr);
-  SyncMenuArray(def_items_, form_.MnuOpcDefLis, opc_def_, nullptr);
-  SyncMenuArray(arc_items_, form_.MnuOpcArcLis, opc_arc_, nullptr);
+  SyncMenuArray(pal_items_, form_.MnuOpcPalLis, opc_pal_,
+                [this](Int i) { form_.MnuOpcPalLis_Click(i); });
+  SyncMenuArray(def_items_, form_.MnuOpcDefLis, opc_def_,
+                [this](Int i) { form_.MnuOpcDefLis_Click(i); });
+  SyncMenuArray(arc_items_, form_.MnuOpcArcLis, opc_arc_,
+                [this](Int i) { form_.MnuOpcArcLis_Click(i); });
   SyncMenuArray(tam_items_, {form_.MnuOpcTamLis.begin(), form_.MnuOpcTamLis.end()}, opc_tam_,
-                nullptr);
+                [this](Int i) { form_.MnuOpcTamLis_Click(i); });
   for (ItemView& item : tam_items_) item.action->setCheckable(false);
   SyncItem(mar_, form_.MnuOpcMar);
   SyncItem(ace_, form_.MnuOpcAce);
@@ -323,10 +329,16 @@ int MainWindow::Second() { return QTime::currentTime().second(); }
 int MainWindow::Minute() { return QTime::currentTime().minute(); }
 int MainWindow::Hour() { return QTime::currentTime().hour(); }
 
-float MainWindow::FontSizeShown(float points) { return points; }
+float MainWindow::FontSizeShown(float points) {
+  return static_cast<float>(QFontInfo(FontFor(form_.TbDef[0].FontName, points)).pointSizeF());
+}
 
 std::string MainWindow::NumberText(float value) {
-  return QLocale::system().toString(value, 'g', QLocale::FloatingPointShortest).toStdString();
+  // The shortest text that reads back as the same single-precision value, in the user's locale.
+  QString text = QString::fromStdString(ShortestText(value));
+  text.replace('.', QLocale::system().decimalPoint());
+  text.replace('-', QLocale::system().negativeSign());
+  return text.toStdString();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -362,6 +374,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       switch (target->kind) {
         case Kind::kPal: Handle([this, index] { form_.TbPal_Click(index); }); break;
         case Kind::kDef: Handle([this, index] { form_.TbDef_Click(index); }); break;
+        case Kind::kTam: Handle([this, index] { form_.TbTam_Click(index); }); break;
         default: break;
       }
     }

@@ -1,0 +1,150 @@
+// glosandas.ini: five lines, each a value and a fixed label, read back by position only.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "board/form1.h"
+#include "wordlists/text.h"
+
+namespace glosandas {
+
+namespace {
+
+constexpr const char* kLabelPal = " = número de palabras";
+constexpr const char* kLabelDef = " = número de glosandas ";
+constexpr const char* kLabelMar = " = marcar errores en rojo";
+constexpr const char* kLabelArc = " = último archivo utilizado";
+constexpr const char* kLabelTam = " = tamaño de letra";
+constexpr int kSettingsLines = 5;
+
+// The number a line starts with: blanks skipped, an optional sign, digits, a point and more
+// digits; reading stops at anything else. No number gives 0.
+double LeadingNumber(const std::string& line) {
+  std::size_t i = line.find_first_not_of(' ');
+  if (i == std::string::npos) return 0;
+  std::size_t end = i;
+  if (line[end] == '+' || line[end] == '-') ++end;
+  while (end < line.size() && std::isdigit(static_cast<unsigned char>(line[end]))) ++end;
+  if (end < line.size() && line[end] == '.') {
+    ++end;
+    while (end < line.size() && std::isdigit(static_cast<unsigned char>(line[end]))) ++end;
+  }
+  std::string number = line.substr(i, end - i);
+  if (number.find_first_of("0123456789") == std::string::npos) return 0;
+  return std::strtod(number.c_str(), nullptr);  // digits and a point only: no locale in play
+}
+
+// A count as stored: rounded to nearest, ties to even; nothing if it leaves the 16-bit range.
+std::optional<Int> CountValue(const std::string& line) {
+  const double value = std::nearbyint(LeadingNumber(line));
+  if (!(value >= -32767 && value <= 32767)) return std::nullopt;
+  return static_cast<Int>(value);
+}
+
+std::optional<bool> BoolValue(const std::string& line) {
+  const std::size_t blank = line.find(' ');
+  if (blank == std::string::npos) return std::nullopt;
+  const std::string word = FoldCase(line.substr(0, blank));
+  if (word == "true" || word == "verdadero") return true;
+  if (word == "false" || word == "falso") return false;
+  double number;
+  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), number);
+  if (word.empty() || error != std::errc() || end != word.data() + word.size()) return std::nullopt;
+  return number != 0;
+}
+
+mode_t NewFileMode(const std::filesystem::path& old_file) {
+  struct stat st;
+  if (::stat(old_file.c_str(), &st) == 0) return st.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+void Form1::GuardarOpciones() {
+  const std::string text =
+      std::to_string(NumPal) + kLabelPal + "\r\n" + std::to_string(NumDef) + kLabelDef + "\r\n" +
+      (MarcarErrores ? "True" : "False") + kLabelMar + "\r\n" + Archivo + kLabelArc + "\r\n" +
+      ShortestText(TbDef[0].FontSize) + kLabelTam + "\r\n";
+  // Windows-1252 as the lists are written; UTF-8 only for a list name it cannot hold.
+  const std::string bytes = Utf8ToCp1252(text).value_or(text);
+
+  // Written beside the old file and renamed over it: a failed or interrupted write leaves the
+  // previous settings whole. Failures are silent; the window closes all the same.
+  const std::filesystem::path target = platform_.ProgramFolder() / kSettingsFile;
+  std::string temp = (platform_.ProgramFolder() / ".glosandas.ini.XXXXXX").string();
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return;
+  const bool written = ::fchmod(fd, NewFileMode(target)) == 0 && WriteAll(fd, bytes) &&
+                       ::fsync(fd) == 0;
+  if (::close(fd) != 0 || !written || ::rename(temp.c_str(), target.c_str()) != 0) {
+    ::unlink(temp.c_str());
+  }
+}
+
+void Form1::LeerOpciones() {
+  LineFile file(platform_.ProgramFolder() / kSettingsFile);
+  if (!file.IsOpen()) return;
+  std::vector<RawLine> raw;
+  std::string line;
+  while (raw.size() < kSettingsLines && file.ReadLine(line)) {
+    const bool cut = line.size() == LineFile::kLineCap;
+    raw.push_back({std::move(line), cut});
+  }
+  const std::vector<std::string> lines = DecodeLines(std::move(raw), file.HadBom());
+  // Each line is applied through the menus before the next is read; the first line missing or
+  // holding a value no menu offers ends the reading, keeping what was applied.
+  const auto at = [&lines](std::size_t i) -> const std::string* {
+    return i < lines.size() ? &lines[i] : nullptr;
+  };
+
+  const auto apply_count = [this](const std::string* line, bool words) {
+    if (!line) return false;
+    const std::optional<Int> count = CountValue(*line);
+    if (!count) return false;
+    const Int index = static_cast<Int>(*count - 1);
+    return words ? MnuOpcPalLis_Click(index) : MnuOpcDefLis_Click(index);
+  };
+  if (!apply_count(at(0), true) || !apply_count(at(1), false)) return;
+
+  if (!at(2)) return;
+  const std::optional<bool> marcar = BoolValue(*at(2));
+  if (!marcar) return;
+  MarcarErrores = *marcar;
+  MnuOpcMar.Checked = *marcar;
+
+  if (!at(3)) return;
+  std::string name = *at(3);
+  if (name.ends_with(kLabelArc)) name.resize(name.size() - std::string(kLabelArc).size());
+  name = Trim(name);
+  for (std::size_t k = 0; k < MnuOpcArcLis.size(); ++k) {
+    if (Trim(MnuOpcArcLis[k].Caption).find(name) != std::string::npos) {
+      if (!MnuOpcArcLis_Click(static_cast<Int>(k))) return;
+      break;
+    }
+  }
+
+  if (!at(4)) return;
+  const double size = LeadingNumber(*at(4));
+  if (!(size >= kMinLetterSize && size <= kMaxLetterSize)) return;
+  ApplyLetterSize(static_cast<float>(size));
+}
+
+}  // namespace glosandas

@@ -1,0 +1,63 @@
+// The file menu: every word list of the program's folder.
+#include <algorithm>
+
+#include "board/form1.h"
+#include "wordlists/text.h"
+
+namespace glosandas {
+
+namespace {
+
+// How much of a file the first-line test reads: a huge file without line breaks costs no more.
+constexpr std::size_t kFirstLineBytes = 64 * 1024;
+
+}  // namespace
+
+void Form1::ListarArchivos() {
+  // The names in a stable order, letter case aside, as a case-blind file system lists them.
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(platform_.ProgramFolder(), ec)) {
+    std::string name = entry.path().filename().string();
+    if (name.size() > 4 && name[0] != '.' && FoldCase(name).ends_with(".txt")) {
+      names.push_back(std::move(name));
+    }
+  }
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    const std::string fa = FoldCase(a), fb = FoldCase(b);
+    return fa != fb ? fa < fb : a < b;
+  });
+
+  std::size_t k = 0;
+  for (const std::string& name : names) {
+    LineFile file(platform_.ProgramFolder() / name);  // refuses anything but an ordinary file
+    file.LimitReading(kFirstLineBytes);
+    std::string first;
+    if (!file.ReadLine(first, kFirstLineBytes) || first.find('>') == std::string::npos) continue;
+    if (k > 0) MnuOpcArcLis.push_back(MenuItem{});
+    MenuItem& item = MnuOpcArcLis[k];
+    item.Caption = name.substr(0, name.size() - 4);
+    if (item.Caption.find("elieve") != std::string::npos) item.Checked = true;
+    ++k;
+  }
+}
+
+bool Form1::MnuOpcArcLis_Click(Int Index) {
+  if (Index < 0 || static_cast<std::size_t>(Index) >= MnuOpcArcLis.size()) return false;
+  const std::vector<MenuItem> before = MnuOpcArcLis;
+  const std::string previous = Archivo;
+  for (MenuItem& item : MnuOpcArcLis) item.Checked = false;
+  MnuOpcArcLis[Index].Checked = true;
+  Archivo = MnuOpcArcLis[Index].Caption;
+  if (!CargarArchivo()) {
+    // The entries in force are still the previous list's: the menu and the name say so too.
+    MnuOpcArcLis = before;
+    Archivo = previous;
+    NuevaPantalla();
+    return false;
+  }
+  NuevaPantalla();
+  return true;
+}
+
+}  // namespace glosandas
