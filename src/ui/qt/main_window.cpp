@@ -342,10 +342,7 @@ std::string MainWindow::NumberText(float value) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!unloaded_) {
-    unloaded_ = true;
-    form_.Form_QueryUnload();
-  }
+  form_.Form_QueryUnload();  // saves once, however often the window is asked to close
   event->accept();
 }
 

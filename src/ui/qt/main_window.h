@@ -90,7 +90,6 @@ class MainWindow : public QMainWindow, public Platform {
   std::filesystem::path folder_;
   Form1 form_;
   bool loaded_ = false;
-  bool unloaded_ = false;
   bool maximize_requested_ = false;
   bool rendering_ = false;
 

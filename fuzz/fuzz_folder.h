@@ -1,0 +1,52 @@
+// A scratch folder that lives as long as the fuzzing process, and the checks every target makes.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "recording_platform.h"
+#include "wordlists/text.h"
+
+namespace glosandas::fuzzing {
+
+inline std::filesystem::path ScratchFolder() {
+  static const std::filesystem::path folder = [] {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "glosandas-fuzz-XXXXXX").string();
+    return std::filesystem::path(mkdtemp(tmpl.data()));
+  }();
+  return folder;
+}
+
+inline void WriteFile(const std::string& name, const std::uint8_t* data, std::size_t size) {
+  std::ofstream(ScratchFolder() / name, std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+inline void Require(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+// What must hold after anything a file can make the program do.
+inline void CheckRecord(const Form1& f) {
+  Require(f.NumEntradas >= 0 && f.NumEntradas <= kMaxEntradas);
+  Require(1 <= f.NumPal && f.NumPal <= f.NumDef && f.NumDef <= kMaxCount);
+  if (f.NumEntradas >= 1) Require(f.NumDef <= f.NumEntradas);
+  for (int i = 0; i < kMaxCount; ++i) {
+    Require(f.MnuOpcPalLis[i].Checked == (i == f.NumPal - 1));
+    Require(f.MnuOpcDefLis[i].Checked == (i == f.NumDef - 1));
+    Require(f.MnuOpcDefLis[i].Enabled == (i >= f.NumPal - 1));
+  }
+  for (int k = 1; k <= f.NumEntradas; ++k) {
+    const std::string& word = f.Entradas(k).Palabra;
+    const std::string& def = f.Entradas(k).Definicion;
+    Require(ValidUtf8Prefix(word) == word.size() && ValidUtf8Prefix(def) == def.size());
+    Require(CutChars(word, kPalabraLen).size() == word.size());
+    Require(CutChars(def, kDefinicionLen).size() == def.size());
+  }
+  Require(f.TbDef[0].FontSize >= kMinLetterSize && f.TbDef[0].FontSize <= kMaxLetterSize + 1);
+}
+
+}  // namespace glosandas::fuzzing
