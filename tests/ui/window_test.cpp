@@ -1,8 +1,10 @@
 #include <QAction>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
+#include <random>
 
 #include "form_fixture.h"
 #include "ui/qt/main_window.h"
@@ -172,6 +174,85 @@ class WindowTest : public QObject {
       QVERIFY(ReadBytes(folder.path() / "glosandas.ini").empty());
     }
     QVERIFY(ReadBytes(folder.path() / "glosandas.ini").empty());  // nor does destroying it
+  }
+
+  // Thousands of random events on the real window; the records and the widgets must agree with
+  // each other and with themselves after every one.
+  void MonkeyKeepsTheJoinsSound() {
+    TempFolder folder;
+    folder.Write("relieve.txt", NumberedList(20));
+    folder.Write("agua.txt", CrLf({"P>lago", "D>Agua quieta", "P>mar", "D>Agua salada"}));
+    folder.Write("ocho.txt", NumberedList(8));
+    for (unsigned seed : {1u, 2u, 3u, 4u}) {
+      MainWindow w(folder.path());
+      w.ShowStarted();
+      QVERIFY(QTest::qWaitForWindowExposed(&w));
+      QApplication::setActiveWindow(&w);
+      int boxes_answered = 0;
+      w.on_message_box = [&](QMessageBox& box) {
+        ++boxes_answered;
+        QMetaObject::invokeMethod(&box, "accept", Qt::QueuedConnection);
+      };
+      Form1& f = w.form();
+      QList<QAction*> actions = w.findChildren<QAction*>();
+      std::mt19937 gen(seed);
+      for (int step = 0; step < 1500; ++step) {
+        const unsigned op = gen() % 100;
+        if (op < 35) {
+          QTest::mouseClick(Find<QLineEdit>(w, QString("TbPal_%1").arg(gen() % f.NumPal)), Qt::LeftButton);
+        } else if (op < 70) {
+          auto* def = Find<QTextEdit>(w, QString("TbDef_%1").arg(gen() % f.NumDef));
+          QTest::mouseClick(def->viewport(), Qt::LeftButton);
+        } else if (op < 76) {
+          QTest::mouseClick(Find<QPushButton>(w, "CbComprobar"), Qt::LeftButton);
+        } else if (op < 79) {
+          QTest::mouseClick(Find<QPushButton>(w, "CbVer"), Qt::LeftButton);
+        } else if (op < 81) {
+          QTest::mouseClick(Find<QPushButton>(w, "CbSiguiente"), Qt::LeftButton);
+        } else if (op < 85) {
+          QTest::keyClick(&w, gen() % 2 ? Qt::Key_F2 : Qt::Key_F3);
+        } else if (op < 87) {
+          QTest::mouseClick(Find<QLineEdit>(w, QString("TbTam_%1").arg(gen() % 2)), Qt::LeftButton);
+        } else if (op < 92) {
+          auto* box = gen() % 2 ? static_cast<QWidget*>(Find<QLineEdit>(w, QString("TbPal_%1").arg(gen() % f.NumPal)))
+                                : Find<QTextEdit>(w, QString("TbDef_%1").arg(gen() % f.NumDef));
+          QTest::keyClick(box, Qt::Key_F5);
+        } else {
+          QAction* action = actions[gen() % actions.size()];
+          if (action->menu() == nullptr && !action->text().startsWith("&Salir") && action->isEnabled()) {
+            action->trigger();
+          }
+        }
+
+        std::vector<int> pal_rows(kNumBoxes), def_rows(kNumBoxes);
+        int in_force = 0;
+        for (int k = 0; k < kNumBoxes; ++k) {
+          if (f.Line1[k].X1 > 0) {
+            ++in_force;
+            ++pal_rows[f.Uniones(1, k)];
+            ++def_rows[f.Uniones(2, k)];
+          }
+        }
+        QCOMPARE(int(f.NumUniones), in_force);
+        for (int i = 0; i < kNumBoxes; ++i) {
+          QVERIFY(pal_rows[i] <= 1 && def_rows[i] <= 1);
+          const auto joined = [](const TextBox& b) { return b.BackColor == kCyan || b.BackColor == kRed; };
+          if (i < f.NumPal) QCOMPARE(joined(f.TbPal[i]), pal_rows[i] == 1);
+          if (i < f.NumDef) QCOMPARE(joined(f.TbDef[i]), def_rows[i] == 1);
+          auto* pal = Find<QLineEdit>(w, QString("TbPal_%1").arg(i));
+          QCOMPARE(pal->isVisible(), i < f.NumPal);
+          const std::uint32_t c = f.TbPal[i].BackColor;
+          QCOMPARE(pal->palette().color(QPalette::Base), QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16));
+        }
+        for (int i = 0; i < kMaxCount; ++i) {
+          QCOMPARE(f.MnuOpcPalLis[i].Checked, i == f.NumPal - 1);
+          QCOMPARE(f.MnuOpcDefLis[i].Checked, i == f.NumDef - 1);
+          QCOMPARE(f.MnuOpcDefLis[i].Enabled, i >= f.NumPal - 1);
+        }
+        QVERIFY(f.NumPal <= f.NumDef && f.NumDef <= f.NumEntradas);
+      }
+      QVERIFY(boxes_answered > 0);
+    }
   }
 
   void SiguienteDealsAgain() {

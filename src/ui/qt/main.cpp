@@ -20,28 +20,35 @@ void OnSignal(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  app.setApplicationName("Glosandas");
-
-  glosandas::MainWindow window(QCoreApplication::applicationDirPath().toStdString());
-
-  // SIGTERM, SIGINT and SIGHUP close the window the ordinary way, so the settings are kept.
-  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_pipe) == 0) {
-    auto* notifier = new QSocketNotifier(signal_pipe[0], QSocketNotifier::Read, &app);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
-      char byte;
-      [[maybe_unused]] const ssize_t n = ::read(signal_pipe[0], &byte, 1);
-      window.close();
-    });
+  // SIGTERM, SIGINT and SIGHUP close the window the ordinary way, so the settings are kept. The
+  // handlers go in first: a signal that comes while the window is still being built waits in the
+  // pipe until the event loop runs.
+  const bool signals_caught = ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_pipe) == 0;
+  if (signals_caught) {
     struct sigaction action = {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &action, nullptr);
   }
-  // The desktop session ending closes the window too.
+
+  QApplication app(argc, argv);
+  app.setApplicationName("Glosandas");
+  glosandas::MainWindow window(QCoreApplication::applicationDirPath().toStdString());
+
+  if (signals_caught) {
+    auto* notifier = new QSocketNotifier(signal_pipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+      char byte;
+      [[maybe_unused]] const ssize_t n = ::read(signal_pipe[0], &byte, 1);
+      window.close();
+    });
+  }
+  // The desktop session ending, or anything else that ends the event loop, closes the window
+  // first; closing saves the settings once, however many of these arrive.
   QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                    [&window](QSessionManager&) { window.close(); });
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.close(); });
 
   window.ShowStarted();
   return app.exec();
