@@ -14,6 +14,7 @@
 
 namespace glosandas {
 
+class LineFile;
 using Int = std::int16_t;  // counts, indexes and placement arithmetic are 16-bit signed
 
 // Background colours, 0x00BBGGRR.
@@ -225,10 +226,13 @@ class Form1 {
   // Word boxes are column 1 and definition boxes column 2, as in EntradaEnCaja and Uniones.
   void ClickBox(int column, Int index);
   void KeyDownBox(int column, Int index, Int key_code);
+  // Reads a list's entries into the table; returns how many.
+  Int ReadEntries(LineFile& file);
 
   Platform& platform_;
   Random rnd_;
   bool saved_ = false;  // the settings are written once, whatever way the window closes
+  std::array<long long, 5> loaded_id_{};  // the list file whose entries are in the table
 };
 
 }  // namespace glosandas

@@ -8,8 +8,10 @@ namespace glosandas {
 
 namespace {
 
-// How much of a file the first-line test reads: a huge file without line breaks costs no more.
+// How much of a file the first-line test reads at most: a huge file without line breaks costs
+// no more. It starts with a small read, as a first line is short.
 constexpr std::size_t kFirstLineBytes = 64 * 1024;
+constexpr std::size_t kFirstRead = 256;
 
 }  // namespace
 
@@ -30,7 +32,7 @@ void Form1::ListarArchivos() {
 
   std::size_t k = 0;
   for (const std::string& name : names) {
-    LineFile file(platform_.ProgramFolder() / name);  // refuses anything but an ordinary file
+    LineFile file(platform_.ProgramFolder() / name, kFirstRead);  // only ordinary files open
     file.LimitReading(kFirstLineBytes);
     std::string first;
     if (!file.ReadLine(first, kFirstLineBytes) || first.find('>') == std::string::npos) continue;

@@ -25,16 +25,7 @@ std::filesystem::path FindList(const std::filesystem::path& folder, const std::s
 
 }  // namespace
 
-bool Form1::CargarArchivo() {
-  const std::string file_name = Archivo + ".txt";
-  LineFile file(FindList(platform_.ProgramFolder(), Archivo));
-  if (!file.IsOpen()) {
-    platform_.MsgBox("No se puede abrir el archivo de glosandas \"" + file_name +
-                         "\". Compruebe que está en la carpeta del programa y que se puede leer.",
-                     "Error");
-    return false;
-  }
-
+Int Form1::ReadEntries(LineFile& file) {
   // Read the raw lines that matter: from the first word line up to the 101st, which ends the
   // list. The code page is decided once every line is in.
   std::vector<RawLine> raw_lines;
@@ -62,7 +53,25 @@ bool Form1::CargarArchivo() {
           CutChars(Trim(Entradas(n).Definicion) + " " + Trim(text), kDefinicionLen);
     }
   }
-  NumEntradas = n;
+  return n;
+}
+
+bool Form1::CargarArchivo() {
+  const std::string file_name = Archivo + ".txt";
+  LineFile file(FindList(platform_.ProgramFolder(), Archivo));
+  if (!file.IsOpen()) {
+    platform_.MsgBox("No se puede abrir el archivo de glosandas \"" + file_name +
+                         "\". Compruebe que está en la carpeta del programa y que se puede leer.",
+                     "Error");
+    return false;
+  }
+
+  // The settings usually name the list start-up has just loaded: its entries are in the table.
+  if (file.Id() != loaded_id_) {
+    loaded_id_ = file.Id();
+    NumEntradas = ReadEntries(file);
+  }
+
 
   // Words first: lowering them may raise the definitions, which are lowered next.
   if (NumEntradas >= 1 && NumPal > NumEntradas) MnuOpcPalLis_Click(static_cast<Int>(NumEntradas - 1));

@@ -169,14 +169,18 @@ std::vector<std::string> DecodeLines(std::vector<RawLine> lines, bool bom) {
   return text;
 }
 
-LineFile::LineFile(const std::filesystem::path& path) {
+LineFile::LineFile(const std::filesystem::path& path, std::size_t first_read)
+    : read_size_(std::clamp<std::size_t>(first_read, 1, kBufferSize)) {
   fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd_ < 0) return;
   struct stat st;
   if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd_);
     fd_ = -1;
+    return;
   }
+  id_ = {static_cast<long long>(st.st_dev), static_cast<long long>(st.st_ino), st.st_size,
+         st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
 }
 
 LineFile::~LineFile() {
@@ -186,8 +190,9 @@ LineFile::~LineFile() {
 bool LineFile::Fill() {
   if (eof_ || left_ == 0) return false;
   ssize_t n;
-  do n = ::read(fd_, buffer_, std::min(sizeof buffer_, left_));
+  do n = ::read(fd_, buffer_, std::min(read_size_, left_));
   while (n < 0 && errno == EINTR);
+  read_size_ = std::min(2 * read_size_, kBufferSize);
   if (n <= 0) {
     eof_ = true;
     return false;

@@ -2,6 +2,7 @@
 // Windows-1252 code page, and a line reader that cannot be stalled by what it is given.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -39,8 +40,11 @@ class LineFile {
  public:
   // Bytes kept per line after its leading blanks; enough for 2000 characters plus a marker.
   static constexpr std::size_t kLineCap = 8 * 1024 + 16;
+  static constexpr std::size_t kBufferSize = 64 * 1024;
 
-  explicit LineFile(const std::filesystem::path& path);
+  // `first_read` bytes are asked for first, twice as many each time after, up to the buffer's
+  // size: a reader that wants only the first line of a file reads little more than that line.
+  explicit LineFile(const std::filesystem::path& path, std::size_t first_read = kBufferSize);
   ~LineFile();
   LineFile(const LineFile&) = delete;
   LineFile& operator=(const LineFile&) = delete;
@@ -48,6 +52,9 @@ class LineFile {
   bool IsOpen() const { return fd_ >= 0; }
   // Whether the file began with a UTF-8 byte-order mark (which ReadLine drops).
   bool HadBom() const { return bom_; }
+  // Device, inode, size and modification time: equal only for the same, unchanged file.
+  using Identity = std::array<long long, 5>;
+  Identity Id() const { return id_; }
   // The next line without its end; false at the end of the file. At most `cap` bytes are kept
   // after the leading blanks, whose count is kept up to `cap`; `max_read` stops the reading of
   // a file after that many bytes, as if it ended there.
@@ -57,12 +64,14 @@ class LineFile {
  private:
   bool Fill();
   int fd_ = -1;
-  char buffer_[64 * 1024];
+  char buffer_[kBufferSize];
+  std::size_t read_size_;
   std::size_t pos_ = 0, end_ = 0;
   std::size_t left_ = static_cast<std::size_t>(-1);
   bool eof_ = false;
   bool started_ = false;
   bool bom_ = false;
+  Identity id_{};
 };
 
 // Raw lines of a file, as read.

@@ -148,3 +148,36 @@ TEST_F(LoaderTest, ListWithoutEntriesKeepsCountsAndDealsEmpty) {
 
 }  // namespace
 }  // namespace glosandas::testing
+
+namespace glosandas::testing {
+namespace {
+
+long long BytesRead() {
+  std::ifstream io("/proc/self/io");
+  std::string key;
+  long long value = 0;
+  while (io >> key >> value && key != "rchar:") {
+  }
+  return value;
+}
+
+TEST_F(LoaderTest, AnUnchangedListIsNotReadAgainButAChangedOneIs) {
+  const std::string list = NumberedList(100);
+  long long before = BytesRead();
+  Start(list);
+  const long long without_settings = BytesRead() - before;
+  const std::string ini = "4\r\n4\r\nTrue x\r\nrelieve\r\n9.75\r\n";
+  folder.Write("glosandas.ini", ini);
+  before = BytesRead();
+  Form1& f = Start(list);  // the settings select the list start-up has loaded
+  EXPECT_LE(BytesRead() - before - without_settings, static_cast<long long>(ini.size()) + 64);
+  EXPECT_GT(without_settings, static_cast<long long>(list.size()));
+  EXPECT_EQ(f.NumEntradas, 100);
+  folder.Write("relieve.txt", NumberedList(3));
+  f.MnuOpcArcLis_Click(0);
+  EXPECT_EQ(f.NumEntradas, 3);
+  EXPECT_EQ(f.NumPal, 3);
+}
+
+}  // namespace
+}  // namespace glosandas::testing
