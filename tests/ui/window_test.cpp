@@ -36,10 +36,11 @@ class WindowTest : public QObject {
     QVERIFY(w.isMaximized());
     Form1& f = w.form();
     for (int i = 0; i < kNumBoxes; ++i) {
-      auto* pal = Find<QLineEdit>(w, QString("TbPal_%1").arg(i));
-      auto* def = Find<QTextEdit>(w, QString("TbDef_%1").arg(i));
-      QCOMPARE(pal->isVisible(), i < 4);
-      QCOMPARE(def->isVisible(), i < 4);
+      // Boxes not in use are hidden, or not built yet.
+      auto* pal = w.findChild<QLineEdit*>(QString("TbPal_%1").arg(i));
+      auto* def = w.findChild<QTextEdit*>(QString("TbDef_%1").arg(i));
+      QCOMPARE(pal && pal->isVisible(), i < 4);
+      QCOMPARE(def && def->isVisible(), i < 4);
       if (i < 4) {
         QCOMPARE(pal->text().toStdString(), f.TbPal[i].Text);
         QCOMPARE(def->toPlainText().toStdString(), f.TbDef[i].Text);
@@ -47,6 +48,9 @@ class WindowTest : public QObject {
     }
     // The first screen was spread over the maximised window, whose resize moved only buttons.
     auto* comprobar = Find<QPushButton>(w, "CbComprobar");
+    // Tab goes word, definition, word, ...
+    Find<QLineEdit>(w, "TbPal_0")->setFocus();
+    QCOMPARE(QApplication::focusWidget()->nextInFocusChain()->objectName(), QString("TbDef_0"));
     auto* last_word = Find<QLineEdit>(w, "TbPal_3");
     QVERIFY(comprobar->geometry().top() > last_word->geometry().bottom());
     QVERIFY(comprobar->geometry().bottom() < w.centralWidget()->height());
@@ -144,13 +148,18 @@ class WindowTest : public QObject {
       w.ShowStarted();
       QVERIFY(QTest::qWaitForWindowExposed(&w));
       QApplication::setActiveWindow(&w);
-      auto* def9 = Find<QTextEdit>(w, "TbDef_9");  // hidden, follows all the same
-      const qreal before = def9->font().pointSizeF();
+      auto* def1 = Find<QTextEdit>(w, "TbDef_1");
+      const qreal before = def1->font().pointSizeF();
       QTest::keyClick(&w, Qt::Key_F2);
       QTest::keyClick(&w, Qt::Key_F2);
       QTest::keyClick(&w, Qt::Key_F3);
-      QVERIFY(def9->font().pointSizeF() > before);
-      QCOMPARE(def9->font().pointSizeF(), static_cast<qreal>(w.form().TbDef[0].FontSize));
+      QVERIFY(def1->font().pointSizeF() > before);
+      QCOMPARE(def1->font().pointSizeF(), static_cast<qreal>(w.form().TbDef[0].FontSize));
+      // A box shown for the first time later has the size too.
+      w.form().MnuOpcDefLis_Click(9);
+      w.Render();
+      QCOMPARE(Find<QTextEdit>(w, "TbDef_9")->font().pointSizeF(), def1->font().pointSizeF());
+      w.form().MnuOpcDefLis_Click(3);
       QVERIFY(Find<QLineEdit>(w, "TbPal_0")->font().pointSizeF() == 12);
 
       QAction* agua = nullptr;
@@ -239,10 +248,10 @@ class WindowTest : public QObject {
           const auto joined = [](const TextBox& b) { return b.BackColor == kCyan || b.BackColor == kRed; };
           if (i < f.NumPal) QCOMPARE(joined(f.TbPal[i]), pal_rows[i] == 1);
           if (i < f.NumDef) QCOMPARE(joined(f.TbDef[i]), def_rows[i] == 1);
-          auto* pal = Find<QLineEdit>(w, QString("TbPal_%1").arg(i));
-          QCOMPARE(pal->isVisible(), i < f.NumPal);
+          auto* pal = w.findChild<QLineEdit*>(QString("TbPal_%1").arg(i));
+          QCOMPARE(pal && pal->isVisible(), i < f.NumPal);
           const std::uint32_t c = f.TbPal[i].BackColor;
-          QCOMPARE(pal->palette().color(QPalette::Base), QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16));
+          if (pal) QCOMPARE(pal->palette().color(QPalette::Base), QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16));
         }
         for (int i = 0; i < kMaxCount; ++i) {
           QCOMPARE(f.MnuOpcPalLis[i].Checked, i == f.NumPal - 1);

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,6 +15,7 @@
 #include <QTextEdit>
 #include <QTime>
 #include <cmath>
+#include <map>
 
 namespace glosandas {
 
@@ -25,14 +27,28 @@ QColor FromBgr(std::uint32_t bgr) {
   return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-// Verdana and Arial Narrow are rarely installed on Linux; the nearest metric-alike follows.
-QFont FontFor(const std::string& name, float points) {
-  QFont font;
-  if (name == "Arial Narrow") {
-    font.setFamilies({"Arial Narrow", "Liberation Sans Narrow", "DejaVu Sans Condensed"});
-  } else {
-    font.setFamilies({QString::fromStdString(name), "DejaVu Sans", "Bitstream Vera Sans"});
+// Verdana and Arial Narrow are rarely installed on Linux; the nearest metric-alike installed
+// stands in. Resolved once per name: asking the font matcher for a missing family is slow.
+QString Family(const std::string& name) {
+  static std::map<std::string, QString> resolved;
+  auto found = resolved.find(name);
+  if (found != resolved.end()) return found->second;
+  const QStringList candidates =
+      name == "Arial Narrow"
+          ? QStringList{"Arial Narrow", "Liberation Sans Narrow", "DejaVu Sans Condensed"}
+          : QStringList{QString::fromStdString(name), "DejaVu Sans", "Bitstream Vera Sans"};
+  QString family = QString::fromStdString(name);
+  for (const QString& candidate : candidates) {
+    if (QFontDatabase::hasFamily(candidate)) {
+      family = candidate;
+      break;
+    }
   }
+  return resolved[name] = family;
+}
+
+QFont FontFor(const std::string& name, float points) {
+  QFont font(Family(name));
   font.setPointSizeF(points);
   return font;
 }
@@ -71,9 +87,9 @@ MainWindow::MainWindow(std::filesystem::path folder)
   for (Int i = 0; i < 2; ++i) {
     tam_.push_back({NewLineBox(QString("TbTam_%1").arg(i), Kind::kTam, i)});
   }
-  comprobar_ = NewButton("CbComprobar", &Form1::CbComprobar_Click);
-  siguiente_ = NewButton("CbSiguiente", &Form1::CbSiguiente_Click);
-  ver_ = NewButton("CbVer", &Form1::CbVer_Click);
+  comprobar_.widget = NewButton("CbComprobar", &Form1::CbComprobar_Click);
+  siguiente_.widget = NewButton("CbSiguiente", &Form1::CbSiguiente_Click);
+  ver_.widget = NewButton("CbVer", &Form1::CbVer_Click);
 
   opc_ = menuBar()->addMenu(Q(form_.MnuOpc.Caption));
   opc_pal_ = opc_->addMenu(Q(form_.MnuOpcPal.Caption));
@@ -205,11 +221,21 @@ void MainWindow::SyncBox(BoxView& view, const TextBox& box) {
   shown = box;
 }
 
-void MainWindow::SyncButton(QPushButton* widget, const Button& button) {
-  widget->setText(Q(button.Caption));
-  widget->setToolTip(Q(button.ToolTipText));
-  widget->setFont(FontFor(button.FontName, button.FontSize));
-  widget->setGeometry(Px(button.Left), Px(button.Top), Px(button.Width), Px(button.Height));
+void MainWindow::SyncButton(ButtonView& view, const Button& button) {
+  QPushButton* w = view.widget;
+  const bool all = view.fresh;
+  view.fresh = false;
+  if (all || button.Caption != view.shown.Caption) w->setText(Q(button.Caption));
+  if (all || button.ToolTipText != view.shown.ToolTipText) w->setToolTip(Q(button.ToolTipText));
+  if (all || button.FontName != view.shown.FontName || button.FontSize != view.shown.FontSize) {
+    w->setFont(FontFor(button.FontName, button.FontSize));
+  }
+  if (all || button.Left != view.shown.Left || button.Top != view.shown.Top ||
+      button.Width != view.shown.Width || button.Height != view.shown.Height) {
+    w->setGeometry(Px(button.Left), Px(button.Top), Px(button.Width), Px(button.Height));
+  }
+  tab_order_dirty_ = tab_order_dirty_ || all || button.TabIndex != view.shown.TabIndex;
+  view.shown = button;
 }
 
 void MainWindow::SyncItem(ItemView& view, const MenuItem& item) {
@@ -225,13 +251,19 @@ void MainWindow::SyncItem(ItemView& view, const MenuItem& item) {
 
 void MainWindow::SyncArray(std::vector<BoxView>& views, const std::vector<TextBox>& boxes,
                            const char* name, bool multi_line) {
-  while (views.size() < boxes.size()) {
-    const Int index = static_cast<Int>(views.size());
-    const QString object = QString("%1_%2").arg(name).arg(index);
-    views.push_back({multi_line ? static_cast<QWidget*>(NewTextBox(object, Kind::kDef, index))
-                                : NewLineBox(object, Kind::kPal, index)});
+  views.resize(boxes.size());
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    // A box gets its widget when it is first shown: most screens never show most boxes.
+    if (!views[i].widget) {
+      if (!boxes[i].Visible) continue;
+      const Int index = static_cast<Int>(i);
+      const QString object = QString("%1_%2").arg(name).arg(index);
+      views[i].widget = multi_line ? static_cast<QWidget*>(NewTextBox(object, Kind::kDef, index))
+                                   : NewLineBox(object, Kind::kPal, index);
+      tab_order_dirty_ = true;
+    }
+    SyncBox(views[i], boxes[i]);
   }
-  for (std::size_t i = 0; i < boxes.size(); ++i) SyncBox(views[i], boxes[i]);
 }
 
 void MainWindow::SyncMenuArray(std::vector<ItemView>& views, const std::vector<MenuItem>& items,
@@ -261,15 +293,22 @@ void MainWindow::Render() {
   SyncButton(siguiente_, form_.CbSiguiente);
   SyncButton(ver_, form_.CbVer);
 
-  // Tab order follows the records' tab indexes.
-  std::vector<std::pair<Int, QWidget*>> tabs = {
-      {form_.TbInstruc.TabIndex, instruc_.widget}, {form_.TbTam[0].TabIndex, tam_[0].widget},
-      {form_.TbTam[1].TabIndex, tam_[1].widget},   {form_.CbComprobar.TabIndex, comprobar_},
-      {form_.CbSiguiente.TabIndex, siguiente_},    {form_.CbVer.TabIndex, ver_}};
-  for (std::size_t i = 0; i < pal_.size(); ++i) tabs.push_back({form_.TbPal[i].TabIndex, pal_[i].widget});
-  for (std::size_t i = 0; i < def_.size(); ++i) tabs.push_back({form_.TbDef[i].TabIndex, def_[i].widget});
-  std::sort(tabs.begin(), tabs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < tabs.size(); ++i) setTabOrder(tabs[i - 1].second, tabs[i].second);
+  if (tab_order_dirty_) {
+    // Tab order follows the records' tab indexes.
+    tab_order_dirty_ = false;
+    std::vector<std::pair<Int, QWidget*>> tabs = {
+        {form_.TbInstruc.TabIndex, instruc_.widget}, {form_.TbTam[0].TabIndex, tam_[0].widget},
+        {form_.TbTam[1].TabIndex, tam_[1].widget},   {form_.CbComprobar.TabIndex, comprobar_.widget},
+        {form_.CbSiguiente.TabIndex, siguiente_.widget}, {form_.CbVer.TabIndex, ver_.widget}};
+    for (std::size_t i = 0; i < pal_.size(); ++i) {
+      if (pal_[i].widget) tabs.push_back({form_.TbPal[i].TabIndex, pal_[i].widget});
+    }
+    for (std::size_t i = 0; i < def_.size(); ++i) {
+      if (def_[i].widget) tabs.push_back({form_.TbDef[i].TabIndex, def_[i].widget});
+    }
+    std::sort(tabs.begin(), tabs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabs.size(); ++i) setTabOrder(tabs[i - 1].second, tabs[i].second);
+  }
 
   if (lines_shown_.size() != form_.Line1.size() ||
       !std::equal(lines_shown_.begin(), lines_shown_.end(), form_.Line1.begin(),

@@ -60,6 +60,11 @@ class MainWindow : public QMainWindow, public Platform {
     TextBox shown;
     bool fresh = true;
   };
+  struct ButtonView {
+    QPushButton* widget = nullptr;
+    Button shown;
+    bool fresh = true;
+  };
   struct ItemView {
     QAction* action = nullptr;
     MenuItem shown;
@@ -72,7 +77,7 @@ class MainWindow : public QMainWindow, public Platform {
   QTextEdit* NewTextBox(const QString& name, Kind kind, Int index);
   QPushButton* NewButton(const QString& name, void (Form1::*handler)());
   void SyncBox(BoxView& view, const TextBox& box);
-  void SyncButton(QPushButton* widget, const Button& button);
+  void SyncButton(ButtonView& view, const Button& button);
   void SyncItem(ItemView& view, const MenuItem& item);
   void SyncArray(std::vector<BoxView>& views, const std::vector<TextBox>& boxes, const char* name,
                  bool multi_line);
@@ -96,7 +101,8 @@ class MainWindow : public QMainWindow, public Platform {
   Board* board_ = nullptr;
   BoxView instruc_;
   std::vector<BoxView> tam_, pal_, def_;
-  QPushButton *comprobar_ = nullptr, *siguiente_ = nullptr, *ver_ = nullptr;
+  ButtonView comprobar_, siguiente_, ver_;
+  bool tab_order_dirty_ = true;
   std::vector<Line> lines_shown_;
   QMenu *opc_ = nullptr, *opc_pal_ = nullptr, *opc_def_ = nullptr, *opc_arc_ = nullptr,
         *opc_tam_ = nullptr;

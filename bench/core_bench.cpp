@@ -1,0 +1,100 @@
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+
+#include "recording_platform.h"
+
+namespace glosandas {
+namespace {
+
+std::string List(int entries) {
+  std::string out;
+  for (int k = 1; k <= entries; ++k) {
+    out += "P>palabra" + std::to_string(k) + "\r\nD>Definici\xF3n n\xFAmero " + std::to_string(k) +
+           ", con algo m\xE1s de texto para que pese como una de verdad.\r\n";
+  }
+  return out;
+}
+
+class Folder {
+ public:
+  Folder() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "glosandas-bench-XXXXXX").string();
+    path = mkdtemp(tmpl.data());
+    platform.folder = path;
+  }
+  ~Folder() { std::filesystem::remove_all(path); }
+  void Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path / name, std::ios::binary) << bytes;
+  }
+  std::filesystem::path path;
+  testing::RecordingPlatform platform;
+};
+
+void BM_DealTenByTen(benchmark::State& state) {
+  Folder folder;
+  folder.Write("relieve.txt", List(100));
+  Form1 form(folder.platform);
+  form.Form_Load();
+  form.MnuOpcPalLis_Click(9);
+  form.MnuOpcDefLis_Click(9);
+  for (auto _ : state) form.NuevaPantalla();
+}
+BENCHMARK(BM_DealTenByTen);
+
+void BM_CheckFullBoard(benchmark::State& state) {
+  Folder folder;
+  folder.Write("relieve.txt", List(100));
+  Form1 form(folder.platform);
+  form.Form_Load();
+  form.MnuOpcPalLis_Click(9);
+  for (int i = 0; i < 10; ++i) {
+    form.TbPal_Click(static_cast<Int>(i));
+    form.TbDef_Click(static_cast<Int>(9 - i));
+  }
+  for (auto _ : state) {
+    form.CbComprobar_Click();
+    folder.platform.messages.clear();
+  }
+}
+BENCHMARK(BM_CheckFullBoard);
+
+// Two lists alternate so that every load really reads its file. The second has a long tail
+// beyond its 100th entry, which must cost nothing.
+void BM_LoadHundredEntries(benchmark::State& state) {
+  Folder folder;
+  folder.Write("relieve.txt", List(100));
+  folder.Write("a.txt", List(100));
+  folder.Write("b.txt", List(100) + (state.range(0) ? List(20000) : ""));
+  Form1 form(folder.platform);
+  form.Form_Load();
+  bool flip = false;
+  for (auto _ : state) {
+    form.Archivo = (flip = !flip) ? "a" : "b";
+    form.CargarArchivo();
+  }
+}
+BENCHMARK(BM_LoadHundredEntries)->Arg(0)->Arg(1);
+
+// The file menu built over a folder of n lists (warm cache), optionally with a 1 GiB file.
+void BM_Catalogue(benchmark::State& state) {
+  Folder folder;
+  const int files = static_cast<int>(state.range(0));
+  for (int i = 0; i < files; ++i) folder.Write("lista" + std::to_string(i) + ".txt", List(30));
+  if (state.range(1)) {
+    folder.Write("grande.txt", "P>");
+    std::filesystem::resize_file(folder.path / "grande.txt", 1ull << 30);
+  }
+  for (auto _ : state) {
+    Form1 form(folder.platform);
+    form.ListarArchivos();
+    benchmark::DoNotOptimize(form.MnuOpcArcLis.size());
+  }
+  state.counters["per_file"] =
+      benchmark::Counter(static_cast<double>(files), benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Catalogue)->Args({10, 0})->Args({1000, 0})->Args({10000, 0})->Args({1000, 1});
+
+}  // namespace
+}  // namespace glosandas

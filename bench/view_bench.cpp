@@ -1,0 +1,73 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <fstream>
+
+#include "ui/qt/main_window.h"
+
+namespace glosandas {
+namespace {
+
+struct Window {
+  Window() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "glosandas-bench-XXXXXX").string();
+    folder = mkdtemp(tmpl.data());
+    std::ofstream list(folder / "relieve.txt", std::ios::binary);
+    for (int k = 1; k <= 100; ++k) {
+      list << "P>palabra" << k << "\r\nD>Una definici\xF3n de la palabra " << k << "\r\n";
+    }
+    list.close();
+    window = std::make_unique<MainWindow>(folder);
+    window->ShowStarted();
+    QCoreApplication::processEvents();
+  }
+  ~Window() {
+    window.reset();
+    std::filesystem::remove_all(folder);
+  }
+  // Brings the widgets up to date and lets the window paint.
+  void Show() {
+    window->Render();
+    QCoreApplication::processEvents();
+  }
+  std::filesystem::path folder;
+  std::unique_ptr<MainWindow> window;
+};
+
+void BM_ClickRendered(benchmark::State& state) {
+  Window w;
+  Form1& f = w.window->form();
+  int i = 0;
+  for (auto _ : state) {
+    // Word then definition: a join, then the next pair breaks and remakes joins.
+    if (i % 2) {
+      f.TbDef_Click(static_cast<Int>((i / 2) % f.NumDef));
+    } else {
+      f.TbPal_Click(static_cast<Int>((i / 2) % f.NumPal));
+    }
+    ++i;
+    w.Show();
+  }
+}
+BENCHMARK(BM_ClickRendered);
+
+void BM_SiguienteRendered(benchmark::State& state) {
+  Window w;
+  for (auto _ : state) {
+    w.window->form().CbSiguiente_Click();
+    w.Show();
+  }
+}
+BENCHMARK(BM_SiguienteRendered);
+
+}  // namespace
+}  // namespace glosandas
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
