@@ -1,0 +1,29 @@
+#!/bin/sh
+# Installs into a scratch prefix, starts the installed program through its launcher (offscreen),
+# ends it with SIGTERM and checks that it kept its settings in its own folder.
+set -eu
+build="$1"
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+desktop="$prefix/share/applications/glosandas.desktop"
+grep -qx "Exec=$prefix/bin/glosandas" "$desktop"
+grep -qx "Categories=Education;Languages;" "$desktop"
+[ -f "$prefix/share/icons/hicolor/scalable/apps/glosandas.svg" ]
+[ -f "$prefix/lib/glosandas/relieve.txt" ]
+
+QT_QPA_PLATFORM=offscreen "$prefix/bin/glosandas" &
+pid=$!
+# Ready once it catches SIGTERM (bit 15 of the caught-signals mask).
+for i in $(seq 3000); do
+  mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
+  [ $(( 0x$mask & 0x4000 )) -ne 0 ] && break
+  sleep 0.01
+done
+kill -TERM "$pid"
+wait "$pid"
+ini="$prefix/lib/glosandas/glosandas.ini"
+[ -f "$ini" ] || { echo "no settings written to $ini"; exit 1; }
+head -c 1 "$ini" | grep -q 4
+echo "installed program started and closed; settings kept in $ini"
