@@ -69,8 +69,9 @@ Form1::Form1(Platform& platform) : platform_(platform) {
   CbComprobar = DesignButton("&COMPROBAR", 2000, 3,
                              "Pulse para comprobar si se han unido correctamente las palabras con "
                              "su definición ");
-  CbSiguiente = DesignButton("&Siguiente", 5000, 4,
-                             "Pulse para que se muestre una nueva pantalla de palabras y glosandas");
+  CbSiguiente =
+      DesignButton("&Siguiente", 5000, 4,
+                   "Pulse para que se muestre una nueva pantalla de palabras y glosandas");
   CbVer = DesignButton("&Ver solución", 8000, 5,
                        "Pulse para ver  la forma correcta de unir cada palabra con su definición");
 

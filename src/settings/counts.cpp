@@ -46,9 +46,10 @@ bool Form1::MnuOpcDefLis_Click(Int Index) {
 }
 
 void Form1::MnuOpcAce_Click() {
-  platform_.MsgBox("Glosandas, hecho por el equipo de Glosandas para aprender vocabulario.\r\n"
-                   "Diciembre de 2026",
-                   "Acerca de glosandas");
+  platform_.MsgBox(
+      "Glosandas, hecho por el equipo de Glosandas para aprender vocabulario.\r\n"
+      "Diciembre de 2026",
+      "Acerca de glosandas");
 }
 
 }  // namespace glosandas

@@ -79,10 +79,10 @@ bool WriteAll(int fd, const std::string& bytes) {
 }  // namespace
 
 void Form1::GuardarOpciones() {
-  const std::string text =
-      std::to_string(NumPal) + kLabelPal + "\r\n" + std::to_string(NumDef) + kLabelDef + "\r\n" +
-      (MarcarErrores ? "True" : "False") + kLabelMar + "\r\n" + Archivo + kLabelArc + "\r\n" +
-      ShortestText(TbDef[0].FontSize) + kLabelTam + "\r\n";
+  const std::string text = std::to_string(NumPal) + kLabelPal + "\r\n" + std::to_string(NumDef) +
+                           kLabelDef + "\r\n" + (MarcarErrores ? "True" : "False") + kLabelMar +
+                           "\r\n" + Archivo + kLabelArc + "\r\n" + ShortestText(TbDef[0].FontSize) +
+                           kLabelTam + "\r\n";
   // Windows-1252 as the lists are written; UTF-8 only for a list name it cannot hold.
   const std::string bytes = Utf8ToCp1252(text).value_or(text);
 
@@ -92,8 +92,8 @@ void Form1::GuardarOpciones() {
   std::string temp = (platform_.ProgramFolder() / ".glosandas.ini.XXXXXX").string();
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return;
-  const bool written = ::fchmod(fd, NewFileMode(target)) == 0 && WriteAll(fd, bytes) &&
-                       ::fsync(fd) == 0;
+  const bool written =
+      ::fchmod(fd, NewFileMode(target)) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
   if (::close(fd) != 0 || !written || ::rename(temp.c_str(), target.c_str()) != 0) {
     ::unlink(temp.c_str());
   }

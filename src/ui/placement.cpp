@@ -27,7 +27,7 @@ void SpreadColumn(std::vector<TextBox>& boxes, int first, int last, Int band_top
 }  // namespace
 
 std::vector<Int*> Form1::TabStops() {
-  std::vector<Int*> stops{&TbInstruc.TabIndex, &TbTam[0].TabIndex, &TbTam[1].TabIndex,
+  std::vector<Int*> stops{&TbInstruc.TabIndex,   &TbTam[0].TabIndex,    &TbTam[1].TabIndex,
                           &CbComprobar.TabIndex, &CbSiguiente.TabIndex, &CbVer.TabIndex};
   for (TextBox& b : TbPal) stops.push_back(&b.TabIndex);
   for (TextBox& b : TbDef) stops.push_back(&b.TabIndex);

@@ -72,10 +72,11 @@ bool Form1::CargarArchivo() {
     NumEntradas = ReadEntries(file);
   }
 
-
   // Words first: lowering them may raise the definitions, which are lowered next.
-  if (NumEntradas >= 1 && NumPal > NumEntradas) MnuOpcPalLis_Click(static_cast<Int>(NumEntradas - 1));
-  if (NumEntradas >= 1 && NumDef > NumEntradas) MnuOpcDefLis_Click(static_cast<Int>(NumEntradas - 1));
+  if (NumEntradas >= 1 && NumPal > NumEntradas)
+    MnuOpcPalLis_Click(static_cast<Int>(NumEntradas - 1));
+  if (NumEntradas >= 1 && NumDef > NumEntradas)
+    MnuOpcDefLis_Click(static_cast<Int>(NumEntradas - 1));
   return true;
 }
 

@@ -58,7 +58,8 @@ TEST_F(DealTest, EveryLegalTripleOverManySeeds) {
         f.NumPal = static_cast<Int>(words);
         f.NumDef = static_cast<Int>(defs);
         for (int seed = 0; seed < 40; ++seed) {
-          SCOPED_TRACE(::testing::Message() << entries << " " << words << " " << defs << " " << seed);
+          SCOPED_TRACE(::testing::Message()
+                       << entries << " " << words << " " << defs << " " << seed);
           f.Rnd().Seed(seed * 7919);
           f.NuevaPantalla();
           ExpectSoundDeal(f);
@@ -123,7 +124,8 @@ TEST_F(DealTest, NewScreenClearsJoinsMarksAndSelection) {
 
 TEST_F(DealTest, TextsAreShownTrimmed) {
   Form1& f = Start(CrLf({"P>   uno  ", "D>  def uno ", "P>dos", "D>def dos"}));
-  for (int i = 0; i < f.NumPal; ++i) EXPECT_TRUE(f.TbPal[i].Text == "uno" || f.TbPal[i].Text == "dos");
+  for (int i = 0; i < f.NumPal; ++i)
+    EXPECT_TRUE(f.TbPal[i].Text == "uno" || f.TbPal[i].Text == "dos");
   for (int i = 0; i < f.NumDef; ++i) EXPECT_NE(f.TbDef[i].Text.front(), ' ');
 }
 

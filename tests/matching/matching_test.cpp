@@ -136,7 +136,13 @@ TEST_F(MatchingTest, CheckAnswers) {
       {"incomplete", 0, false, true, true, {refusal, "Comprobar"}, 0},
       {"all right", 0, false, false, true, {"Correcto", "Comprobar"}, 0},
       {"two wrong, marked", 2, false, false, true, {"Ha cometido 2 errores., \" ", "Glosandas"}, 4},
-      {"two wrong, unmarked", 2, false, false, false, {"Ha cometido 2 errores., \" ", "Glosandas"}, 0},
+      {"two wrong, unmarked",
+       2,
+       false,
+       false,
+       false,
+       {"Ha cometido 2 errores., \" ", "Glosandas"},
+       0},
       {"decoy", 0, true, false, true, {"Ha cometido 1 errores., \" ", "Glosandas"}, 2},
   };
   for (const Case& c : cases) {
@@ -191,7 +197,7 @@ TEST_F(MatchingTest, F5TellsThePartner) {
   Form1& f = Screen(4, 4);
   Join(f, 1, 2);
   f.TbDef[2].Text = "texto tecleado";  // what the learner typed is what F5 reports
-  f.TbDef_Click(0);                     // a selected box is not joined
+  f.TbDef_Click(0);                    // a selected box is not joined
   Int f5 = kKeyF5, other = 65;
   f.TbPal_KeyDown(1, f5, 0);
   f.TbDef_KeyDown(2, f5, 1);
@@ -264,7 +270,9 @@ TEST_F(MatchingTest, InvariantsHoldUnderRandomPlay) {
       for (int i = 0; i < kNumBoxes; ++i) {
         ASSERT_LE(pal_rows[i], 1);
         ASSERT_LE(def_rows[i], 1);
-        const auto joined = [](const TextBox& b) { return b.BackColor == kCyan || b.BackColor == kRed; };
+        const auto joined = [](const TextBox& b) {
+          return b.BackColor == kCyan || b.BackColor == kRed;
+        };
         // Hidden boxes keep their last colour until a screen uses them again.
         if (i < f.NumPal) ASSERT_EQ(joined(f.TbPal[i]), pal_rows[i] == 1) << "word box " << i;
         if (i < f.NumDef) ASSERT_EQ(joined(f.TbDef[i]), def_rows[i] == 1) << "definition box " << i;

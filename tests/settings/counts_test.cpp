@@ -40,9 +40,9 @@ TEST_F(CountsTest, ChoicesAboveTheListAreRefused) {
 TEST_F(CountsTest, AcceptedChoicesMoveMarksAndDeal) {
   struct Case {
     const char* name;
-    int words, defs;       // counts in force before
-    bool pick_words;       // which menu is used
-    int index;             // the item chosen
+    int words, defs;  // counts in force before
+    bool pick_words;  // which menu is used
+    int index;        // the item chosen
     int new_words, new_defs;
     const char* word_marks;
     const char* def_marks;

@@ -74,20 +74,25 @@ TEST_F(SettingsTest, ReadingStopsAtTheFirstBadLine) {
   folder.Write("abosques.txt", NumberedList(15));
   const std::string tail = "bosque = \xFAltimo archivo utilizado\r\n12 = y\r\n";
   const Case cases[] = {
-      {"counts above a 6-entry list", "8 =\r\n8 =\r\nFalse =\r\n" + tail, 4, 4, false, "abosques", 12, 2},
-      {"missing list, size still read", "5\r\n6\r\nfalso x\r\nnada\r\n13.5\r\n", 5, 6, false, "relieve", 13.5, 0},
+      {"counts above a 6-entry list", "8 =\r\n8 =\r\nFalse =\r\n" + tail, 4, 4, false, "abosques",
+       12, 2},
+      {"missing list, size still read", "5\r\n6\r\nfalso x\r\nnada\r\n13.5\r\n", 5, 6, false,
+       "relieve", 13.5, 0},
       {"three lines", "2\r\n3\r\nVERDADERO x\r\n", 2, 3, true, "relieve", 9.75, 0},
       {"case-sensitive name", "2\r\n3\r\n0 x\r\nBosque\r\n20\r\n", 2, 3, false, "relieve", 20, 0},
       {"rounding ties to even", "2.5 palabras\r\n3.5\r\n-1 x\r\n", 2, 4, true, "relieve", 9.75, 0},
       {"count of 0", "0\r\n3\r\nFalse x\r\n", 4, 4, true, "relieve", 9.75, 0},
-      {"count of 11 is refused, reading goes on", "11\r\n5\r\nFalse x\r\n", 4, 5, false, "relieve", 9.75, 1},
+      {"count of 11 is refused, reading goes on", "11\r\n5\r\nFalse x\r\n", 4, 5, false, "relieve",
+       9.75, 1},
       {"16-bit overflow", "40000\r\n3\r\n", 4, 4, true, "relieve", 9.75, 0},
       {"fewer definitions than words", "5\r\n3\r\nFalse x\r\n", 5, 5, true, "relieve", 9.75, 0},
       {"flag without blank", "2\r\n3\r\nFalse\r\n" + tail, 2, 3, true, "relieve", 9.75, 0},
       {"flag not a boolean", "2\r\n3\r\nquiza x\r\n" + tail, 2, 3, true, "relieve", 9.75, 0},
-      {"size out of range", "2\r\n3\r\nFalse x\r\nbosque\r\n0\r\n", 2, 3, false, "abosques", 9.75, 0},
+      {"size out of range", "2\r\n3\r\nFalse x\r\nbosque\r\n0\r\n", 2, 3, false, "abosques", 9.75,
+       0},
       {"size too large", "2\r\n3\r\nFalse x\r\nbosque\r\n73\r\n", 2, 3, false, "abosques", 9.75, 0},
-      {"UTF-8 file", "2 = número\r\n3\r\nFalse x\r\nbosque\r\n14\r\n", 2, 3, false, "abosques", 14, 0},
+      {"UTF-8 file", "2 = número\r\n3\r\nFalse x\r\nbosque\r\n14\r\n", 2, 3, false, "abosques", 14,
+       0},
       {"bare LF", "2\n3\nFalse x\nbosque\n14\n", 2, 3, false, "abosques", 14, 0},
   };
   for (const Case& c : cases) {
@@ -134,7 +139,8 @@ TEST_F(SettingsTest, FailedWriteLeavesThePreviousFileWhole) {
   std::signal(SIGXFSZ, old_handler);
   EXPECT_EQ(Ini(), kDefaults);
   std::size_t files = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) files += !entry.is_directory();
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+    files += !entry.is_directory();
   EXPECT_EQ(files, 2u) << "the temporary file was left behind";
 }
 

@@ -89,7 +89,8 @@ TEST_F(ProgramTest, SignalsCloseTheWindowAndSaveOnce) {
     }
     close(watch);
     EXPECT_EQ(saves, 1);
-    EXPECT_TRUE(ReadBytes(folder.path() / "glosandas.ini").starts_with("4 = n\xFAmero de palabras\r\n"));
+    EXPECT_TRUE(
+        ReadBytes(folder.path() / "glosandas.ini").starts_with("4 = n\xFAmero de palabras\r\n"));
   }
 }
 

@@ -1,6 +1,6 @@
 #include <QAction>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
@@ -208,7 +208,8 @@ class WindowTest : public QObject {
       for (int step = 0; step < 1500; ++step) {
         const unsigned op = gen() % 100;
         if (op < 35) {
-          QTest::mouseClick(Find<QLineEdit>(w, QString("TbPal_%1").arg(gen() % f.NumPal)), Qt::LeftButton);
+          QTest::mouseClick(Find<QLineEdit>(w, QString("TbPal_%1").arg(gen() % f.NumPal)),
+                            Qt::LeftButton);
         } else if (op < 70) {
           auto* def = Find<QTextEdit>(w, QString("TbDef_%1").arg(gen() % f.NumDef));
           QTest::mouseClick(def->viewport(), Qt::LeftButton);
@@ -223,12 +224,14 @@ class WindowTest : public QObject {
         } else if (op < 87) {
           QTest::mouseClick(Find<QLineEdit>(w, QString("TbTam_%1").arg(gen() % 2)), Qt::LeftButton);
         } else if (op < 92) {
-          auto* box = gen() % 2 ? static_cast<QWidget*>(Find<QLineEdit>(w, QString("TbPal_%1").arg(gen() % f.NumPal)))
+          auto* box = gen() % 2 ? static_cast<QWidget*>(
+                                      Find<QLineEdit>(w, QString("TbPal_%1").arg(gen() % f.NumPal)))
                                 : Find<QTextEdit>(w, QString("TbDef_%1").arg(gen() % f.NumDef));
           QTest::keyClick(box, Qt::Key_F5);
         } else {
           QAction* action = actions[gen() % actions.size()];
-          if (action->menu() == nullptr && !action->text().startsWith("&Salir") && action->isEnabled()) {
+          if (action->menu() == nullptr && !action->text().startsWith("&Salir") &&
+              action->isEnabled()) {
             action->trigger();
           }
         }
@@ -245,13 +248,17 @@ class WindowTest : public QObject {
         QCOMPARE(int(f.NumUniones), in_force);
         for (int i = 0; i < kNumBoxes; ++i) {
           QVERIFY(pal_rows[i] <= 1 && def_rows[i] <= 1);
-          const auto joined = [](const TextBox& b) { return b.BackColor == kCyan || b.BackColor == kRed; };
+          const auto joined = [](const TextBox& b) {
+            return b.BackColor == kCyan || b.BackColor == kRed;
+          };
           if (i < f.NumPal) QCOMPARE(joined(f.TbPal[i]), pal_rows[i] == 1);
           if (i < f.NumDef) QCOMPARE(joined(f.TbDef[i]), def_rows[i] == 1);
           auto* pal = w.findChild<QLineEdit*>(QString("TbPal_%1").arg(i));
           QCOMPARE(pal && pal->isVisible(), i < f.NumPal);
           const std::uint32_t c = f.TbPal[i].BackColor;
-          if (pal) QCOMPARE(pal->palette().color(QPalette::Base), QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16));
+          if (pal)
+            QCOMPARE(pal->palette().color(QPalette::Base),
+                     QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16));
         }
         for (int i = 0; i < kMaxCount; ++i) {
           QCOMPARE(f.MnuOpcPalLis[i].Checked, i == f.NumPal - 1);

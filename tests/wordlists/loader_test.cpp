@@ -16,7 +16,8 @@ TEST_F(LoaderTest, LoadsEntriesAsWritten) {
   const std::string long_def(3000, 'x');
   const std::string long_word(150, 'y');
   const std::vector<LoadCase> cases = {
-      {"sample", CrLf({"P>casa", "D>Edificio para habitar", "P>perro", "D>Animal dom\xE9stico"}),
+      {"sample",
+       CrLf({"P>casa", "D>Edificio para habitar", "P>perro", "D>Animal dom\xE9stico"}),
        {{"casa", "Edificio para habitar"}, {"perro", "Animal doméstico"}}},
       {"lower-case markers",
        CrLf({"p>casa", "d>Edificio para habitar", "p>perro", "d>Animal dom\xE9stico"}),
@@ -26,14 +27,19 @@ TEST_F(LoaderTest, LoadsEntriesAsWritten) {
        {{"ola", "Onda grande dos palabras tercera"}}},
       {"second definition replaces", CrLf({"P>a", "D>uno", "sigue", "D>dos"}), {{"a", "dos"}}},
       {"blank before marker continues", CrLf({"P>a", "D>uno", " P>b"}), {{"a", "uno P>b"}}},
-      {"lines before the first word are ignored", CrLf({"D>sin palabra", "texto", "P>a", "D>b"}),
+      {"lines before the first word are ignored",
+       CrLf({"D>sin palabra", "texto", "P>a", "D>b"}),
        {{"a", "b"}}},
-      {"an entry without definition starts empty", CrLf({"P>a", "P>b", "D>de b"}),
+      {"an entry without definition starts empty",
+       CrLf({"P>a", "P>b", "D>de b"}),
        {{"a", ""}, {"b", "de b"}}},
       {"bare LF and no final line end", "P>a\nD>uno\nP>b\nD>dos", {{"a", "uno"}, {"b", "dos"}}},
-      {"UTF-8 without mark", "P>ca\xC3\xB1on\r\nD>Valle estrecho\r\n", {{"cañon", "Valle estrecho"}}},
+      {"UTF-8 without mark",
+       "P>ca\xC3\xB1on\r\nD>Valle estrecho\r\n",
+       {{"cañon", "Valle estrecho"}}},
       {"UTF-8 with mark", "\xEF\xBB\xBFP>a\r\nD>b\r\n", {{"a", "b"}}},
-      {"cuts", CrLf({"P>" + long_word, "D>" + long_def}),
+      {"cuts",
+       CrLf({"P>" + long_word, "D>" + long_def}),
        {{std::string(100, 'y'), std::string(2000, 'x')}}},
   };
   for (const LoadCase& c : cases) {
@@ -102,7 +108,10 @@ TEST_F(LoaderTest, LowersWordsThenDefinitions) {
 }
 
 TEST_F(LoaderTest, WindowsAndUtf8ListsLoadAlike) {
-  const std::string cp1252 = CrLf({"P>monta\xF1" "a", "D>Elevaci\xF3n natural del terreno"});
+  const std::string cp1252 =
+      CrLf({"P>monta\xF1"
+            "a",
+            "D>Elevaci\xF3n natural del terreno"});
   const std::string utf8 = CrLf({"P>montaña", "D>Elevación natural del terreno"});
   std::vector<std::pair<std::string, std::string>> loaded;
   for (const std::string& bytes : {cp1252, utf8}) {

@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
   // SIGTERM, SIGINT and SIGHUP close the window the ordinary way, so the settings are kept. The
   // handlers go in first: a signal that comes while the window is still being built waits in the
   // pipe until the event loop runs.
-  const bool signals_caught = ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_pipe) == 0;
+  const bool signals_caught =
+      ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_pipe) == 0;
   if (signals_caught) {
     struct sigaction action = {};
     action.sa_handler = OnSignal;

@@ -1,14 +1,12 @@
 #include "ui/qt/main_window.h"
 
-#include "wordlists/text.h"
-
 #include <QAction>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -16,6 +14,8 @@
 #include <QTime>
 #include <cmath>
 #include <map>
+
+#include "wordlists/text.h"
 
 namespace glosandas {
 
@@ -77,8 +77,7 @@ class MainWindow::Board : public QWidget {
   MainWindow* window_;
 };
 
-MainWindow::MainWindow(std::filesystem::path folder)
-    : folder_(std::move(folder)), form_(*this) {
+MainWindow::MainWindow(std::filesystem::path folder) : folder_(std::move(folder)), form_(*this) {
   setWindowTitle(Q(form_.Caption));
   board_ = new Board(this);
   setCentralWidget(board_);
@@ -97,12 +96,15 @@ MainWindow::MainWindow(std::filesystem::path folder)
   opc_arc_ = opc_->addMenu(Q(form_.MnuOpcArc.Caption));
   mar_.action = opc_->addAction(Q(form_.MnuOpcMar.Caption));
   mar_.action->setCheckable(true);
-  connect(mar_.action, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcMar_Click(); }); });
+  connect(mar_.action, &QAction::triggered, this,
+          [this] { Handle([this] { form_.MnuOpcMar_Click(); }); });
   opc_tam_ = opc_->addMenu(Q(form_.MnuOpcTam.Caption));
   ace_.action = opc_->addAction(Q(form_.MnuOpcAce.Caption));
-  connect(ace_.action, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcAce_Click(); }); });
+  connect(ace_.action, &QAction::triggered, this,
+          [this] { Handle([this] { form_.MnuOpcAce_Click(); }); });
   sal_.action = opc_->addAction(Q(form_.MnuOpcSal.Caption));
-  connect(sal_.action, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcSal_Click(); }); });
+  connect(sal_.action, &QAction::triggered, this,
+          [this] { Handle([this] { form_.MnuOpcSal_Click(); }); });
 
   // The normal placement: the design-size client area, centred.
   const int menu_height = menuBar()->sizeHint().height();
@@ -157,7 +159,8 @@ QTextEdit* MainWindow::NewTextBox(const QString& name, Kind kind, Int index) {
     targets_.insert(box, {kind, index});
     targets_.insert(box->viewport(), {kind, index});
     connect(box, &QTextEdit::textChanged, this, [this, box, index] {
-      if (!rendering_) form_.TbDef[index].Text = def_[index].shown.Text = box->toPlainText().toStdString();
+      if (!rendering_)
+        form_.TbDef[index].Text = def_[index].shown.Text = box->toPlainText().toStdString();
     });
   }
   return box;
@@ -167,7 +170,8 @@ QPushButton* MainWindow::NewButton(const QString& name, void (Form1::*handler)()
   auto* button = new QPushButton(board_);
   button->setObjectName(name);
   if (handler) {
-    connect(button, &QPushButton::clicked, this, [this, handler] { Handle([this, handler] { (form_.*handler)(); }); });
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { Handle([this, handler] { (form_.*handler)(); }); });
   }
   return button;
 }
@@ -296,17 +300,20 @@ void MainWindow::Render() {
   if (tab_order_dirty_) {
     // Tab order follows the records' tab indexes.
     tab_order_dirty_ = false;
-    std::vector<std::pair<Int, QWidget*>> tabs = {
-        {form_.TbInstruc.TabIndex, instruc_.widget}, {form_.TbTam[0].TabIndex, tam_[0].widget},
-        {form_.TbTam[1].TabIndex, tam_[1].widget},   {form_.CbComprobar.TabIndex, comprobar_.widget},
-        {form_.CbSiguiente.TabIndex, siguiente_.widget}, {form_.CbVer.TabIndex, ver_.widget}};
+    std::vector<std::pair<Int, QWidget*>> tabs = {{form_.TbInstruc.TabIndex, instruc_.widget},
+                                                  {form_.TbTam[0].TabIndex, tam_[0].widget},
+                                                  {form_.TbTam[1].TabIndex, tam_[1].widget},
+                                                  {form_.CbComprobar.TabIndex, comprobar_.widget},
+                                                  {form_.CbSiguiente.TabIndex, siguiente_.widget},
+                                                  {form_.CbVer.TabIndex, ver_.widget}};
     for (std::size_t i = 0; i < pal_.size(); ++i) {
       if (pal_[i].widget) tabs.push_back({form_.TbPal[i].TabIndex, pal_[i].widget});
     }
     for (std::size_t i = 0; i < def_.size(); ++i) {
       if (def_[i].widget) tabs.push_back({form_.TbDef[i].TabIndex, def_[i].widget});
     }
-    std::sort(tabs.begin(), tabs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(tabs.begin(), tabs.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabs.size(); ++i) setTabOrder(tabs[i - 1].second, tabs[i].second);
   }
 
@@ -391,8 +398,10 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 Int MainWindow::KeyCode(int qt_key) {
-  if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F24) return static_cast<Int>(112 + qt_key - Qt::Key_F1);
-  if ((qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) || (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9)) {
+  if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F24)
+    return static_cast<Int>(112 + qt_key - Qt::Key_F1);
+  if ((qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) ||
+      (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9)) {
     return static_cast<Int>(qt_key);
   }
   return 0;
@@ -408,19 +417,26 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = static_cast<QWidget*>(watched);
     if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
       switch (target->kind) {
-        case Kind::kPal: Handle([this, index] { form_.TbPal_Click(index); }); break;
-        case Kind::kDef: Handle([this, index] { form_.TbDef_Click(index); }); break;
-        case Kind::kTam: Handle([this, index] { form_.TbTam_Click(index); }); break;
-        default: break;
+        case Kind::kPal:
+          Handle([this, index] { form_.TbPal_Click(index); });
+          break;
+        case Kind::kDef:
+          Handle([this, index] { form_.TbDef_Click(index); });
+          break;
+        case Kind::kTam:
+          Handle([this, index] { form_.TbTam_Click(index); });
+          break;
+        default:
+          break;
       }
     }
   } else if (event->type() == QEvent::KeyPress && target->kind != Kind::kTam) {
     auto* key = static_cast<QKeyEvent*>(event);
     Int code = KeyCode(key->key());
     const Qt::KeyboardModifiers mods = key->modifiers();
-    const Int shift = static_cast<Int>((mods & Qt::ShiftModifier ? 1 : 0) |
-                                       (mods & Qt::ControlModifier ? 2 : 0) |
-                                       (mods & Qt::AltModifier ? 4 : 0));
+    const Int shift =
+        static_cast<Int>((mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
+                         (mods & Qt::AltModifier ? 4 : 0));
     if (code == kKeyF5) {
       if (target->kind == Kind::kPal) {
         Handle([&] { form_.TbPal_KeyDown(index, code, shift); });
