@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "invariants.h"
 #include "recording_platform.h"
 #include "wordlists/text.h"
 
@@ -34,11 +35,7 @@ inline void CheckRecord(const Form1& f) {
   Require(f.NumEntradas >= 0 && f.NumEntradas <= kMaxEntradas);
   Require(1 <= f.NumPal && f.NumPal <= f.NumDef && f.NumDef <= kMaxCount);
   if (f.NumEntradas >= 1) Require(f.NumDef <= f.NumEntradas);
-  for (int i = 0; i < kMaxCount; ++i) {
-    Require(f.MnuOpcPalLis[i].Checked == (i == f.NumPal - 1));
-    Require(f.MnuOpcDefLis[i].Checked == (i == f.NumDef - 1));
-    Require(f.MnuOpcDefLis[i].Enabled == (i >= f.NumPal - 1));
-  }
+  Require(testing::BrokenInvariant(f).empty());
   for (int k = 1; k <= f.NumEntradas; ++k) {
     const std::string& word = f.Entradas(k).Palabra;
     const std::string& def = f.Entradas(k).Definicion;

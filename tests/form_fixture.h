@@ -1,12 +1,13 @@
-// A started window record over a real temporary folder.
+// A started window record over a real temporary folder, and checks shared by several tests.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <memory>
-#include <string>
+#include <sstream>
 
+#include "invariants.h"
 #include "recording_platform.h"
 
 namespace glosandas::testing {
@@ -17,10 +18,7 @@ class TempFolder {
     std::string tmpl = (std::filesystem::temp_directory_path() / "glosandas-XXXXXX").string();
     path_ = mkdtemp(tmpl.data());
   }
-  ~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
+  ~TempFolder() { std::filesystem::remove_all(path_); }
   const std::filesystem::path& path() const { return path_; }
   void Write(const std::string& name, const std::string& bytes) const {
     std::ofstream(path_ / name, std::ios::binary) << bytes;
@@ -30,14 +28,29 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-// Lines joined with CR LF, each one ended by it.
+inline std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Bytes this process has read from files so far.
+inline long long BytesRead() {
+  std::ifstream io("/proc/self/io");
+  std::string key;
+  long long value = 0;
+  while (io >> key >> value && key != "rchar:") {
+  }
+  return value;
+}
+
+// Lines each ended by CR LF.
 inline std::string CrLf(std::initializer_list<std::string> lines) {
   std::string out;
   for (const std::string& l : lines) out += l + "\r\n";
   return out;
 }
 
-// A list of n entries "palabraK" / "definición K" in Windows-1252.
+// n entries "palabraK" / "definición K", in Windows-1252.
 inline std::string NumberedList(int n) {
   std::string out;
   for (int k = 1; k <= n; ++k) {
@@ -46,11 +59,18 @@ inline std::string NumberedList(int n) {
   return out;
 }
 
+// A menu's items as "x" (checked), "." (enabled) or "-" (disabled).
+inline std::string Marks(const std::vector<MenuItem>& items) {
+  std::string s;
+  for (const MenuItem& item : items) s += item.Checked ? 'x' : item.Enabled ? '.' : '-';
+  return s;
+}
+
 class FormTest : public ::testing::Test {
  protected:
   FormTest() { platform.folder = folder.path(); }
 
-  // Starts the window on `relieve` holding the given bytes.
+  // Starts the window, with `relieve` holding the given bytes when they are given.
   Form1& Start(const std::string& relieve) {
     folder.Write("relieve.txt", relieve);
     return Start();
@@ -65,21 +85,5 @@ class FormTest : public ::testing::Test {
   RecordingPlatform platform;
   std::unique_ptr<Form1> form;
 };
-
-}  // namespace glosandas::testing
-
-namespace glosandas::testing {
-
-inline std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// Which items of a menu are checked and enabled, as "x" (checked), "." (enabled) or "-".
-inline std::string Marks(const std::vector<MenuItem>& items) {
-  std::string s;
-  for (const MenuItem& item : items) s += item.Checked ? 'x' : item.Enabled ? '.' : '-';
-  return s;
-}
 
 }  // namespace glosandas::testing

@@ -3,94 +3,67 @@
 namespace glosandas::testing {
 namespace {
 
-using PlacementTest = FormTest;
+class PlacementTest : public FormTest {
+ protected:
+  // Deals words/defs with COMPROBAR at `button_top` and gives the tops of boxes from..to-1.
+  std::vector<float> Tops(int words, int defs, float button_top, bool definitions, int from,
+                          int to) {
+    Form1& f = form ? *form : Start(NumberedList(20));
+    f.MnuOpcPalLis_Click(static_cast<Int>(words - 1));
+    f.MnuOpcDefLis_Click(static_cast<Int>(defs - 1));
+    f.CbComprobar.Top = button_top;
+    f.NuevaPantalla();
+    std::vector<float> tops;
+    for (int i = from; i < to; ++i) tops.push_back((definitions ? f.TbDef : f.TbPal)[i].Top);
+    return tops;
+  }
+};
 
-std::vector<float> Tops(const std::vector<TextBox>& boxes, int from, int to) {
-  std::vector<float> tops;
-  for (int i = from; i < to; ++i) tops.push_back(boxes[i].Top);
-  return tops;
-}
-
-TEST_F(PlacementTest, DesignSizeScreenOfFourAndFour) {
-  Form1& f = Start(NumberedList(20));
-  f.CbComprobar.Top = 7300;
-  f.NuevaPantalla();
-  EXPECT_EQ(Tops(f.TbDef, 0, 4), (std::vector<float>{2167, 4734, 2167, 4734}));
-  EXPECT_EQ(Tops(f.TbPal, 0, 4), (std::vector<float>{1540, 2980, 4420, 5860}));
-  EXPECT_EQ(f.TbDef[1].Left, kDefLeftColumn);
-  EXPECT_EQ(f.TbDef[2].Left, kDefRightColumn);
-  EXPECT_EQ(f.TbPal[3].Left, kPalLeft);
+TEST_F(PlacementTest, SpreadsEachColumnOverTheBand) {
+  using V = std::vector<float>;
+  EXPECT_EQ(Tops(4, 4, 7300, true, 0, 4), (V{2167, 4734, 2167, 4734}));  // 4700 / 3 = 1566.67
+  EXPECT_EQ(Tops(4, 4, 7300, false, 0, 4), (V{1540, 2980, 4420, 5860}));
+  // A short window: negative gaps, (2400 - 5000) / 6 = -433.3 and (2400 - 5000) / 11 = -236.4.
+  EXPECT_EQ(Tops(10, 10, 3000, true, 0, 3), (V{167, 734, 1301}));
+  EXPECT_EQ(Tops(10, 10, 3000, false, 1, 2), (V{628}));
+  // One definition stands alone in the right column; halves go to the even neighbour:
+  // (6701 - 1000) / 2 = 2850.5 -> 2850 and (6703 - 1000) / 2 = 2851.5 -> 2852.
+  EXPECT_EQ(Tops(1, 1, 7301, true, 0, 1), (V{3450}));
+  EXPECT_EQ(form->TbDef[0].Left, kDefRightColumn);
+  EXPECT_EQ(Tops(1, 1, 7303, true, 0, 1), (V{3452}));
 }
 
 TEST_F(PlacementTest, ColumnSplitRoundsHalvesToEven) {
   Form1& f = Start(NumberedList(20));
   const int left_of[11] = {0, 0, 1, 2, 2, 2, 3, 4, 4, 4, 5};
   for (int defs = 1; defs <= 10; ++defs) {
-    f.NumPal = 1;
-    f.NumDef = static_cast<Int>(defs);
-    f.NuevaPantalla();
-    int left = 0;
-    for (int i = 0; i < defs; ++i) left += f.TbDef[i].Left == kDefLeftColumn;
-    EXPECT_EQ(left, left_of[defs]) << defs;
-    for (int i = 0; i < defs; ++i) EXPECT_EQ(f.TbDef[i].Left == kDefLeftColumn, i < left) << defs;
+    f.MnuOpcPalLis_Click(0);
+    f.MnuOpcDefLis_Click(static_cast<Int>(defs - 1));
+    for (int i = 0; i < defs; ++i) {
+      EXPECT_EQ(f.TbDef[i].Left, i < left_of[defs] ? kDefLeftColumn : kDefRightColumn) << defs;
+    }
   }
-}
-
-TEST_F(PlacementTest, GapsAboveAndBelowASingleDefinition) {
-  Form1& f = Start(NumberedList(20));
-  f.CbComprobar.Top = 7301;
-  f.NumPal = f.NumDef = 1;
-  f.NuevaPantalla();
-  const float above = f.TbDef[0].Top - 600;
-  const float below = 7301 - (f.TbDef[0].Top + 1000);
-  EXPECT_EQ(f.TbDef[0].Left, kDefRightColumn);
-  EXPECT_LE(std::abs(above - below), 1);
-}
-
-TEST_F(PlacementTest, ShortWindowGivesNegativeGaps) {
-  Form1& f = Start(NumberedList(20));
-  f.CbComprobar.Top = 3000;  // band of 2400 for five boxes of 1000 per column
-  f.NumPal = f.NumDef = 10;
-  f.NuevaPantalla();
-  // G = (2400 - 5000) / 6 = -433.3 -> -433; tops 600 - 433 + i * (1000 - 433)
-  EXPECT_EQ(Tops(f.TbDef, 0, 3), (std::vector<float>{167, 734, 1301}));
-  // G = (2400 - 5000) / 11 = -236.4 -> -236
-  EXPECT_EQ(f.TbPal[1].Top, 600 - 236 + 264);
 }
 
 TEST_F(PlacementTest, ResizeMovesOnlyTheButtons) {
   Form1& f = Start(NumberedList(20));
-  EXPECT_EQ(f.CbComprobar.Top, platform.maximized_height - 1600);  // first screen maximised
-  const std::vector<float> before = Tops(f.TbDef, 0, 4);
+  EXPECT_EQ(f.CbComprobar.Top, 12000 - 1600);  // the first screen uses the maximised height
+  const float before = f.TbDef[1].Top;
   platform.maximized_height = 15000;
   f.Form_Resize();
-  EXPECT_EQ(f.CbComprobar.Top, 13400);
-  EXPECT_EQ(f.CbSiguiente.Top, 13400);
   EXPECT_EQ(f.CbVer.Top, 13400);
-  EXPECT_EQ(Tops(f.TbDef, 0, 4), before);
+  EXPECT_EQ(f.CbSiguiente.Top, 13400);
+  EXPECT_EQ(f.TbDef[1].Top, before);
   f.CbSiguiente_Click();
-  EXPECT_GT(f.TbDef[1].Top, before[1]);
+  EXPECT_GT(f.TbDef[1].Top, before);
 }
 
 TEST_F(PlacementTest, VeryTallWindowStaysInSixteenBits) {
   platform.maximized_height = 200000;
   Form1& f = Start(NumberedList(20));
-  f.NumPal = f.NumDef = 1;
-  EXPECT_NO_THROW(f.NuevaPantalla());
-  EXPECT_LE(f.TbDef[0].Top + f.TbDef[0].Height, 32767 + 1000);
-  EXPECT_GT(f.TbDef[0].Top, 10000);
-}
-
-TEST_F(PlacementTest, TabOrderAlternatesWordsAndDefinitions) {
-  Form1& f = Start(NumberedList(20));
-  for (int i = 0; i < kNumBoxes; ++i) {
-    EXPECT_EQ(f.TbPal[i].TabIndex, 2 * i);
-    EXPECT_EQ(f.TbDef[i].TabIndex, 2 * i + 1);
-  }
-  EXPECT_EQ(f.TbInstruc.TabIndex, 32);
-  EXPECT_EQ(f.CbComprobar.TabIndex, 33);
-  EXPECT_EQ(f.CbVer.TabIndex, 35);
-  EXPECT_EQ(f.TbTam[1].TabIndex, 37);
+  EXPECT_NO_THROW(f.MnuOpcDefLis_Click(9));
+  EXPECT_GT(f.TbDef[9].Top, 20000);
+  EXPECT_LE(f.TbDef[9].Top, 32767);
 }
 
 }  // namespace

@@ -3,21 +3,9 @@
 #include <unistd.h>
 
 #include "form_fixture.h"
-#include "wordlists/text.h"
 
 namespace glosandas::testing {
 namespace {
-
-// Bytes this process has read from files so far.
-long long BytesRead() {
-  std::ifstream io("/proc/self/io");
-  std::string key;
-  long long value;
-  while (io >> key >> value) {
-    if (key == "rchar:") return value;
-  }
-  return 0;
-}
 
 class HostileFolderTest : public FormTest {
  protected:
