@@ -89,3 +89,22 @@ TEST_F(DealTest, NewScreenClearsJoinsMarksAndSelection) {
 
 }  // namespace
 }  // namespace glosandas::testing
+
+namespace glosandas::testing {
+namespace {
+
+// The order of the draws decides the screen: entry, word box, definition box per word, then
+// entry and box per extra definition. This screen was dealt by that order from seed 1.
+TEST_F(DealTest, DrawsInTheirOrder) {
+  platform.second = platform.minute = 1;
+  platform.hour = 0;
+  Form1& f = Start(NumberedList(10));
+  f.MnuOpcDefLis_Click(5);  // 4 words, 6 definitions: the second screen of the run
+  std::vector<int> shown;
+  for (int i = 0; i < 4; ++i) shown.push_back(f.EntradaEnCaja(1, i));
+  for (int i = 0; i < 6; ++i) shown.push_back(f.EntradaEnCaja(2, i));
+  EXPECT_EQ(shown, (std::vector<int>{3, 1, 5, 8, 1, 8, 3, 5, 9, 7}));
+}
+
+}  // namespace
+}  // namespace glosandas::testing
