@@ -12,8 +12,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     f->Form_Load();
     return f;
   }();
-  fuzzing::WriteFile("lista.txt", data, size);
-  form->Archivo = "lista";
+  // Two names in turn: an unchanged list is not read again, and a file rewritten within one
+  // clock tick with the same size would look unchanged.
+  static bool flip = false;
+  flip = !flip;
+  fuzzing::WriteFile(flip ? "a.txt" : "b.txt", data, size);
+  form->Archivo = flip ? "a" : "b";
   form->CargarArchivo();
   form->NuevaPantalla();
   fuzzing::CheckRecord(*form);
