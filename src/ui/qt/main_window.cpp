@@ -271,11 +271,12 @@ void MainWindow::SyncArray(std::vector<BoxView>& views, const std::vector<TextBo
 }
 
 void MainWindow::SyncMenuArray(std::vector<ItemView>& views, const std::vector<MenuItem>& items,
-                               QMenu* menu, const std::function<void(Int)>& handler) {
+                               QMenu* menu, bool checkable,
+                               const std::function<void(Int)>& handler) {
   while (views.size() < items.size()) {
     const Int index = static_cast<Int>(views.size());
     QAction* action = menu->addAction(QString());
-    action->setCheckable(true);
+    action->setCheckable(checkable);
     connect(action, &QAction::triggered, this, [this, handler, index] {
       Handle([&handler, index] {
         if (handler) handler(index);
@@ -332,15 +333,14 @@ void MainWindow::Render() {
   opc_def_->setTitle(Q(form_.MnuOpcDef.Caption));
   opc_arc_->setTitle(Q(form_.MnuOpcArc.Caption));
   opc_tam_->setTitle(Q(form_.MnuOpcTam.Caption));
-  SyncMenuArray(pal_items_, form_.MnuOpcPalLis, opc_pal_,
+  SyncMenuArray(pal_items_, form_.MnuOpcPalLis, opc_pal_, true,
                 [this](Int i) { form_.MnuOpcPalLis_Click(i); });
-  SyncMenuArray(def_items_, form_.MnuOpcDefLis, opc_def_,
+  SyncMenuArray(def_items_, form_.MnuOpcDefLis, opc_def_, true,
                 [this](Int i) { form_.MnuOpcDefLis_Click(i); });
-  SyncMenuArray(arc_items_, form_.MnuOpcArcLis, opc_arc_,
+  SyncMenuArray(arc_items_, form_.MnuOpcArcLis, opc_arc_, true,
                 [this](Int i) { form_.MnuOpcArcLis_Click(i); });
-  SyncMenuArray(tam_items_, {form_.MnuOpcTamLis.begin(), form_.MnuOpcTamLis.end()}, opc_tam_,
+  SyncMenuArray(tam_items_, {form_.MnuOpcTamLis.begin(), form_.MnuOpcTamLis.end()}, opc_tam_, false,
                 [this](Int i) { form_.MnuOpcTamLis_Click(i); });
-  for (ItemView& item : tam_items_) item.action->setCheckable(false);
   SyncItem(mar_, form_.MnuOpcMar);
   SyncItem(ace_, form_.MnuOpcAce);
   SyncItem(sal_, form_.MnuOpcSal);

@@ -82,7 +82,7 @@ class MainWindow : public QMainWindow, public Platform {
   void SyncArray(std::vector<BoxView>& views, const std::vector<TextBox>& boxes, const char* name,
                  bool multi_line);
   void SyncMenuArray(std::vector<ItemView>& views, const std::vector<MenuItem>& items, QMenu* menu,
-                     const std::function<void(Int)>& handler);
+                     bool checkable, const std::function<void(Int)>& handler);
   // Runs a handler and shows its outcome.
   void Handle(const std::function<void()>& handler);
 
