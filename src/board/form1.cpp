@@ -138,6 +138,7 @@ void Form1::Form_Load() {
   CargarArchivo();
   NuevaPantalla();
   LeerOpciones();
+  settings_read_ = true;
 }
 
 void Form1::CbSiguiente_Click() { NuevaPantalla(); }
@@ -145,7 +146,9 @@ void Form1::CbSiguiente_Click() { NuevaPantalla(); }
 void Form1::MnuOpcSal_Click() { platform_.Unload(); }
 
 void Form1::Form_QueryUnload() {
-  if (saved_) return;
+  // Until the settings file has been read, the options in force are defaults that must not
+  // replace the user's.
+  if (saved_ || !settings_read_) return;
   saved_ = true;
   GuardarOpciones();
 }

@@ -231,6 +231,7 @@ class Form1 {
 
   Platform& platform_;
   Random rnd_;
+  bool settings_read_ = false;
   bool saved_ = false;  // the settings are written once, whatever way the window closes
   std::array<long long, 5> loaded_id_{};  // the list file whose entries are in the table
 };

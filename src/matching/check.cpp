@@ -4,6 +4,11 @@
 namespace glosandas {
 
 void Form1::CbComprobar_Click() {
+  // Without entries every join would look right: there is nothing to judge against.
+  if (NumEntradas == 0) {
+    platform_.MsgBox("No hay ninguna lista de glosandas cargada.", "Comprobar");
+    return;
+  }
   if (NumUniones < NumPal) {
     platform_.MsgBox(
         "Debe unir cada elemento de la columna central con uno de las columnas laterales para "

@@ -52,10 +52,10 @@ bool Form1::MnuOpcArcLis_Click(Int Index) {
   MnuOpcArcLis[Index].Checked = true;
   Archivo = MnuOpcArcLis[Index].Caption;
   if (!CargarArchivo()) {
-    // The entries in force are still the previous list's: the menu and the name say so too.
+    // The entries in force are still the previous list's: the menu, the name and the screen
+    // stay with them.
     MnuOpcArcLis = before;
     Archivo = previous;
-    NuevaPantalla();
     return false;
   }
   NuevaPantalla();

@@ -67,9 +67,17 @@ bool Form1::CargarArchivo() {
   }
 
   // The settings usually name the list start-up has just loaded: its entries are in the table.
+  // A file without a word line writes nothing into the table, so the list in force stays.
   if (file.Id() != loaded_id_) {
+    const Int n = ReadEntries(file);
+    if (n == 0) {
+      platform_.MsgBox("El archivo de glosandas \"" + file_name +
+                           "\" no contiene ninguna entrada: ninguna línea empieza por \"P>\".",
+                       "Error");
+      return false;
+    }
     loaded_id_ = file.Id();
-    NumEntradas = ReadEntries(file);
+    NumEntradas = n;
   }
 
   // Words first: lowering them may raise the definitions, which are lowered next.

@@ -1,7 +1,9 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTextEdit>
 #include <QtTest>
 #include <random>
@@ -30,11 +32,80 @@ class WindowTest : public QObject {
     auto* text = qobject_cast<QTextEdit*>(box);
     return text ? text->viewport() : box;  // a text box is clicked through its viewport
   }
-  QAction* Action(const QString& text) {
-    for (QAction* a : w_->findChildren<QAction*>()) {
-      if (a->text() == text) return a;
+  // The options menu's entries in display order: the three count and file submenus, "Marcar
+  // errores", the letter-size submenu, About, Salir.
+  QList<QAction*> Options() { return w_->menuBar()->actions()[0]->menu()->actions(); }
+  QAction* Item(int submenu, int i) { return Options()[submenu]->menu()->actions()[i]; }
+  QAction* ListItem(const QString& caption) {
+    for (QAction* a : Options()[2]->menu()->actions())
+      if (a->text() == caption) return a;
+    qFatal("no list %s", qPrintable(caption));
+  }
+  QStringList Take() { return std::exchange(messages_, {}); }
+
+  // Every widget and menu item shows its record: text, geometry, colour, visibility, enabled,
+  // read-only, alignment, tooltip, font; check mark, enabled state and caption.
+  void CheckRendered() {
+    const Form1& f = w_->form();
+    const auto geometry = [this](float l, float t, float w, float h) {
+      return QRect(w_->Px(l), w_->Px(t), w_->Px(w), w_->Px(h));
+    };
+    const auto box = [&](const TextBox& b, const QString& name) {
+      auto* widget = w_->findChild<QWidget*>(name);
+      if (!widget) {  // built when first shown
+        QVERIFY2(!b.Visible, qPrintable(name));
+        return;
+      }
+      auto* line = qobject_cast<QLineEdit*>(widget);
+      auto* text = qobject_cast<QTextEdit*>(widget);
+      const QString shown = line ? line->text() : text->toPlainText();
+      QCOMPARE(shown, QString::fromStdString(b.Text).remove('\r'));  // CR LF shows as one break
+      QCOMPARE(widget->geometry(), geometry(b.Left, b.Top, b.Width, b.Height));
+      const std::uint32_t c = b.BackColor;
+      QCOMPARE(widget->palette().color(QPalette::Base), QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16));
+      QCOMPARE(widget->isVisibleTo(widget->parentWidget()), b.Visible);
+      QCOMPARE(widget->isEnabled(), b.Enabled);
+      QCOMPARE(line ? line->isReadOnly() : text->isReadOnly(), b.Locked);
+      const Qt::Alignment align =
+          (line ? line->alignment() : text->document()->defaultTextOption().alignment()) &
+          Qt::AlignHorizontal_Mask;
+      QCOMPARE(align, b.Alignment == Align::kCenter ? Qt::AlignHCenter : Qt::AlignLeft);
+      QCOMPARE(widget->toolTip().toStdString(), b.ToolTipText);
+      QCOMPARE(widget->font().pointSizeF(), qreal(b.FontSize));
+    };
+    box(f.TbInstruc, "TbInstruc");
+    for (int i = 0; i < 2; ++i) box(f.TbTam[i], QString("TbTam_%1").arg(i));
+    for (int i = 0; i < kNumBoxes; ++i) {
+      box(f.TbPal[i], QString("TbPal_%1").arg(i));
+      box(f.TbDef[i], QString("TbDef_%1").arg(i));
     }
-    qFatal("no menu item %s", qPrintable(text));
+    for (auto [b, name] : {std::pair{&f.CbComprobar, "CbComprobar"},
+                           {&f.CbSiguiente, "CbSiguiente"},
+                           {&f.CbVer, "CbVer"}}) {
+      auto* button = Find<QPushButton>(name);
+      QCOMPARE(button->text().toStdString(), b->Caption);
+      QCOMPARE(button->toolTip().toStdString(), b->ToolTipText);
+      QCOMPARE(button->geometry(), geometry(b->Left, b->Top, b->Width, b->Height));
+      QCOMPARE(button->font().pointSizeF(), qreal(b->FontSize));
+    }
+    const auto item = [](QAction* a, const MenuItem& m) {
+      QCOMPARE(a->text().toStdString(), m.Caption);
+      QCOMPARE(a->isChecked(), m.Checked);
+      QCOMPARE(a->isEnabled(), m.Enabled);
+    };
+    const QList<QAction*> options = Options();
+    const std::vector<MenuItem>* arrays[] = {&f.MnuOpcPalLis, &f.MnuOpcDefLis, &f.MnuOpcArcLis};
+    const MenuItem* titles[] = {&f.MnuOpcPal, &f.MnuOpcDef, &f.MnuOpcArc};
+    for (int m = 0; m < 3; ++m) {
+      QCOMPARE(options[m]->text().toStdString(), titles[m]->Caption);
+      QCOMPARE(options[m]->menu()->actions().size(), qsizetype(arrays[m]->size()));
+      for (std::size_t i = 0; i < arrays[m]->size(); ++i) item(Item(m, i), (*arrays[m])[i]);
+    }
+    item(options[3], f.MnuOpcMar);
+    QCOMPARE(options[4]->text().toStdString(), f.MnuOpcTam.Caption);
+    for (int i = 0; i < 2; ++i) item(Item(4, i), f.MnuOpcTamLis[i]);
+    item(options[5], f.MnuOpcAce);
+    item(options[6], f.MnuOpcSal);
   }
 
  private slots:
@@ -42,6 +113,7 @@ class WindowTest : public QObject {
     folder_.Write("relieve.txt", NumberedList(20));
     folder_.Write("agua.txt", CrLf({"P>lago", "D>Agua quieta", "P>mar", "D>Agua salada"}));
     folder_.Write("ocho.txt", NumberedList(8));
+    folder_.Write("vacia.txt", CrLf({"> sin entradas", "D>nada"}));
   }
 
   // Each test starts a window, answering its message boxes as they open.
@@ -54,6 +126,7 @@ class WindowTest : public QObject {
     messages_.clear();
     w_->on_message_box = [this](QMessageBox& box) {
       QVERIFY(box.icon() == QMessageBox::NoIcon && box.standardButtons() == QMessageBox::Ok);
+      QCOMPARE(box.button(QMessageBox::Ok)->text(), QString("Aceptar"));  // LC_ALL=C
       // The red marks are on screen before the box waits for OK.
       const QImage shot = w_->grab().toImage();
       auto* pal0 = Find<QLineEdit>("TbPal_0");
@@ -68,13 +141,7 @@ class WindowTest : public QObject {
     Form1& f = w_->form();
     QCOMPARE(w_->windowTitle(), QString("GLOSANDAS"));
     QVERIFY(w_->isMaximized());
-    for (int i = 0; i < kNumBoxes; ++i) {
-      auto* pal = w_->findChild<QLineEdit*>(QString("TbPal_%1").arg(i));
-      auto* def = w_->findChild<QTextEdit*>(QString("TbDef_%1").arg(i));
-      QCOMPARE(pal && pal->isVisible(), i < 4);  // boxes not in use are hidden or not built
-      QCOMPARE(def && def->isVisible(), i < 4);
-      if (i < 4) QCOMPARE(def->toPlainText().toStdString(), f.TbDef[i].Text);
-    }
+    CheckRendered();
     // The first screen was spread over the maximised window, whose resize moved only buttons.
     QCOMPARE(static_cast<int>(f.CbComprobar.Top), w_->OuterHeightTwips() - 1600);
     QVERIFY(std::abs((f.TbPal[0].Top - 600) - (f.CbComprobar.Top - f.TbPal[3].Top - 500)) <= 5);
@@ -84,8 +151,10 @@ class WindowTest : public QObject {
     for (int i = 0; i < 8 && Find<QLineEdit>("TbPal_0")->text() == first; ++i) {
       QTest::mouseClick(Find("CbSiguiente"), Qt::LeftButton);
     }
-    QCOMPARE(Find<QLineEdit>("TbPal_0")->text().toStdString(), f.TbPal[0].Text);
     QVERIFY(Find<QLineEdit>("TbPal_0")->text() != first);
+    const QList<QAction*> edit = Find<QLineEdit>("TbPal_0")->createStandardContextMenu()->actions();
+    QVERIFY(std::any_of(edit.begin(), edit.end(),
+                        [](QAction* a) { return a->text().startsWith("&Copiar"); }));
   }
 
   void PlayingAScreen() {
@@ -97,18 +166,15 @@ class WindowTest : public QObject {
     // Word 0 to the definition of word 1 and the other way round; the rest right.
     for (int word = 0; word < 4; ++word) {
       QTest::mouseClick(Box("TbPal", word), Qt::LeftButton);
-      QCOMPARE(Find("TbPal_" + QString::number(word))->palette().color(QPalette::Base),
-               QColor(255, 255, 0));
       const int partner = word < 2 ? 1 - word : word;
       QTest::mouseClick(Box("TbDef", f.CajaDeEntrada(2, f.EntradaEnCaja(1, partner))),
                         Qt::LeftButton);
     }
     QCOMPARE(f.NumUniones, Int{4});
-    QCOMPARE(Find("TbPal_2")->palette().color(QPalette::Base), QColor(0, 255, 255));
     // The line of word 2 is drawn halfway between its box and its definition's.
     auto* pal = Find("TbPal_2");
     auto* def = Find("TbDef_" + QString::number(f.CajaDeEntrada(2, f.EntradaEnCaja(1, 2))));
-    const QImage board = w_->centralWidget()->grab().toImage();
+    const QImage board = pal->parentWidget()->grab().toImage();
     const bool left = def->x() < pal->x();
     const QPoint from(left ? def->geometry().right() + 1 : def->x(), def->geometry().center().y());
     const QPoint to(left ? pal->x() : pal->geometry().right() + 1, pal->geometry().center().y());
@@ -124,41 +190,124 @@ class WindowTest : public QObject {
     QTest::mouseClick(Find("CbVer"), Qt::LeftButton);
     QTest::mouseClick(Find("CbComprobar"), Qt::LeftButton);
     const std::string partner = f.TbDef[f.CajaDeEntrada(2, f.EntradaEnCaja(1, 1))].Text;
-    QCOMPARE(messages_,
+    QCOMPARE(Take(),
              QStringList({QString::fromStdString("Unido a " + partner + "|Glosandas |#00ffff"),
                           "Ha cometido 2 errores., \" |Glosandas|#ff0000",
                           "Correcto|Comprobar|#00ffff"}));
   }
 
-  void OptionsFromTheMenus() {
-    auto* def1 = Find<QTextEdit>("TbDef_1");
-    const qreal before = def1->font().pointSizeF();
-    QTest::keyClick(w_.get(), Qt::Key_F2);
-    QTest::keyClick(w_.get(), Qt::Key_F2);
-    QTest::keyClick(w_.get(), Qt::Key_F3);
-    QVERIFY(def1->font().pointSizeF() > before);
-    QCOMPARE(def1->font().pointSizeF(), qreal(w_->form().TbDef[0].FontSize));
-    QCOMPARE(Find<QLineEdit>("TbPal_0")->font().pointSizeF(), qreal(12));
-    Action("&10")->trigger();  // the words' item comes first: ten words, so ten definitions
-    QCOMPARE(Find<QTextEdit>("TbDef_9")->font().pointSizeF(), def1->font().pointSizeF());
+  // A session through the menus and the board; after every step the widgets show the records,
+  // whatever the toolkit did to a checkable item on its own.
+  void EveryStepIsRendered() {
+    Form1& f = w_->form();
+    const QString refused =
+        "El archivo de glosandas cargado s\u00f3lo contiene 8 entradas. Por favor, escoja un "
+        "n\u00famero de palabras inferior o cargue otro archivo de glosandas.|Error|#ffffff";
+    const std::vector<std::pair<std::function<void()>, QStringList>> steps = {
+        {[] {}, {}},
+        {[&] { Item(0, 5)->trigger(); }, {}},  // six words
+        {[&] { Item(0, 5)->trigger(); }, {}},  // the count in force again
+        {[&] { ListItem("ocho")->trigger(); }, {}},
+        {[&] { Item(0, 9)->trigger(); }, {refused}},
+        {[&] { Item(1, 8)->trigger(); }, {refused}},
+        {[&] { ListItem("ocho")->trigger(); }, {}},  // the list in force again
+        {[&] {
+           std::filesystem::rename(folder_.path() / "agua.txt", folder_.path() / "agua.bak");
+           ListItem("agua")->trigger();
+           std::filesystem::rename(folder_.path() / "agua.bak", folder_.path() / "agua.txt");
+         },
+         {"No se puede abrir el archivo de glosandas \"agua.txt\". Compruebe que est\u00e1 en la "
+          "carpeta del programa y que se puede leer.|Error|#ffffff"}},
+        {[&] { ListItem("vacia")->trigger(); },
+         {"El archivo de glosandas \"vacia.txt\" no contiene ninguna entrada: ninguna l\u00ednea "
+          "empieza por \"P>\".|Error|#ffffff"}},
+        {[&] { QTest::mouseClick(Box("TbPal", 0), Qt::LeftButton); }, {}},
+        {[&] { QTest::mouseClick(Box("TbDef", 1), Qt::LeftButton); }, {}},
+        {[&] { Options()[3]->trigger(); }, {}},  // Marcar errores off
+        {[&] { QTest::keyClick(w_.get(), Qt::Key_F2); }, {}},
+        {[&] { QTest::mouseClick(Find("TbTam_1"), Qt::LeftButton); }, {}},
+        {[&] { QTest::mouseClick(Find("CbVer"), Qt::LeftButton); }, {}},
+        {[&] { ListItem("agua")->trigger(); }, {}},
+    };
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+      steps[i].first();
+      QCOMPARE(Take(), steps[i].second);
+      CheckRendered();
+      if (QTest::currentTestFailed()) qFatal("step %zu", i);
+    }
+    QCOMPARE(f.Archivo, std::string("agua"));
+  }
 
-    Action("agua")->trigger();
-    QCOMPARE(w_->form().Archivo, std::string("agua"));
-    QVERIFY(QStringList({"lago", "mar"}).contains(Find<QLineEdit>("TbPal_0")->text()));
-    QVERIFY(!Find("TbPal_2")->isVisible());
-    QVERIFY(Action("agua")->isChecked());
+  // A double-click is one click, as the toolkit reports it to the window: press, release,
+  // press with double-click, release.
+  void DoubleClickIsOneClick() {
+    Form1& f = w_->form();
+    const auto double_click = [this](QWidget* box) {
+      QTest::mouseDClick(w_->windowHandle(), Qt::LeftButton, {},
+                         box->mapTo(w_.get(), box->rect().center()));
+    };
+    double_click(Box("TbPal", 0));
+    QCOMPARE(f.PalSel, Int{0});
+    double_click(Box("TbDef", 2));
+    QCOMPARE(f.NumUniones, Int{1});
+    QCOMPARE(f.TbDef[2].BackColor, kCyan);
+  }
+
+  void ListWithoutEntriesJudgesNothing() {
+    std::filesystem::rename(folder_.path() / "relieve.txt", folder_.path() / "r.tmp");
+    QTimer answer;  // start-up's boxes open before the window can answer them itself
+    connect(&answer, &QTimer::timeout, [] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+    });
+    answer.start(10);
+    init();
+    answer.stop();
+    std::filesystem::rename(folder_.path() / "r.tmp", folder_.path() / "relieve.txt");
+    QCOMPARE(Find<QLineEdit>("TbPal_0")->text(), QString("Palabra"));
+    for (int i = 0; i < 4; ++i) {
+      QTest::mouseClick(Box("TbPal", i), Qt::LeftButton);
+      QTest::mouseClick(Box("TbDef", i), Qt::LeftButton);
+    }
+    Take();
+    QTest::mouseClick(Find("CbComprobar"), Qt::LeftButton);
+    QCOMPARE(Take(), QStringList{"No hay ninguna lista de glosandas cargada.|Comprobar|#00ffff"});
+    CheckRendered();
+  }
+
+  // A fault in a handler is reported; the window goes on and still saves once at close.
+  void FaultInAHandlerKeepsTheWindow() {
+    w_->form().PalSel = 50;
+    QTest::mouseClick(Box("TbDef", 0), Qt::LeftButton);
+    QCOMPARE(Take(),
+             QStringList{"Se ha producido un error interno. Puede seguir usando el "
+                         "programa; sus opciones se guardar\u00e1n al salir.|Error|#ffffff"});
+    QTest::mouseClick(Find("CbSiguiente"), Qt::LeftButton);
+    QTest::mouseClick(Box("TbPal", 1), Qt::LeftButton);
+    QCOMPARE(w_->form().PalSel, Int{1});
+    CheckRendered();
     w_->close();
-    const std::string written = ReadBytes(folder_.path() / "glosandas.ini");
-    QVERIFY(written.starts_with("2 = n\xFAmero de palabras\r\n2 = "));
-    QVERIFY(written.find("agua = ") != std::string::npos);
-    folder_.Write("glosandas.ini", "");
-    w_->close();  // closing again writes nothing, nor does destroying the window
-    w_.reset();
-    QVERIFY(ReadBytes(folder_.path() / "glosandas.ini").empty());
+    QVERIFY(ReadBytes(folder_.path() / "glosandas.ini").starts_with("4 = "));
+  }
+
+  // A small screen scrolls to every part of the board, placed as on any other screen.
+  void SmallScreenScrolls() {
+    w_->showNormal();
+    w_->resize(640, 480);
+    QTest::qWait(10);
+    auto* scroll = Find<QScrollArea>(QString());
+    for (const char* name : {"TbTam_1", "TbDef_3", "CbVer"}) {
+      QWidget* widget = Find(name);
+      const QPoint centre = widget->geometry().center();
+      scroll->ensureVisible(centre.x(), centre.y(), widget->width() / 2 + 1,
+                            widget->height() / 2 + 1);
+      const QRect seen(widget->mapTo(scroll->viewport(), QPoint()), widget->size());
+      QVERIFY2(scroll->viewport()->rect().contains(seen), name);
+    }
+    CheckRendered();
   }
 
   // Thousands of random events on the real window, boxes answered as they open; the records
-  // and the widgets must stay sound after every one.
+  // stay sound and the widgets follow them after every one.
   void Monkey() {
     for (unsigned seed : {1u, 2u, 3u, 4u}) {
       if (seed > 1) init();
@@ -182,12 +331,10 @@ class WindowTest : public QObject {
           QTest::keyClick(Find(QString("TbPal_%1").arg(gen() % f.NumPal)), Qt::Key_F5);
         } else {
           QAction* action = actions[gen() % actions.size()];
-          if (!action->menu() && action != Action("&Salir Alt - F4")) action->trigger();
+          if (!action->menu() && action != Options()[6]) action->trigger();
         }
         QCOMPARE(QString::fromStdString(BrokenInvariant(f)), QString());
-        const std::uint32_t c = f.TbPal[0].BackColor;  // the widgets follow the records
-        QCOMPARE(Find("TbPal_0")->palette().color(QPalette::Base),
-                 QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16));
+        if (step % 10 == 0) CheckRendered();
       }
       QVERIFY(messages_.size() > 10);
     }

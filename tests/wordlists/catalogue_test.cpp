@@ -38,16 +38,27 @@ TEST_F(CatalogueTest, ListsEveryWordListOfTheFolder) {
   EXPECT_EQ(f.NumEntradas, 6);
 }
 
-TEST_F(CatalogueTest, AListGoneSinceStartUpKeepsTheOneInForce) {
+// A list that cannot be opened or holds no entry is refused: the list in force, its menu mark
+// and its screen stay.
+TEST_F(CatalogueTest, AListThatYieldsNoEntryKeepsTheOneInForce) {
   folder.Write("relieve.txt", NumberedList(20));
   folder.Write("agua.txt", NumberedList(3));
   Form1& f = Start();
+  const std::string words = f.TbPal[0].Text + f.TbPal[3].Text;
   std::filesystem::remove(folder.path() / "agua.txt");
   EXPECT_FALSE(f.MnuOpcArcLis_Click(0));
-  EXPECT_EQ(platform.messages.size(), 1u);
+  folder.Write("agua.txt", CrLf({"lista > sin palabras", "D>nada", " P>tampoco"}));
+  EXPECT_FALSE(f.MnuOpcArcLis_Click(0));
+  EXPECT_EQ(
+      platform.messages[1].text,
+      "El archivo de glosandas \"agua.txt\" no contiene ninguna entrada: ninguna l\xC3\xADnea "
+      "empieza por \"P>\".");
+  EXPECT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(f.Archivo, "relieve");
   EXPECT_EQ(Marks(f.MnuOpcArcLis), ".x");
   EXPECT_EQ(f.NumEntradas, 20);
+  EXPECT_EQ(f.TbPal[0].Text + f.TbPal[3].Text, words);
+  EXPECT_EQ(f.Entradas(1).Palabra, "palabra1");
 }
 
 TEST_F(CatalogueTest, FolderWithoutListsKeepsTheDesignItem) {

@@ -1,17 +1,21 @@
 #include "ui/qt/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTextEdit>
 #include <QTime>
+#include <QTranslator>
 #include <cmath>
 #include <map>
 
@@ -53,6 +57,18 @@ QFont FontFor(const std::string& name, float points) {
   return font;
 }
 
+// The toolkit's own buttons and menus speak Spanish like the rest of the window, whatever the
+// system's language; the locale itself is left alone (numbers keep the user's separator).
+void InstallSpanishToolkitTexts() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  auto* translator = new QTranslator(qApp);
+  if (translator->load("qt_es", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator);
+  }
+}
+
 }  // namespace
 
 // The client area: the boxes are its children and the join lines are painted on it, beneath them.
@@ -78,9 +94,15 @@ class MainWindow::Board : public QWidget {
 };
 
 MainWindow::MainWindow(std::filesystem::path folder) : folder_(std::move(folder)), form_(*this) {
+  InstallSpanishToolkitTexts();
   setWindowTitle(Q(form_.Caption));
+  // On a screen too small for the exercise the board scrolls; its placement never changes.
+  auto* scroll = new QScrollArea(this);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
   board_ = new Board(this);
-  setCentralWidget(board_);
+  scroll->setWidget(board_);
+  setCentralWidget(scroll);
 
   instruc_.widget = NewTextBox("TbInstruc", Kind::kNone, -1);
   for (Int i = 0; i < 2; ++i) {
@@ -94,26 +116,22 @@ MainWindow::MainWindow(std::filesystem::path folder) : folder_(std::move(folder)
   opc_pal_ = opc_->addMenu(Q(form_.MnuOpcPal.Caption));
   opc_def_ = opc_->addMenu(Q(form_.MnuOpcDef.Caption));
   opc_arc_ = opc_->addMenu(Q(form_.MnuOpcArc.Caption));
-  mar_.action = opc_->addAction(Q(form_.MnuOpcMar.Caption));
-  mar_.action->setCheckable(true);
-  connect(mar_.action, &QAction::triggered, this,
-          [this] { Handle([this] { form_.MnuOpcMar_Click(); }); });
+  mar_ = opc_->addAction(Q(form_.MnuOpcMar.Caption));
+  mar_->setCheckable(true);
+  connect(mar_, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcMar_Click(); }); });
   opc_tam_ = opc_->addMenu(Q(form_.MnuOpcTam.Caption));
-  ace_.action = opc_->addAction(Q(form_.MnuOpcAce.Caption));
-  connect(ace_.action, &QAction::triggered, this,
-          [this] { Handle([this] { form_.MnuOpcAce_Click(); }); });
-  sal_.action = opc_->addAction(Q(form_.MnuOpcSal.Caption));
-  connect(sal_.action, &QAction::triggered, this,
-          [this] { Handle([this] { form_.MnuOpcSal_Click(); }); });
+  ace_ = opc_->addAction(Q(form_.MnuOpcAce.Caption));
+  connect(ace_, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcAce_Click(); }); });
+  sal_ = opc_->addAction(Q(form_.MnuOpcSal.Caption));
+  connect(sal_, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcSal_Click(); }); });
 
   // The normal placement: the design-size client area, centred.
   const int menu_height = menuBar()->sizeHint().height();
   resize(Px(kDesignClientWidth), Px(kDesignClientHeight) + menu_height);
   if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 
-  form_.Form_Load();
+  Handle([this] { form_.Form_Load(); });
   loaded_ = true;
-  Render();
 }
 
 MainWindow::~MainWindow() = default;
@@ -177,8 +195,20 @@ QPushButton* MainWindow::NewButton(const QString& name, void (Form1::*handler)()
 }
 
 void MainWindow::Handle(const std::function<void()>& handler) {
-  handler();
-  Render();
+  try {
+    handler();
+    Render();
+  } catch (...) {
+    rendering_ = false;
+    try {
+      MsgBox(
+          "Se ha producido un error interno. Puede seguir usando el programa; sus opciones se "
+          "guardarán al salir.",
+          "Error");
+      Render();
+    } catch (...) {
+    }
+  }
 }
 
 void MainWindow::SyncBox(BoxView& view, const TextBox& box) {
@@ -186,9 +216,11 @@ void MainWindow::SyncBox(BoxView& view, const TextBox& box) {
   QWidget* w = view.widget;
   const bool all = view.fresh;
   view.fresh = false;
+  const QRect geometry(Px(box.Left), Px(box.Top), Px(box.Width), Px(box.Height));
+  if (box.Visible) extent_ |= geometry;
   if (all || box.Left != shown.Left || box.Top != shown.Top || box.Width != shown.Width ||
       box.Height != shown.Height) {
-    w->setGeometry(Px(box.Left), Px(box.Top), Px(box.Width), Px(box.Height));
+    w->setGeometry(geometry);
   }
   if (all || box.Text != shown.Text) {
     if (auto* line = qobject_cast<QLineEdit*>(w)) {
@@ -234,23 +266,25 @@ void MainWindow::SyncButton(ButtonView& view, const Button& button) {
   if (all || button.FontName != view.shown.FontName || button.FontSize != view.shown.FontSize) {
     w->setFont(FontFor(button.FontName, button.FontSize));
   }
+  const QRect geometry(Px(button.Left), Px(button.Top), Px(button.Width), Px(button.Height));
+  extent_ |= geometry;
   if (all || button.Left != view.shown.Left || button.Top != view.shown.Top ||
       button.Width != view.shown.Width || button.Height != view.shown.Height) {
-    w->setGeometry(Px(button.Left), Px(button.Top), Px(button.Width), Px(button.Height));
+    w->setGeometry(geometry);
   }
   tab_order_dirty_ = tab_order_dirty_ || all || button.TabIndex != view.shown.TabIndex;
   view.shown = button;
 }
 
-void MainWindow::SyncItem(ItemView& view, const MenuItem& item) {
-  QAction* a = view.action;
-  const bool all = view.fresh;
-  view.fresh = false;
-  if (all || item.Caption != view.shown.Caption) a->setText(Q(item.Caption));
-  if (all || item.Checked != view.shown.Checked) a->setChecked(item.Checked);
-  if (all || item.Enabled != view.shown.Enabled) a->setEnabled(item.Enabled);
-  if (all || item.Shortcut != view.shown.Shortcut) a->setShortcut(QKeySequence(Q(item.Shortcut)));
-  view.shown = item;
+// Compared with what the action shows now: the toolkit flips a checkable action's mark on its own
+// before the handler runs.
+void MainWindow::SyncItem(QAction* a, const MenuItem& item) {
+  const QString caption = Q(item.Caption);
+  if (a->text() != caption) a->setText(caption);
+  if (a->isChecked() != item.Checked) a->setChecked(item.Checked);
+  if (a->isEnabled() != item.Enabled) a->setEnabled(item.Enabled);
+  const QKeySequence shortcut(Q(item.Shortcut));
+  if (a->shortcut() != shortcut) a->setShortcut(shortcut);
 }
 
 void MainWindow::SyncArray(std::vector<BoxView>& views, const std::vector<TextBox>& boxes,
@@ -270,11 +304,11 @@ void MainWindow::SyncArray(std::vector<BoxView>& views, const std::vector<TextBo
   }
 }
 
-void MainWindow::SyncMenuArray(std::vector<ItemView>& views, const std::vector<MenuItem>& items,
+void MainWindow::SyncMenuArray(std::vector<QAction*>& actions, const std::vector<MenuItem>& items,
                                QMenu* menu, bool checkable,
                                const std::function<void(Int)>& handler) {
-  while (views.size() < items.size()) {
-    const Int index = static_cast<Int>(views.size());
+  while (actions.size() < items.size()) {
+    const Int index = static_cast<Int>(actions.size());
     QAction* action = menu->addAction(QString());
     action->setCheckable(checkable);
     connect(action, &QAction::triggered, this, [this, handler, index] {
@@ -282,14 +316,15 @@ void MainWindow::SyncMenuArray(std::vector<ItemView>& views, const std::vector<M
         if (handler) handler(index);
       });
     });
-    views.push_back({action});
+    actions.push_back(action);
   }
-  for (std::size_t i = 0; i < items.size(); ++i) SyncItem(views[i], items[i]);
+  for (std::size_t i = 0; i < items.size(); ++i) SyncItem(actions[i], items[i]);
 }
 
 void MainWindow::Render() {
   if (rendering_) return;
   rendering_ = true;
+  extent_ = QRect();
   SyncBox(instruc_, form_.TbInstruc);
   for (int i = 0; i < 2; ++i) SyncBox(tam_[i], form_.TbTam[i]);
   SyncArray(pal_, form_.TbPal, "TbPal", false);
@@ -297,6 +332,8 @@ void MainWindow::Render() {
   SyncButton(comprobar_, form_.CbComprobar);
   SyncButton(siguiente_, form_.CbSiguiente);
   SyncButton(ver_, form_.CbVer);
+  // The board is as large as what it shows, so that a small window scrolls to all of it.
+  board_->setMinimumSize(extent_.right() + 1, extent_.bottom() + 1);
 
   if (tab_order_dirty_) {
     // Tab order follows the records' tab indexes.
@@ -388,7 +425,7 @@ std::string MainWindow::NumberText(float value) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  form_.Form_QueryUnload();  // saves once, however often the window is asked to close
+  Handle([this] { form_.Form_QueryUnload(); });  // saves once, however often it is asked
   event->accept();
 }
 
@@ -411,11 +448,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const auto target = targets_.constFind(watched);
   if (target == targets_.constEnd()) return QMainWindow::eventFilter(watched, event);
   const Int index = target->index;
-  if (event->type() == QEvent::MouseButtonRelease) {
-    // A click is a release of the left button inside the box.
+  if (event->type() == QEvent::MouseButtonPress) {
+    double_clicked_ = false;
+  } else if (event->type() == QEvent::MouseButtonDblClick) {
+    double_clicked_ = true;
+  } else if (event->type() == QEvent::MouseButtonRelease) {
+    // A click is a release of the left button inside the box; a double-click is one click.
     auto* mouse = static_cast<QMouseEvent*>(event);
     auto* widget = static_cast<QWidget*>(watched);
-    if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
+    const bool ends_double_click = std::exchange(double_clicked_, false);
+    if (mouse->button() == Qt::LeftButton && !ends_double_click &&
+        widget->rect().contains(mouse->position().toPoint())) {
       switch (target->kind) {
         case Kind::kPal:
           Handle([this, index] { form_.TbPal_Click(index); });

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QRect>
 #include <functional>
 #include <vector>
 
@@ -29,6 +30,8 @@ class MainWindow : public QMainWindow, public Platform {
   // Shows the window as start-up left it (maximised).
   void ShowStarted();
   void Render();
+  // Twips to the window's pixels.
+  int Px(double twips) const;
 
   // Called with every message box just before it waits for OK; tests answer the box here.
   std::function<void(QMessageBox&)> on_message_box;
@@ -65,25 +68,20 @@ class MainWindow : public QMainWindow, public Platform {
     Button shown;
     bool fresh = true;
   };
-  struct ItemView {
-    QAction* action = nullptr;
-    MenuItem shown;
-    bool fresh = true;
-  };
   class Board;
 
-  int Px(double twips) const;
   QLineEdit* NewLineBox(const QString& name, Kind kind, Int index);
   QTextEdit* NewTextBox(const QString& name, Kind kind, Int index);
   QPushButton* NewButton(const QString& name, void (Form1::*handler)());
   void SyncBox(BoxView& view, const TextBox& box);
   void SyncButton(ButtonView& view, const Button& button);
-  void SyncItem(ItemView& view, const MenuItem& item);
+  static void SyncItem(QAction* action, const MenuItem& item);
   void SyncArray(std::vector<BoxView>& views, const std::vector<TextBox>& boxes, const char* name,
                  bool multi_line);
-  void SyncMenuArray(std::vector<ItemView>& views, const std::vector<MenuItem>& items, QMenu* menu,
-                     bool checkable, const std::function<void(Int)>& handler);
-  // Runs a handler and shows its outcome.
+  void SyncMenuArray(std::vector<QAction*>& actions, const std::vector<MenuItem>& items,
+                     QMenu* menu, bool checkable, const std::function<void(Int)>& handler);
+  // Every way in from the toolkit to a handler: runs it and shows its outcome. A fault in a
+  // handler is reported and the window goes on.
   void Handle(const std::function<void()>& handler);
 
   struct Target {
@@ -97,6 +95,9 @@ class MainWindow : public QMainWindow, public Platform {
   bool loaded_ = false;
   bool maximize_requested_ = false;
   bool rendering_ = false;
+  bool double_clicked_ = false;
+  QRect extent_;  // what the board shows, in pixels  // the release that ends a double-click is no
+                  // click
 
   Board* board_ = nullptr;
   BoxView instruc_;
@@ -106,8 +107,8 @@ class MainWindow : public QMainWindow, public Platform {
   std::vector<Line> lines_shown_;
   QMenu *opc_ = nullptr, *opc_pal_ = nullptr, *opc_def_ = nullptr, *opc_arc_ = nullptr,
         *opc_tam_ = nullptr;
-  ItemView mar_, ace_, sal_;
-  std::vector<ItemView> pal_items_, def_items_, arc_items_, tam_items_;
+  QAction *mar_ = nullptr, *ace_ = nullptr, *sal_ = nullptr;
+  std::vector<QAction*> pal_items_, def_items_, arc_items_, tam_items_;
 };
 
 }  // namespace glosandas
