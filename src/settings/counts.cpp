@@ -5,8 +5,10 @@ namespace glosandas {
 
 namespace {
 
+// Without a list there is nothing to compare a count with: it is kept for the next list, which
+// lowers it if it is shorter.
 bool RefuseAboveEntries(Platform& platform, int count, Int entries) {
-  if (count <= entries) return false;
+  if (count <= entries || entries == 0) return false;
   platform.MsgBox("El archivo de glosandas cargado sólo contiene " + std::to_string(entries) +
                       " entradas. Por favor, escoja un número de palabras inferior o cargue otro "
                       "archivo de glosandas.",

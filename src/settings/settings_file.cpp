@@ -134,16 +134,22 @@ void Form1::LeerOpciones() {
   std::string name = *at(3);
   if (name.ends_with(kLabelArc)) name.resize(name.size() - std::string(kLabelArc).size());
   name = Trim(name);
-  for (std::size_t k = 0; k < MnuOpcArcLis.size(); ++k) {
-    if (Trim(MnuOpcArcLis[k].Caption).find(name) != std::string::npos) {
-      if (!MnuOpcArcLis_Click(static_cast<Int>(k))) return;
-      break;
+  // The item of that very name; failing one, the first whose name contains it.
+  std::optional<Int> chosen;
+  for (int pass = 0; pass < 2 && !chosen && !name.empty(); ++pass) {
+    for (std::size_t k = 0; k < MnuOpcArcLis.size() && !chosen; ++k) {
+      const std::string caption = Trim(MnuOpcArcLis[k].Caption);
+      if (pass == 0 ? caption == name : caption.find(name) != std::string::npos) {
+        chosen = static_cast<Int>(k);
+      }
     }
   }
+  if (chosen && !MnuOpcArcLis_Click(*chosen)) return;
 
   if (!at(4)) return;
   const double size = LeadingNumber(*at(4));
-  if (!(size >= kMinLetterSize && size <= kMaxLetterSize)) return;
+  // "Aumentar" acts below the maximum, so a size up to one point above it can be written.
+  if (!(size >= kMinLetterSize && size < kMaxLetterSize + 1)) return;
   ApplyLetterSize(static_cast<float>(size));
 }
 

@@ -53,16 +53,26 @@ TEST_F(SettingsTest, ReadingStopsAtTheFirstBadLine) {
     bool marcar;
     const char* list;
     float size;
-    int refusals;
+    int messages;
+    int relieve = 6;  // entries of the default list; 0: it is missing
   };
-  folder.Write("bosque.txt", NumberedList(12));
   folder.Write("abosques.txt", NumberedList(15));
+  folder.Write("bosque.txt", NumberedList(12));
+  folder.Write("seto.txt", NumberedList(3));
   const std::string tail = "bosque = \xFAltimo archivo utilizado\r\n12 = y\r\n";
   const Case cases[] = {
-      {"counts above a 6-entry list", "8 =\r\n8 =\r\nFalse =\r\n" + tail, 4, 4, false, "abosques",
-       12, 2},
+      {"counts above a 6-entry list", "8 =\r\n8 =\r\nFalse =\r\n" + tail, 4, 4, false, "bosque", 12,
+       2},
+      {"no default list: counts kept", "8\r\n9\r\nFalse x\r\n" + tail, 8, 9, false, "bosque", 12, 1,
+       0},
+      {"no default list: lowered to the list", "8\r\n9\r\n0 x\r\nseto\r\n", 3, 3, false, "seto",
+       9.75, 1, 0},
       {"missing list, size still read", "5\r\n6\r\nfalso x\r\nnada\r\n13.5\r\n", 5, 6, false,
        "relieve", 13.5, 0},
+      {"empty name matches nothing", "5\r\n6\r\nfalso x\r\n = \xFAltimo\r\n13.5\r\n", 5, 6, false,
+       "relieve", 13.5, 0},
+      {"a name contained in another", "2\r\n3\r\n0 x\r\nosque\r\n20\r\n", 2, 3, false, "abosques",
+       20, 0},
       {"three lines", "2\r\n3\r\nVERDADERO x\r\n", 2, 3, true, "relieve", 9.75, 0},
       {"case-sensitive name", "2\r\n3\r\n0 x\r\nBosque\r\n20\r\n", 2, 3, false, "relieve", 20, 0},
       {"ties to even", "2.5 palabras\r\n3.5\r\n-1 x\r\n", 2, 4, true, "relieve", 9.75, 0},
@@ -72,21 +82,24 @@ TEST_F(SettingsTest, ReadingStopsAtTheFirstBadLine) {
       {"fewer definitions than words", "5\r\n3\r\nFalse x\r\n", 5, 5, true, "relieve", 9.75, 0},
       {"flag without blank", "2\r\n3\r\nFalse\r\n" + tail, 2, 3, true, "relieve", 9.75, 0},
       {"flag not a boolean", "2\r\n3\r\nquiza x\r\n" + tail, 2, 3, true, "relieve", 9.75, 0},
-      {"size 0", "2\r\n3\r\nFalse x\r\nbosque\r\n0\r\n", 2, 3, false, "abosques", 9.75, 0},
-      {"size 73", "2\r\n3\r\nFalse x\r\nbosque\r\n73\r\n", 2, 3, false, "abosques", 9.75, 0},
-      {"UTF-8, LF", "2 = número\n3\nFalse x\nbosque\n14\n", 2, 3, false, "abosques", 14, 0},
+      {"size 0", "2\r\n3\r\nFalse x\r\nbosque\r\n0\r\n", 2, 3, false, "bosque", 9.75, 0},
+      {"size 72.75, the largest reached", "2\r\n3\r\n0 x\r\nbosque\r\n72.75\r\n", 2, 3, false,
+       "bosque", 72.75, 0},
+      {"size 73", "2\r\n3\r\nFalse x\r\nbosque\r\n73\r\n", 2, 3, false, "bosque", 9.75, 0},
+      {"UTF-8, LF", "2 = número\n3\nFalse x\nbosque\n14\n", 2, 3, false, "bosque", 14, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     folder.Write("glosandas.ini", c.ini);
     platform.messages.clear();
-    Form1& f = Start(NumberedList(6));
+    std::filesystem::remove(folder.path() / "relieve.txt");
+    Form1& f = c.relieve ? Start(NumberedList(c.relieve)) : Start();
     EXPECT_EQ(std::vector<int>({f.NumPal, f.NumDef}), std::vector<int>({c.words, c.defs}));
     EXPECT_EQ(f.MarcarErrores, c.marcar);
     EXPECT_EQ(f.MnuOpcMar.Checked, c.marcar);
     EXPECT_EQ(f.Archivo, c.list);
     EXPECT_EQ(f.TbDef[7].FontSize, c.size);
-    EXPECT_EQ(static_cast<int>(platform.messages.size()), c.refusals);
+    EXPECT_EQ(static_cast<int>(platform.messages.size()), c.messages);
   }
 }
 
