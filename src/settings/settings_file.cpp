@@ -103,11 +103,8 @@ void Form1::LeerOpciones() {
   LineFile file(platform_.ProgramFolder() / kSettingsFile);
   if (!file.IsOpen()) return;
   std::vector<RawLine> raw;
-  std::string line;
-  while (raw.size() < kSettingsLines && file.ReadLine(line)) {
-    const bool cut = line.size() == LineFile::kLineCap;
-    raw.push_back({std::move(line), cut});
-  }
+  RawLine line;
+  while (raw.size() < kSettingsLines && file.ReadLine(line)) raw.push_back(std::move(line));
   const std::vector<std::string> lines = DecodeLines(std::move(raw), file.HadBom());
   // Each line is applied through the menus before the next is read; the first line missing or
   // holding a value no menu offers ends the reading, keeping what was applied.

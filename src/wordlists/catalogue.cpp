@@ -38,7 +38,7 @@ void Form1::ListarArchivos() {
     if (!file.ReadLine(first, kFirstLineBytes) || first.find('>') == std::string::npos) continue;
     if (k > 0) MnuOpcArcLis.push_back(MenuItem{});
     MenuItem& item = MnuOpcArcLis[k];
-    item.Caption = name.substr(0, name.size() - 4);
+    item.Caption = FileNameText(name.substr(0, name.size() - 4));
     if (item.Caption.find("elieve") != std::string::npos) item.Checked = true;
     ++k;
   }

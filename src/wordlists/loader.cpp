@@ -10,7 +10,7 @@ namespace glosandas {
 namespace {
 
 // The list's file in the program's folder; when the exact name is absent, a name that differs
-// only in letter case ("Relieve.TXT") serves.
+// only in letter case ("Relieve.TXT") or is written in Windows-1252 serves.
 std::filesystem::path FindList(const std::filesystem::path& folder, const std::string& name) {
   const std::string file = name + ".txt";
   std::error_code ec;
@@ -18,7 +18,7 @@ std::filesystem::path FindList(const std::filesystem::path& folder, const std::s
   if (std::filesystem::exists(exact, ec)) return exact;
   const std::string wanted = FoldCase(file);
   for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-    if (FoldCase(entry.path().filename().string()) == wanted) return entry.path();
+    if (FoldCase(FileNameText(entry.path().filename().string())) == wanted) return entry.path();
   }
   return exact;
 }
@@ -30,13 +30,12 @@ Int Form1::ReadEntries(LineFile& file) {
   // list. The code page is decided once every line is in.
   std::vector<RawLine> raw_lines;
   int words = 0;
-  std::string raw;
+  RawLine raw;
   while (file.ReadLine(raw)) {
-    const bool word_line = raw.size() >= 2 && (raw[0] == 'P' || raw[0] == 'p') && raw[1] == '>';
+    const std::string& b = raw.bytes;
+    const bool word_line = b.size() >= 2 && (b[0] == 'P' || b[0] == 'p') && b[1] == '>';
     if (word_line && ++words > kMaxEntradas) break;
-    if (words == 0) continue;
-    const bool cut = raw.size() == LineFile::kLineCap;
-    raw_lines.push_back({std::move(raw), cut});
+    if (words > 0) raw_lines.push_back(std::move(raw));
   }
 
   Int n = 0;

@@ -147,20 +147,17 @@ std::string FoldCase(std::string_view text) {
 std::vector<std::string> DecodeLines(std::vector<RawLine> lines, bool bom) {
   bool utf8 = bom;
   if (!utf8) {
-    bool valid = true, ascii = true;
-    for (const RawLine& line : lines) {
-      const std::size_t ok = ValidUtf8Prefix(line.bytes);
-      // A cut line may end inside a character; only what precedes the cut must be well formed.
-      valid = valid && (ok == line.bytes.size() || (line.cut && line.bytes.size() - ok < 4));
-      ascii = ascii && IsAscii(line.bytes);
-    }
-    utf8 = valid && !ascii;
+    // Decided on the whole of every line, so never by where a long line was cut.
+    const auto valid = [](const RawLine& l) { return l.utf8; };
+    const auto ascii = [](const RawLine& l) { return l.ascii; };
+    utf8 = std::all_of(lines.begin(), lines.end(), valid) &&
+           !std::all_of(lines.begin(), lines.end(), ascii);
   }
   std::vector<std::string> text;
   text.reserve(lines.size());
   for (RawLine& line : lines) {
     if (utf8) {
-      line.bytes.resize(ValidUtf8Prefix(line.bytes));
+      line.bytes.resize(ValidUtf8Prefix(line.bytes));  // a cut may end inside a character
       text.push_back(std::move(line.bytes));
     } else {
       text.push_back(Cp1252ToUtf8(line.bytes));
@@ -168,6 +165,58 @@ std::vector<std::string> DecodeLines(std::vector<RawLine> lines, bool bom) {
   }
   return text;
 }
+
+std::string FileNameText(const std::string& bytes) {
+  return ValidUtf8Prefix(bytes) == bytes.size() ? bytes : Cp1252ToUtf8(bytes);
+}
+
+namespace {
+
+// Follows a line's bytes, a piece at a time, to tell whether the whole of it is well-formed
+// UTF-8 and whether it is ASCII.
+class Utf8Scan {
+ public:
+  explicit Utf8Scan(RawLine& flags) : flags_(flags) {}
+  void Feed(const char* p, const char* end) {
+    for (; p < end && flags_.utf8; ++p) {
+      const unsigned char c = *p;
+      if (need_ > 0) {
+        flags_.utf8 = c >= lo_ && c <= hi_;
+        --need_;
+        lo_ = 0x80;
+        hi_ = 0xBF;
+        continue;
+      }
+      if (c < 0x80) continue;
+      flags_.ascii = false;
+      if (c >= 0xC2 && c <= 0xDF) {
+        need_ = 1;
+      } else if (c >= 0xE0 && c <= 0xEF) {
+        need_ = 2;
+        if (c == 0xE0) lo_ = 0xA0;
+        if (c == 0xED) hi_ = 0x9F;  // no surrogates
+      } else if (c >= 0xF0 && c <= 0xF4) {
+        need_ = 3;
+        if (c == 0xF0) lo_ = 0x90;
+        if (c == 0xF4) hi_ = 0x8F;
+      } else {
+        flags_.utf8 = false;
+      }
+    }
+    // Once it is not UTF-8, only ASCII is left to tell.
+    if (!flags_.utf8 && flags_.ascii) flags_.ascii = IsAscii(std::string_view(p, end - p));
+  }
+  void End() { flags_.utf8 = flags_.utf8 && need_ == 0; }
+
+ private:
+  RawLine& flags_;
+  int need_ = 0;
+  unsigned char lo_ = 0x80, hi_ = 0xBF;
+};
+
+constexpr char kReplacement[] = "\xEF\xBF\xBD";
+
+}  // namespace
 
 LineFile::LineFile(const std::filesystem::path& path, std::size_t first_read)
     : read_size_(std::clamp<std::size_t>(first_read, 1, kBufferSize)) {
@@ -185,26 +234,74 @@ LineFile::LineFile(const std::filesystem::path& path, std::size_t first_read)
 
 LineFile::~LineFile() {
   if (fd_ >= 0) ::close(fd_);
+  if (utf16_) iconv_close(static_cast<iconv_t>(utf16_));
 }
 
-bool LineFile::Fill() {
-  if (eof_ || left_ == 0) return false;
+std::size_t LineFile::ReadSome(char* to, std::size_t size) {
+  if (eof_ || left_ == 0) return 0;
   ssize_t n;
-  do n = ::read(fd_, buffer_, std::min(read_size_, left_));
+  do n = ::read(fd_, to, std::min({read_size_, left_, size}));
   while (n < 0 && errno == EINTR);
   read_size_ = std::min(2 * read_size_, kBufferSize);
   if (n <= 0) {
     eof_ = true;
-    return false;
+    return 0;
   }
   left_ -= static_cast<std::size_t>(n);
-  pos_ = 0;
-  end_ = static_cast<std::size_t>(n);
+  return static_cast<std::size_t>(n);
+}
+
+bool LineFile::Fill() {
+  pos_ = end_ = 0;
+  if (!sniffed_) {
+    sniffed_ = true;
+    end_ = ReadSome(buffer_, kBufferSize);
+    const std::string_view head(buffer_, end_);
+    const bool le = head.starts_with("\xFF\xFE"), be = head.starts_with("\xFE\xFF");
+    if (!le && !be) return end_ > 0;
+    utf16_ = iconv_open("UTF-8", le ? "UTF-16LE" : "UTF-16BE");
+    if (utf16_ == reinterpret_cast<void*>(-1)) throw std::runtime_error("iconv cannot convert");
+    bom_ = true;
+    pending_.assign(buffer_ + 2, end_ - 2);
+    end_ = 0;
+  }
+  if (!utf16_) {
+    end_ = ReadSome(buffer_, kBufferSize);
+    return end_ > 0;
+  }
+  // UTF-16 turns into at most half as much again in UTF-8: a third of the buffer's worth of
+  // UTF-16 at a time always fits.
+  while (end_ == 0) {
+    if (pending_.size() < 4) {
+      char raw[kBufferSize / 3];
+      const std::size_t n = ReadSome(raw, sizeof raw - pending_.size());
+      if (n == 0 && pending_.size() < 2) return false;  // an odd last byte is dropped
+      pending_.append(raw, n);
+    }
+    char* src = pending_.data();
+    std::size_t src_left = pending_.size();
+    char* dst = buffer_;
+    std::size_t dst_left = kBufferSize;
+    if (iconv(static_cast<iconv_t>(utf16_), &src, &src_left, &dst, &dst_left) ==
+            static_cast<std::size_t>(-1) &&
+        (errno == EILSEQ || (errno == EINVAL && eof_))) {
+      // A lone surrogate, or half a pair at the end of the file.
+      std::memcpy(dst, kReplacement, 3);
+      dst += 3;
+      src += std::min<std::size_t>(2, src_left);
+      src_left -= std::min<std::size_t>(2, src_left);
+    }
+    end_ = static_cast<std::size_t>(dst - buffer_);
+    pending_.erase(0, pending_.size() - src_left);
+    if (end_ == 0 && eof_ && pending_.size() < 2) return false;
+  }
   return true;
 }
 
 bool LineFile::ReadLine(std::string& line, std::size_t cap) {
   line.clear();
+  scan_ = RawLine{};
+  Utf8Scan scan(scan_);
   if (fd_ < 0 || (pos_ == end_ && !Fill())) return false;
   std::size_t blanks = 0;
   bool leading = true;
@@ -215,6 +312,7 @@ bool LineFile::ReadLine(std::string& line, std::size_t cap) {
     const char* stop = lf ? lf : buffer_ + end_;
     for (const char* p = start; leading && p < stop && *p == ' '; ++p, ++pos_) ++blanks;
     leading = leading && buffer_ + pos_ == stop && !lf;
+    scan.Feed(buffer_ + pos_, stop);
     // One byte past the cap is kept so that a CR before the LF can be told from text.
     const std::size_t room = cap + 1 - std::min(cap + 1, line.size());
     line.append(buffer_ + pos_, std::min<std::size_t>(room, stop - (buffer_ + pos_)));
@@ -224,14 +322,24 @@ bool LineFile::ReadLine(std::string& line, std::size_t cap) {
       break;
     }
   }
+  scan.End();
   if (!started_) {
     started_ = true;
-    bom_ = line.starts_with("\xEF\xBB\xBF");
-    if (bom_) line.erase(0, 3);
+    if (line.starts_with("\xEF\xBB\xBF")) {
+      bom_ = true;
+      line.erase(0, 3);
+    }
   }
   if (!line.empty() && line.back() == '\r' && line.size() <= cap + 1) line.pop_back();
   if (line.size() > cap) line.resize(cap);
   if (blanks > 0) line.insert(0, std::min(blanks, cap), ' ');
+  return true;
+}
+
+bool LineFile::ReadLine(RawLine& line) {
+  if (!ReadLine(line.bytes)) return false;
+  line.utf8 = scan_.utf8;
+  line.ascii = scan_.ascii;
   return true;
 }
 

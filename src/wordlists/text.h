@@ -34,8 +34,16 @@ std::string ShortestText(float value);
 // ASCII letters folded to lower case; other bytes kept.
 std::string FoldCase(std::string_view text);
 
+// Raw lines of a file, as read, and what the whole line was, cut or not.
+struct RawLine {
+  std::string bytes;
+  bool utf8 = true;   // well-formed UTF-8
+  bool ascii = true;  // no byte above 0x7F
+};
+
 // Reads lines ending in CR LF or LF from an ordinary file. Opening never blocks (a FIFO or a
-// device is refused) and a line longer than the cap costs a scan, not memory.
+// device is refused) and a line longer than the cap costs a scan, not memory. A file that starts
+// with a UTF-16 byte-order mark is read as the same text in UTF-8.
 class LineFile {
  public:
   // Bytes kept per line after its leading blanks; enough for 2000 characters plus a marker.
@@ -50,38 +58,42 @@ class LineFile {
   LineFile& operator=(const LineFile&) = delete;
 
   bool IsOpen() const { return fd_ >= 0; }
-  // Whether the file began with a UTF-8 byte-order mark (which ReadLine drops).
+  // Whether the file began with a byte-order mark (which ReadLine drops): its text is UTF-8.
   bool HadBom() const { return bom_; }
   // Device, inode, size and modification time: equal only for the same, unchanged file.
   using Identity = std::array<long long, 5>;
   Identity Id() const { return id_; }
   // The next line without its end; false at the end of the file. At most `cap` bytes are kept
-  // after the leading blanks, whose count is kept up to `cap`; `max_read` stops the reading of
-  // a file after that many bytes, as if it ended there.
+  // after the leading blanks, whose count is kept up to `cap`.
   bool ReadLine(std::string& line, std::size_t cap = kLineCap);
+  // The same, with what the whole line's bytes were, also past the cap.
+  bool ReadLine(RawLine& line);
+  // Stops the reading of a file after that many bytes, as if it ended there.
   void LimitReading(std::size_t max_read) { left_ = max_read; }
 
  private:
   bool Fill();
+  std::size_t ReadSome(char* to, std::size_t size);
   int fd_ = -1;
   char buffer_[kBufferSize];
   std::size_t read_size_;
   std::size_t pos_ = 0, end_ = 0;
   std::size_t left_ = static_cast<std::size_t>(-1);
   bool eof_ = false;
+  bool sniffed_ = false;  // the start of the file was looked at for a UTF-16 byte-order mark
   bool started_ = false;
   bool bom_ = false;
   Identity id_{};
-};
-
-// Raw lines of a file, as read.
-struct RawLine {
-  std::string bytes;
-  bool cut;  // the line was longer than what was kept
+  RawLine scan_;           // the flags of the line being read
+  void* utf16_ = nullptr;  // the converter of a UTF-16 file
+  std::string pending_;    // UTF-16 bytes read and not yet converted
 };
 
 // Decodes a file's lines at once: UTF-8 when the file had a byte-order mark or its lines are
 // well-formed UTF-8 holding some non-ASCII byte, Windows-1252 otherwise.
 std::vector<std::string> DecodeLines(std::vector<RawLine> lines, bool bom);
+
+// A file name as the learner reads it: its bytes when they are UTF-8, else Windows-1252.
+std::string FileNameText(const std::string& bytes);
 
 }  // namespace glosandas

@@ -5,6 +5,18 @@ namespace {
 
 using LoaderTest = FormTest;
 
+// UTF-8 text (up to two bytes a character) in UTF-16 with its byte-order mark.
+std::string Utf16(std::string_view utf8, bool little_endian) {
+  std::string out = little_endian ? "\xFF\xFE" : "\xFE\xFF";
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    unsigned c = static_cast<unsigned char>(utf8[i]);
+    if (c >= 0xC0) c = ((c & 0x1F) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3F);
+    const char lo = static_cast<char>(c & 0xFF), hi = static_cast<char>(c >> 8);
+    out += little_endian ? std::string{lo, hi} : std::string{hi, lo};
+  }
+  return out;
+}
+
 TEST_F(LoaderTest, LoadsEntriesAsWritten) {
   struct Case {
     const char* name;
@@ -13,7 +25,7 @@ TEST_F(LoaderTest, LoadsEntriesAsWritten) {
     std::string first_word, first_def;  // trimmed
   };
   std::string enye_utf8;
-  for (int i = 0; i < 150; ++i) enye_utf8 += "ñ";
+  for (int i = 0; i < 1500; ++i) enye_utf8 += "ñ";
   const Case cases[] = {
       {"sample", CrLf({"P>casa", "D>Edificio para habitar", "P>perro", "D>Animal dom\xE9stico"}), 2,
        "casa", "Edificio para habitar"},
@@ -30,12 +42,17 @@ TEST_F(LoaderTest, LoadsEntriesAsWritten) {
       {"Windows-1252", CrLf({"P>ca\xF1\xF3n", "D>Valle"}), 1, "cañón", "Valle"},
       {"UTF-8", CrLf({"P>cañón", "D>Valle"}), 1, "cañón", "Valle"},
       {"UTF-8 with mark", "\xEF\xBB\xBFP>a\r\nD>b\r\n", 1, "a", "b"},
+      {"UTF-16 LE", Utf16("P>cañón\r\nD>Valle\r\nP>b\n", true), 2, "cañón", "Valle"},
+      {"UTF-16 BE", Utf16("P>cañón\r\nD>Valle\r\n", false), 1, "cañón", "Valle"},
+      {"UTF-8 whose indented long line is cut inside a character",
+       CrLf({"P>cañón", "D>x", "  a" + enye_utf8 + enye_utf8 + enye_utf8 + enye_utf8}), 1, "cañón",
+       "x a" + (enye_utf8 + enye_utf8).substr(0, 2 * 1997)},
       {"cuts", CrLf({"P>" + std::string(150, 'y'), "D>" + std::string(3000, 'x')}), 1,
        std::string(100, 'y'), std::string(2000, 'x')},
       {"cuts count characters", CrLf({"P>" + std::string(150, '\xF1'), "D>x"}), 1,
        enye_utf8.substr(0, 200), "x"},
-      {"cuts count UTF-8 characters", CrLf({"P>" + enye_utf8, "D>x"}), 1, enye_utf8.substr(0, 200),
-       "x"},
+      {"cuts count UTF-8 characters", CrLf({"P>" + enye_utf8.substr(0, 300), "D>x"}), 1,
+       enye_utf8.substr(0, 200), "x"},
       {"101st word ends the list", NumberedList(130), 100, "palabra1", "definición 1"},
   };
   for (const Case& c : cases) {
