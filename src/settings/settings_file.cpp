@@ -1,13 +1,10 @@
 // glosandas.ini: five lines, each a value and a fixed label, read back by position only.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 
 #include "board/form1.h"
+#include "files/atomic_file.h"
 #include "wordlists/text.h"
 
 namespace glosandas {
@@ -57,25 +54,6 @@ std::optional<bool> BoolValue(const std::string& line) {
   return number != 0;
 }
 
-mode_t NewFileMode(const std::filesystem::path& old_file) {
-  struct stat st;
-  if (::stat(old_file.c_str(), &st) == 0) return st.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 }  // namespace
 
 void Form1::GuardarOpciones() {
@@ -86,21 +64,15 @@ void Form1::GuardarOpciones() {
   // Windows-1252 as the lists are written; UTF-8 only for a list name it cannot hold.
   const std::string bytes = Utf8ToCp1252(text).value_or(text);
 
-  // Written beside the old file and renamed over it: a failed or interrupted write leaves the
-  // previous settings whole. Failures are silent; the window closes all the same.
-  const std::filesystem::path target = platform_.ProgramFolder() / kSettingsFile;
-  std::string temp = (platform_.ProgramFolder() / ".glosandas.ini.XXXXXX").string();
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return;
-  const bool written =
-      ::fchmod(fd, NewFileMode(target)) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  if (::close(fd) != 0 || !written || ::rename(temp.c_str(), target.c_str()) != 0) {
-    ::unlink(temp.c_str());
-  }
+  // A failed write leaves the previous settings whole; it is silent, the window closes all the
+  // same.
+  WriteFileAtomically(platform_.ProgramFolder() / kSettingsFile, bytes);
 }
 
 void Form1::LeerOpciones() {
-  LineFile file(platform_.ProgramFolder() / kSettingsFile);
+  const std::filesystem::path path = platform_.ProgramFolder() / kSettingsFile;
+  RemoveStaleTemporaries(path);
+  LineFile file(path);
   if (!file.IsOpen()) return;
   std::vector<RawLine> raw;
   RawLine line;

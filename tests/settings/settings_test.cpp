@@ -1,4 +1,7 @@
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -146,6 +149,45 @@ TEST_F(SettingsTest, FailedWriteLeavesThePreviousFileWhole) {
   form.reset();
   Start().Form_QueryUnload();
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
+}
+
+// Temporary files left by killed saves go at the next start, unless a running save holds one.
+TEST_F(SettingsTest, LeftoversOfKilledSavesGoAtTheNextStart) {
+  const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2);
+  struct Case {
+    const char* name;
+    bool locked, aged, removed;
+  };
+  const Case cases[] = {{".glosandas.ini.a1B2c3", false, false, true},
+                        {".glosandas.ini.d4E5f6", true, false, false},
+                        {".glosandas.ini.g7H8i9", true, true, true},
+                        {".glosandas.ini.copia", false, false, false},
+                        {"glosandas.ini.j1K2l3", false, true, false}};
+  std::vector<int> fds;
+  for (const Case& c : cases) {
+    folder.Write(c.name, "x");
+    if (c.aged) std::filesystem::last_write_time(folder.path() / c.name, old);
+    if (c.locked) fds.push_back(open((folder.path() / c.name).c_str(), O_RDONLY));
+    if (c.locked) flock(fds.back(), LOCK_EX);
+  }
+  Start(NumberedList(5));
+  for (int fd : fds) close(fd);
+  for (const Case& c : cases) EXPECT_EQ(!exists(folder.path() / c.name), c.removed) << c.name;
+}
+
+// A settings file kept elsewhere through a link stays a link; a dangling one is left alone.
+TEST_F(SettingsTest, ALinkedSettingsFileStaysALink) {
+  std::filesystem::create_directory(folder.path() / "nube");
+  folder.Write("nube/opciones.ini", kDefaults);
+  std::filesystem::create_symlink("nube/opciones.ini", folder.path() / "glosandas.ini");
+  Start(NumberedList(20)).MnuOpcPalLis_Click(5);
+  form->Form_QueryUnload();
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "glosandas.ini"));
+  EXPECT_TRUE(ReadBytes(folder.path() / "nube/opciones.ini").starts_with("6 = "));
+  std::filesystem::remove(folder.path() / "nube/opciones.ini");
+  Start().Form_QueryUnload();
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "glosandas.ini"));
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "nube"));
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // The real program, started offscreen in a folder of its own, ended by signals.
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <thread>
 
+#include "files/atomic_file.h"
 #include "form_fixture.h"
 
 namespace glosandas::testing {
@@ -34,27 +36,65 @@ bool Catches(pid_t pid, int sig) {
   return false;
 }
 
-TEST(ProgramTest, SignalsCloseTheWindowAndSave) {
+// A child process that is ended on every path out of the test.
+struct Child {
+  pid_t pid = -1;
+  ~Child() {
+    if (pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0) {
+      kill(pid, SIGKILL);
+      waitpid(pid, nullptr, 0);
+    }
+  }
+};
+
+// The real program ended by a signal, also while start-up waits on a box and under a file-size
+// limit: it always exits normally; the settings are saved once, but never before they were read.
+TEST(ProgramTest, SignalsEndTheProgramAndKeepTheSettings) {
   TempFolder folder;
   std::filesystem::copy_file(GLOSANDAS_BINARY, folder.path() / "glosandas");
-  folder.Write("relieve.txt", NumberedList(10));
-  for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
-    SCOPED_TRACE(strsignal(sig));
-    std::filesystem::remove(folder.path() / "glosandas.ini");
-    const pid_t pid = fork();
-    if (pid == 0) {
+  folder.Write("tiempo.txt", NumberedList(8));
+  const std::string saved = "5\r\n6\r\nFalse x\r\ntiempo\r\n12\r\n";
+  struct Case {
+    const char* name;
+    int sig, relieve_entries;
+    bool file_limit, saves;
+  };
+  const Case cases[] = {
+      {"SIGTERM", SIGTERM, 10, false, true},
+      {"SIGINT", SIGINT, 10, false, true},
+      {"SIGHUP", SIGHUP, 10, false, true},
+      {"no default list: its box open", SIGTERM, 0, false, false},
+      {"saved counts refused: their box open", SIGINT, 3, false, false},
+      {"a file-size limit", SIGTERM, 10, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(folder.path() / "relieve.txt");
+    if (c.relieve_entries) folder.Write("relieve.txt", NumberedList(c.relieve_entries));
+    folder.Write("glosandas.ini", saved);
+    Child child;
+    child.pid = fork();
+    if (child.pid == 0) {
       setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      if (c.file_limit) {
+        const rlimit limit = {16, 16};
+        setrlimit(RLIMIT_FSIZE, &limit);
+      }
       const std::string program = (folder.path() / "glosandas").string();
       execl(program.c_str(), program.c_str(), nullptr);
       _exit(127);
     }
-    ASSERT_TRUE(WaitFor([&] { return Catches(pid, sig); }));
-    kill(pid, sig);
+    ASSERT_TRUE(WaitFor([&] { return Catches(child.pid, c.sig); }));
+    kill(child.pid, c.sig);
     int status = -1;
-    ASSERT_TRUE(WaitFor([&] { return waitpid(pid, &status, WNOHANG) == pid; }));
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_TRUE(
-        ReadBytes(folder.path() / "glosandas.ini").starts_with("4 = n\xFAmero de palabras"));
+    ASSERT_TRUE(WaitFor([&] { return waitpid(child.pid, &status, WNOHANG) == child.pid; }));
+    child.pid = -1;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const std::string now = ReadBytes(folder.path() / "glosandas.ini");
+    EXPECT_EQ(now.starts_with("5 = n\xFAmero de palabras"), c.saves) << now;
+    if (!c.saves) {
+      EXPECT_EQ(now, saved);
+    }
   }
 }
 
@@ -85,6 +125,9 @@ TEST(ProgramTest, KilledWhileSavingNeverLeavesAHalfFile) {
     const std::string now = ReadBytes(folder.path() / "glosandas.ini");
     ASSERT_TRUE(now == whole[0] || now == whole[1]) << "round " << round << ": " << now;
   }
+  // What the killed saves left behind goes at the next start.
+  RemoveStaleTemporaries(folder.path() / "glosandas.ini");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 }  // namespace

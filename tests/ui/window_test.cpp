@@ -289,6 +289,18 @@ class WindowTest : public QObject {
     QVERIFY(ReadBytes(folder_.path() / "glosandas.ini").starts_with("4 = "));
   }
 
+  // A signal while a box waits: the box closes, no other opens, the window closes and saves.
+  void SignalClosesAnOpenBoxAndSaves() {
+    w_->on_message_box = [this](QMessageBox&) {
+      messages_ << "box";
+      QTimer::singleShot(0, w_.get(), [this] { w_->EndBySignal(); });
+    };
+    Options()[5]->trigger();  // About
+    QCOMPARE(Take(), QStringList{"box"});
+    QVERIFY(!w_->isVisible());
+    QVERIFY(ReadBytes(folder_.path() / "glosandas.ini").starts_with("4 = "));
+  }
+
   // A small screen scrolls to every part of the board, placed as on any other screen.
   void SmallScreenScrolls() {
     w_->showNormal();

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QSocketNotifier>
 #include <csignal>
+#include <cstdlib>
 
 #include "ui/qt/main_window.h"
 
@@ -20,9 +21,10 @@ void OnSignal(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A write beyond a file-size limit fails like one on a full disk instead of ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   // SIGTERM, SIGINT and SIGHUP close the window the ordinary way, so the settings are kept. The
-  // handlers go in first: a signal that comes while the window is still being built waits in the
-  // pipe until the event loop runs.
+  // handlers go in first: a signal that comes early waits in the pipe until an event loop runs.
   const bool signals_caught =
       ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_pipe) == 0;
   if (signals_caught) {
@@ -35,22 +37,27 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   app.setApplicationName("Glosandas");
-  glosandas::MainWindow window(QCoreApplication::applicationDirPath().toStdString());
-
+  glosandas::MainWindow* window = nullptr;  // set once start-up, settings read, is over
   if (signals_caught) {
     auto* notifier = new QSocketNotifier(signal_pipe[0], QSocketNotifier::Read, &app);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [&window] {
       char byte;
       [[maybe_unused]] const ssize_t n = ::read(signal_pipe[0], &byte, 1);
-      window.close();
+      // A signal while start-up waits on a box: nothing of this run is worth keeping, and the
+      // options in force are not yet the user's, so nothing may be written.
+      if (!window) std::_Exit(0);
+      window->EndBySignal();
     });
   }
+  glosandas::MainWindow main_window(QCoreApplication::applicationDirPath().toStdString());
+  window = &main_window;
+
   // The desktop session ending, or anything else that ends the event loop, closes the window
   // first; closing saves the settings once, however many of these arrive.
-  QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                   [&window](QSessionManager&) { window.close(); });
-  QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.close(); });
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, window,
+                   [window](QSessionManager&) { window->close(); });
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, window, [window] { window->close(); });
 
-  window.ShowStarted();
+  window->ShowStarted();
   return app.exec();
 }

@@ -195,6 +195,7 @@ QPushButton* MainWindow::NewButton(const QString& name, void (Form1::*handler)()
 }
 
 void MainWindow::Handle(const std::function<void()>& handler) {
+  ++handling_;
   try {
     handler();
     Render();
@@ -208,6 +209,19 @@ void MainWindow::Handle(const std::function<void()>& handler) {
       Render();
     } catch (...) {
     }
+  }
+  if (--handling_ == 0 && ending_) {
+    ending_ = false;
+    close();
+  }
+}
+
+void MainWindow::EndBySignal() {
+  ending_ = true;
+  if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  if (handling_ == 0) {
+    ending_ = false;
+    close();
   }
 }
 
@@ -385,6 +399,7 @@ void MainWindow::Render() {
 }
 
 void MainWindow::MsgBox(const std::string& prompt, const std::string& title) {
+  if (ending_) return;
   Render();  // the learner sees the board as it stands while the box waits
   QMessageBox box(QMessageBox::NoIcon, Q(title.empty() ? kAppTitle : title), Q(prompt),
                   QMessageBox::Ok, isVisible() ? this : nullptr);

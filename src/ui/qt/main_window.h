@@ -33,6 +33,10 @@ class MainWindow : public QMainWindow, public Platform {
   // Twips to the window's pixels.
   int Px(double twips) const;
 
+  // Ends the program as closing the window does, at any moment: an open box is closed and no
+  // other opens, and the window closes once the handler in progress has returned.
+  void EndBySignal();
+
   // Called with every message box just before it waits for OK; tests answer the box here.
   std::function<void(QMessageBox&)> on_message_box;
 
@@ -96,6 +100,8 @@ class MainWindow : public QMainWindow, public Platform {
   bool maximize_requested_ = false;
   bool rendering_ = false;
   bool double_clicked_ = false;
+  int handling_ = 0;     // handlers in progress, nested in message boxes
+  bool ending_ = false;  // a signal asked the program to end
   QRect extent_;  // what the board shows, in pixels  // the release that ends a double-click is no
                   // click
 

@@ -1,0 +1,96 @@
+#include "files/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <ctime>
+
+namespace glosandas {
+
+namespace {
+
+// The file a write replaces: the target of a link, which must exist; the path itself otherwise.
+bool Destination(const std::filesystem::path& path, std::filesystem::path& out) {
+  std::error_code ec;
+  if (!std::filesystem::is_symlink(path, ec)) {
+    out = path;
+    return true;
+  }
+  out = std::filesystem::canonical(path, ec);
+  return !ec;
+}
+
+std::string TemporaryPrefix(const std::filesystem::path& file) {
+  return "." + file.filename().string() + ".";
+}
+constexpr std::size_t kRandomChars = 6;  // the XXXXXX of mkstemp
+
+mode_t NewFileMode(const std::filesystem::path& old_file) {
+  struct stat st;
+  if (::stat(old_file.c_str(), &st) == 0) return st.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes) {
+  std::filesystem::path target;
+  if (!Destination(path, target)) return false;
+  std::string temp;
+  int fd = -1;
+  // A starting instance may take an unlocked temporary file for a stale one and remove it in the
+  // moment before the lock is taken: then another is made.
+  for (int attempt = 0; attempt < 3 && fd < 0; ++attempt) {
+    temp = (target.parent_path() / (TemporaryPrefix(target) + "XXXXXX")).string();
+    fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+    struct stat st;
+    if (::flock(fd, LOCK_EX) != 0 || ::fstat(fd, &st) != 0 || st.st_nlink == 0) {
+      ::close(fd);
+      fd = -1;
+    }
+  }
+  if (fd < 0) return false;
+  const bool written =
+      ::fchmod(fd, NewFileMode(target)) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  const bool renamed = written && ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!renamed) ::unlink(temp.c_str());
+  return ::close(fd) == 0 && renamed;
+}
+
+void RemoveStaleTemporaries(const std::filesystem::path& path) {
+  std::filesystem::path target;
+  if (!Destination(path, target)) return;
+  const std::string prefix = TemporaryPrefix(target);
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() != prefix.size() + kRandomChars || !name.starts_with(prefix)) continue;
+    const int fd = ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat st;
+    const bool stale =
+        ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+        (::flock(fd, LOCK_EX | LOCK_NB) == 0 || std::time(nullptr) - st.st_mtime > 60);
+    if (stale) ::unlink(entry.path().c_str());
+    ::close(fd);
+  }
+}
+
+}  // namespace glosandas
