@@ -29,6 +29,8 @@ inline constexpr std::size_t kDefinicionLen = 2000;
 inline constexpr int kNumBoxes = 16;  // elements of TbPal, TbDef and Line1
 inline constexpr int kMaxCount = 10;  // words or definitions per screen
 inline constexpr Int kKeyF5 = 116;
+inline constexpr Int kKeyReturn = 13;
+inline constexpr Int kShiftMask = 1;  // in the Shift argument of the key handlers
 
 inline constexpr const char* kAppTitle = "Glosandas";
 inline constexpr const char* kDefaultList = "relieve";
@@ -211,6 +213,9 @@ class Form1 {
   void UnirSeleccion();
   // No joins, no selection, every line collapsed.
   void ClearJoins();
+  // The row of Uniones holding the join of a box (column 1 words, 2 definitions); -1 when the
+  // box is not joined.
+  int JoinRow(int column, Int index) const;
 
   // Placement of the boxes: once at start-up, and for every screen dealt.
   void PlaceAtStartup();
@@ -225,7 +230,7 @@ class Form1 {
  private:
   // Word boxes are column 1 and definition boxes column 2, as in EntradaEnCaja and Uniones.
   void ClickBox(int column, Int index);
-  void KeyDownBox(int column, Int index, Int key_code);
+  void KeyDownBox(int column, Int index, Int& key_code, Int shift);
   // Reads a list's entries into the table; returns how many.
   Int ReadEntries(LineFile& file);
 

@@ -92,13 +92,28 @@ void Form1::UnirSeleccion() {
   ++NumUniones;
 }
 
-void Form1::TbPal_KeyDown(Int Index, Int& KeyCode, Int) { KeyDownBox(1, Index, KeyCode); }
-void Form1::TbDef_KeyDown(Int Index, Int& KeyCode, Int) { KeyDownBox(2, Index, KeyCode); }
+void Form1::TbPal_KeyDown(Int Index, Int& KeyCode, Int Shift) {
+  KeyDownBox(1, Index, KeyCode, Shift);
+}
+void Form1::TbDef_KeyDown(Int Index, Int& KeyCode, Int Shift) {
+  KeyDownBox(2, Index, KeyCode, Shift);
+}
 
-void Form1::KeyDownBox(int column, Int index, Int key_code) {
-  if (key_code != kKeyF5) return;
+int Form1::JoinRow(int column, Int index) const {
   const std::vector<TextBox>& boxes = column == 1 ? TbPal : TbDef;
-  const int k = IsJoined(boxes.at(index)) ? FindRow(Uniones, column, index) : -1;
+  return IsJoined(boxes.at(index)) ? FindRow(Uniones, column, index) : -1;
+}
+
+void Form1::KeyDownBox(int column, Int index, Int& key_code, Int shift) {
+  // Return is the keyboard's click; Shift+Return is left to the box (a line break in a
+  // definition). A key used here is taken from the box.
+  if (key_code == kKeyReturn && !(shift & kShiftMask)) {
+    key_code = 0;
+    ClickBox(column, index);
+    return;
+  }
+  if (key_code != kKeyF5) return;
+  const int k = JoinRow(column, index);
   if (k < 0) {
     platform_.MsgBox("No está unido a otro elemento", kAppTitle);
     return;

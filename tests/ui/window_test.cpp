@@ -238,6 +238,40 @@ class WindowTest : public QObject {
     QCOMPARE(f.Archivo, std::string("agua"));
   }
 
+  // A whole screen from the keyboard: Tab to a box and Return clicks it; Alt+C checks.
+  void KeyboardAlone() {
+    Form1& f = w_->form();
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("TbPal_0"));
+    auto* ring = Find("FocusRing");
+    QVERIFY(!ring->isVisible());
+    const auto tab_to = [&](const QString& name) {
+      for (int i = 0; i < 40 && QApplication::focusWidget()->objectName() != name; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), name);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+    for (int w = 0; w < 4; ++w) {
+      tab_to(QString("TbPal_%1").arg(w));
+      if (w > 0)  // reached with Tab
+        QCOMPARE(ring->geometry(),
+                 Find(QString("TbPal_%1").arg(w))->geometry().adjusted(-4, -4, 4, 4));
+      QCOMPARE(ring->isVisible(), w > 0);
+      tab_to(QString("TbDef_%1").arg(f.CajaDeEntrada(2, f.EntradaEnCaja(1, w))));
+    }
+    QCOMPARE(f.NumUniones, Int{4});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(!messages_.isEmpty(), 5000);  // an access key animates the press
+    QCOMPARE(Take(), QStringList{"Correcto|Comprobar|#00ffff"});
+    // Shift+Return is a line break in a definition, not a click; a click shows no frame.
+    auto* def = Find<QTextEdit>("TbDef_0");
+    QApplication::setActiveWindow(w_.get());  // the window manager's part when the box closes
+    QTest::mouseClick(def->viewport(), Qt::LeftButton);
+    QVERIFY(!ring->isVisible());
+    QTest::keyClick(def, Qt::Key_Return, Qt::ShiftModifier);
+    QVERIFY(def->toPlainText().contains(QChar::LineSeparator) || def->toPlainText().contains('\n'));
+    QCOMPARE(f.DefSel, Int{0});
+  }
+
   // A double-click is one click, as the toolkit reports it to the window: press, release,
   // press with double-click, release.
   void DoubleClickIsOneClick() {

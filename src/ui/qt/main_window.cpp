@@ -93,6 +93,27 @@ class MainWindow::Board : public QWidget {
   MainWindow* window_;
 };
 
+// A frame around the box the keyboard is in: black outside, white inside, so that it shows on
+// every colour a box can take.
+class FocusRing : public QWidget {
+ public:
+  explicit FocusRing(QWidget* parent) : QWidget(parent) {
+    setObjectName("FocusRing");
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QRectF outer = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawRect(outer);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(outer.adjusted(2, 2, -2, -2));
+  }
+};
+
 MainWindow::MainWindow(std::filesystem::path folder) : folder_(std::move(folder)), form_(*this) {
   InstallSpanishToolkitTexts();
   setWindowTitle(Q(form_.Caption));
@@ -103,6 +124,7 @@ MainWindow::MainWindow(std::filesystem::path folder) : folder_(std::move(folder)
   board_ = new Board(this);
   scroll->setWidget(board_);
   setCentralWidget(scroll);
+  focus_ring_ = new FocusRing(board_);
 
   instruc_.widget = NewTextBox("TbInstruc", Kind::kNone, -1);
   for (Int i = 0; i < 2; ++i) {
@@ -142,6 +164,8 @@ void MainWindow::ShowStarted() {
   } else {
     show();
   }
+  // The keyboard starts where the exercise does.
+  if (!pal_.empty() && pal_[0].widget) pal_[0].widget->setFocus(Qt::OtherFocusReason);
 }
 
 int MainWindow::Px(double twips) const {
@@ -395,6 +419,7 @@ void MainWindow::Render() {
   SyncItem(mar_, form_.MnuOpcMar);
   SyncItem(ace_, form_.MnuOpcAce);
   SyncItem(sal_, form_.MnuOpcSal);
+  PlaceFocusRing();
   rendering_ = false;
 }
 
@@ -449,7 +474,19 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   if (loaded_) Handle([this] { form_.Form_Resize(); });
 }
 
+void MainWindow::PlaceFocusRing() {
+  if (!ring_target_ || !ring_target_->isVisible()) {
+    focus_ring_->hide();
+    return;
+  }
+  focus_ring_->setGeometry(
+      ring_target_->geometry().adjusted(-kRingWidth, -kRingWidth, kRingWidth, kRingWidth));
+  focus_ring_->raise();
+  focus_ring_->show();
+}
+
 Int MainWindow::KeyCode(int qt_key) {
+  if (qt_key == Qt::Key_Return || qt_key == Qt::Key_Enter) return kKeyReturn;
   if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F24)
     return static_cast<Int>(112 + qt_key - Qt::Key_F1);
   if ((qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) ||
@@ -495,12 +532,28 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const Int shift =
         static_cast<Int>((mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
                          (mods & Qt::AltModifier ? 4 : 0));
-    if (code == kKeyF5) {
+    if (code != 0) {
       if (target->kind == Kind::kPal) {
         Handle([&] { form_.TbPal_KeyDown(index, code, shift); });
       } else {
         Handle([&] { form_.TbDef_KeyDown(index, code, shift); });
       }
+      if (code == 0) return true;  // the handler took the key
+    }
+  } else if (event->type() == QEvent::FocusIn && target->kind != Kind::kTam) {
+    // The frame shows where the keyboard is; a click already shows that by itself.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      const bool keyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                            reason == Qt::ShortcutFocusReason;
+      ring_target_ = keyboard ? static_cast<QWidget*>(watched) : nullptr;
+      PlaceFocusRing();
+    }
+  } else if (event->type() == QEvent::FocusOut && watched == ring_target_) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      ring_target_ = nullptr;
+      PlaceFocusRing();
     }
   }
   return false;  // the box goes on with its ordinary handling of the event

@@ -84,6 +84,7 @@ class MainWindow : public QMainWindow, public Platform {
                  bool multi_line);
   void SyncMenuArray(std::vector<QAction*>& actions, const std::vector<MenuItem>& items,
                      QMenu* menu, bool checkable, const std::function<void(Int)>& handler);
+  void PlaceFocusRing();
   // Every way in from the toolkit to a handler: runs it and shows its outcome. A fault in a
   // handler is reported and the window goes on.
   void Handle(const std::function<void()>& handler);
@@ -102,8 +103,11 @@ class MainWindow : public QMainWindow, public Platform {
   bool double_clicked_ = false;
   int handling_ = 0;     // handlers in progress, nested in message boxes
   bool ending_ = false;  // a signal asked the program to end
-  QRect extent_;  // what the board shows, in pixels  // the release that ends a double-click is no
-                  // click
+  QRect extent_;         // what the board shows, in pixels
+  static constexpr int kRingWidth = 4;
+  QWidget* focus_ring_ = nullptr;
+  QWidget* ring_target_ = nullptr;  // the box reached from the keyboard  // the release that ends a
+                                    // double-click is no click
 
   Board* board_ = nullptr;
   BoxView instruc_;
