@@ -216,6 +216,8 @@ class Form1 {
   // The row of Uniones holding the join of a box (column 1 words, 2 definitions); -1 when the
   // box is not joined.
   int JoinRow(int column, Int index) const;
+  // What a screen reader says of a box: its place and its state, in Spanish.
+  std::string BoxDescription(int column, Int index) const;
 
   // Placement of the boxes: once at start-up, and for every screen dealt.
   void PlaceAtStartup();

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
@@ -270,6 +271,45 @@ class WindowTest : public QObject {
     QTest::keyClick(def, Qt::Key_Return, Qt::ShiftModifier);
     QVERIFY(def->toPlainText().contains(QChar::LineSeparator) || def->toPlainText().contains('\n'));
     QCOMPARE(f.DefSel, Int{0});
+  }
+
+  // A screen reader hears each box's place and state as it changes, and can press a box.
+  void ScreenReaderHearsTheBoxes() {
+    Form1& f = w_->form();
+    const auto said = [this](const QString& name) {
+      QAccessibleInterface* box = QAccessible::queryAccessibleInterface(Find(name));
+      return box->text(QAccessible::Name) + " | " + box->text(QAccessible::Description);
+    };
+    const auto press = [this](const QString& name) {
+      QAccessibleInterface* box = QAccessible::queryAccessibleInterface(Find(name));
+      QVERIFY(box->actionInterface()->actionNames().contains(
+          QAccessibleActionInterface::pressAction()));
+      box->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    f.MnuOpcPalLis_Click(1);  // two words and two definitions, so that a join can be wrong
+    f.MnuOpcDefLis_Click(1);
+    w_->Render();
+    const Int d0 = f.CajaDeEntrada(2, f.EntradaEnCaja(1, 1));  // word 1's definition
+    const QString def = QString("TbDef_%1").arg(d0);
+    const QString side = d0 < 1 ? "izquierda" : "derecha";
+    const QString word = QString::fromStdString(f.TbPal[0].Text);
+    const QString meaning = QString::fromStdString(f.TbDef[d0].Text);
+    press("TbPal_0");
+    QCOMPARE(said("TbPal_0"), word + " | Palabra 1 de 2, seleccionada");
+    press(def);
+    QCOMPARE(said("TbPal_0"), word + " | Palabra 1 de 2, unida a «" + meaning + "»");
+    QCOMPARE(said(def), meaning + " | Definici\u00f3n " + QString::number(d0 + 1) +
+                            " de 2, columna " + side + ", unida a «" + word + "»");
+    QTest::mouseClick(Box("TbPal", 1), Qt::LeftButton);
+    QTest::mouseClick(Box("TbDef", 1 - d0), Qt::LeftButton);
+    QTest::mouseClick(Find("CbComprobar"), Qt::LeftButton);
+    QCOMPARE(said("TbPal_0"),
+             word + " | Palabra 1 de 2, unida a «" + meaning + "», uni\u00f3n incorrecta");
+    press("TbPal_0");  // breaks the join
+    QCOMPARE(said(def), meaning + " | Definici\u00f3n " + QString::number(d0 + 1) +
+                            " de 2, columna " + side + ", libre");
+    QTest::mouseClick(Find("CbSiguiente"), Qt::LeftButton);
+    QVERIFY(said("TbPal_1").endsWith("Palabra 2 de 2, libre"));
   }
 
   // A double-click is one click, as the toolkit reports it to the window: press, release,

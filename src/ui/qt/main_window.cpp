@@ -1,5 +1,6 @@
 #include "ui/qt/main_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,6 +20,7 @@
 #include <cmath>
 #include <map>
 
+#include "ui/qt/accessible_box.h"
 #include "wordlists/text.h"
 
 namespace glosandas {
@@ -180,10 +182,12 @@ QLineEdit* MainWindow::NewLineBox(const QString& name, Kind kind, Int index) {
   box->installEventFilter(this);
   targets_.insert(box, {kind, index});
   if (kind == Kind::kPal) {
-    // What the learner types is the box's text from then on (F5 reports it).
+    // What the learner types is the box's text from then on (F5 and screen readers report it).
     connect(box, &QLineEdit::textEdited, this, [this, index](const QString& text) {
       form_.TbPal[index].Text = pal_[index].shown.Text = text.toStdString();
+      Render();
     });
+    MakePressable(box, [this, index] { Click(Kind::kPal, index); });
   }
   return box;
 }
@@ -201,9 +205,11 @@ QTextEdit* MainWindow::NewTextBox(const QString& name, Kind kind, Int index) {
     targets_.insert(box, {kind, index});
     targets_.insert(box->viewport(), {kind, index});
     connect(box, &QTextEdit::textChanged, this, [this, box, index] {
-      if (!rendering_)
-        form_.TbDef[index].Text = def_[index].shown.Text = box->toPlainText().toStdString();
+      if (rendering_) return;
+      form_.TbDef[index].Text = def_[index].shown.Text = box->toPlainText().toStdString();
+      Render();
     });
+    MakePressable(box, [this, index] { Click(Kind::kDef, index); });
   }
   return box;
 }
@@ -339,6 +345,18 @@ void MainWindow::SyncArray(std::vector<BoxView>& views, const std::vector<TextBo
       tab_order_dirty_ = true;
     }
     SyncBox(views[i], boxes[i]);
+    // A screen reader hears the text, and where the box stands and what state it is in.
+    QWidget* w = views[i].widget;
+    const QString text = Q(boxes[i].Text);
+    if (w->accessibleName() != text) w->setAccessibleName(text);
+    if (boxes[i].Visible) {
+      const QString description = Q(form_.BoxDescription(multi_line ? 2 : 1, static_cast<Int>(i)));
+      if (w->accessibleDescription() != description) {
+        w->setAccessibleDescription(description);
+        QAccessibleEvent changed(w, QAccessible::DescriptionChanged);  // so that it is announced
+        QAccessible::updateAccessibility(&changed);
+      }
+    }
   }
 }
 
@@ -474,6 +492,22 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   if (loaded_) Handle([this] { form_.Form_Resize(); });
 }
 
+void MainWindow::Click(Kind kind, Int index) {
+  switch (kind) {
+    case Kind::kPal:
+      Handle([this, index] { form_.TbPal_Click(index); });
+      break;
+    case Kind::kDef:
+      Handle([this, index] { form_.TbDef_Click(index); });
+      break;
+    case Kind::kTam:
+      Handle([this, index] { form_.TbTam_Click(index); });
+      break;
+    default:
+      break;
+  }
+}
+
 void MainWindow::PlaceFocusRing() {
   if (!ring_target_ || !ring_target_->isVisible()) {
     focus_ring_->hide();
@@ -511,19 +545,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const bool ends_double_click = std::exchange(double_clicked_, false);
     if (mouse->button() == Qt::LeftButton && !ends_double_click &&
         widget->rect().contains(mouse->position().toPoint())) {
-      switch (target->kind) {
-        case Kind::kPal:
-          Handle([this, index] { form_.TbPal_Click(index); });
-          break;
-        case Kind::kDef:
-          Handle([this, index] { form_.TbDef_Click(index); });
-          break;
-        case Kind::kTam:
-          Handle([this, index] { form_.TbTam_Click(index); });
-          break;
-        default:
-          break;
-      }
+      Click(target->kind, index);
     }
   } else if (event->type() == QEvent::KeyPress && target->kind != Kind::kTam) {
     auto* key = static_cast<QKeyEvent*>(event);

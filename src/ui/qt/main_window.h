@@ -85,6 +85,8 @@ class MainWindow : public QMainWindow, public Platform {
   void SyncMenuArray(std::vector<QAction*>& actions, const std::vector<MenuItem>& items,
                      QMenu* menu, bool checkable, const std::function<void(Int)>& handler);
   void PlaceFocusRing();
+  // A click on a box, from the mouse, the keyboard or assistive technology.
+  void Click(Kind kind, Int index);
   // Every way in from the toolkit to a handler: runs it and shows its outcome. A fault in a
   // handler is reported and the window goes on.
   void Handle(const std::function<void()>& handler);
