@@ -1,6 +1,5 @@
 #include "ui/qt/main_window.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -351,11 +350,8 @@ void MainWindow::SyncArray(std::vector<BoxView>& views, const std::vector<TextBo
     if (w->accessibleName() != text) w->setAccessibleName(text);
     if (boxes[i].Visible) {
       const QString description = Q(form_.BoxDescription(multi_line ? 2 : 1, static_cast<Int>(i)));
-      if (w->accessibleDescription() != description) {
-        w->setAccessibleDescription(description);
-        QAccessibleEvent changed(w, QAccessible::DescriptionChanged);  // so that it is announced
-        QAccessible::updateAccessibility(&changed);
-      }
+      // The toolkit announces the change.
+      if (w->accessibleDescription() != description) w->setAccessibleDescription(description);
     }
   }
 }

@@ -1,0 +1,24 @@
+#!/bin/sh
+# The real program under a virtual X server with a D-Bus session and the accessibility bus; a
+# screen reader's library reads a box and presses it. Skips only on a developer's machine that
+# lacks the tools; under CI (CI=true) their absence fails.
+set -u
+build="$1"
+here=$(dirname "$0")
+for tool in xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher /usr/lib/python3/dist-packages/pyatspi; do
+  [ -e "$tool" ] && continue
+  command -v "$tool" >/dev/null 2>&1 && continue
+  [ "${CI:-}" = true ] && { echo "missing under CI: $tool"; exit 1; }
+  echo "skipped: $tool is not installed (./scripts/test installs it)"; exit 77
+done
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+cp "$build/glosandas" "$build/relieve.txt" "$folder/"
+export FOLDER="$folder" HERE="$here"
+timeout 120 xvfb-run -a -s "-screen 0 1366x768x24" dbus-run-session -- sh -c '
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bus=$!
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$FOLDER/glosandas" 2>/dev/null & app=$!
+  /usr/bin/python3 "$HERE/atspi_read.py"; status=$?
+  kill -TERM $app; wait $app
+  kill $bus 2>/dev/null
+  exit $status'
