@@ -1,6 +1,7 @@
 // A Platform that records what the logic asks of it, with a settable clock and window height.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,14 @@ class RecordingPlatform : public Platform {
   int Hour() override { return hour; }
   float FontSizeShown(float points) override { return points; }
   std::string NumberText(float value) override { return ShortestText(value); }
-  std::filesystem::path ProgramFolder() override { return folder; }
+  // The program's folder holds its lists and its settings, unless a test says otherwise.
+  std::optional<Folders> where;
+  Folders Where() override {
+    return where.value_or(Folders{.program = folder,
+                                  .shipped_lists = folder,
+                                  .user_config = folder / "config",
+                                  .user_lists = folder / "lists"});
+  }
 };
 
 }  // namespace glosandas::testing

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "board/random.h"
+#include "files/folders.h"
 
 namespace glosandas {
 
@@ -144,8 +145,8 @@ class Platform {
   virtual float FontSizeShown(float points) = 0;
   // A number as the user's locale writes it: no trailing zeros, the locale's decimal separator.
   virtual std::string NumberText(float value) = 0;
-  // The folder that holds the program, its word lists and its settings.
-  virtual std::filesystem::path ProgramFolder() = 0;
+  // The program's folder and the user's and the system's folders for lists and settings.
+  virtual Folders Where() = 0;
 };
 
 class Form1 {

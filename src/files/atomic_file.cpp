@@ -52,6 +52,9 @@ bool WriteAll(int fd, const std::string& bytes) {
 bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes) {
   std::filesystem::path target;
   if (!Destination(path, target)) return false;
+  std::error_code ec;
+  std::filesystem::create_directories(target.parent_path(), ec);  // a user's folder, first time
+  if (ec) return false;
   std::string temp;
   int fd = -1;
   // A starting instance may take an unlocked temporary file for a stale one and remove it in the

@@ -66,11 +66,11 @@ void Form1::GuardarOpciones() {
 
   // A failed write leaves the previous settings whole; it is silent, the window closes all the
   // same.
-  WriteFileAtomically(platform_.ProgramFolder() / kSettingsFile, bytes);
+  WriteFileAtomically(SettingsFile(platform_.Where()), bytes);
 }
 
 void Form1::LeerOpciones() {
-  const std::filesystem::path path = platform_.ProgramFolder() / kSettingsFile;
+  const std::filesystem::path path = SettingsFile(platform_.Where());
   RemoveStaleTemporaries(path);
   LineFile file(path);
   if (!file.IsOpen()) return;

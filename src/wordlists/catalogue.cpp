@@ -1,5 +1,6 @@
 // The file menu: every word list of the program's folder.
 #include <algorithm>
+#include <unordered_set>
 
 #include "board/form1.h"
 #include "wordlists/text.h"
@@ -16,29 +17,37 @@ constexpr std::size_t kFirstRead = 256;
 }  // namespace
 
 void Form1::ListarArchivos() {
-  // The names in a stable order, letter case aside, as a case-blind file system lists them.
-  std::vector<std::string> names;
+  // Every folder's names; where folders share a name (letter case aside), the first folder's
+  // file stands for it. Then a stable order, letter case aside, as a case-blind file system
+  // lists them.
+  struct Candidate {
+    std::string name, key;
+    std::filesystem::path file;
+  };
+  std::vector<Candidate> lists;
+  std::unordered_set<std::string> seen;
   std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(platform_.ProgramFolder(), ec)) {
-    std::string name = entry.path().filename().string();
-    if (name.size() > 4 && name[0] != '.' && FoldCase(name).ends_with(".txt")) {
-      names.push_back(std::move(name));
+  for (const std::filesystem::path& folder : ListFolders(platform_.Where())) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+      std::string name = entry.path().filename().string();
+      if (name.size() <= 4 || name[0] == '.' || !FoldCase(name).ends_with(".txt")) continue;
+      std::string key = FoldCase(FileNameText(name));
+      if (seen.insert(key).second) lists.push_back({std::move(name), std::move(key), entry.path()});
     }
   }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    const std::string fa = FoldCase(a), fb = FoldCase(b);
-    return fa != fb ? fa < fb : a < b;
+  std::sort(lists.begin(), lists.end(), [](const Candidate& a, const Candidate& b) {
+    return a.key != b.key ? a.key < b.key : a.name < b.name;
   });
 
   std::size_t k = 0;
-  for (const std::string& name : names) {
-    LineFile file(platform_.ProgramFolder() / name, kFirstRead);  // only ordinary files open
+  for (const Candidate& list : lists) {
+    LineFile file(list.file, kFirstRead);  // only ordinary files open
     file.LimitReading(kFirstLineBytes);
     std::string first;
     if (!file.ReadLine(first, kFirstLineBytes) || first.find('>') == std::string::npos) continue;
     if (k > 0) MnuOpcArcLis.push_back(MenuItem{});
     MenuItem& item = MnuOpcArcLis[k];
-    item.Caption = FileNameText(name.substr(0, name.size() - 4));
+    item.Caption = FileNameText(list.name.substr(0, list.name.size() - 4));
     if (item.Caption.find("elieve") != std::string::npos) item.Checked = true;
     ++k;
   }

@@ -9,18 +9,22 @@ namespace glosandas {
 
 namespace {
 
-// The list's file in the program's folder; when the exact name is absent, a name that differs
-// only in letter case ("Relieve.TXT") or is written in Windows-1252 serves.
-std::filesystem::path FindList(const std::filesystem::path& folder, const std::string& name) {
+// The list's file, looked for in the lists folders in order; in each, when the exact name is
+// absent, a name that differs only in letter case ("Relieve.TXT") or is written in Windows-1252
+// serves.
+std::filesystem::path FindList(const std::vector<std::filesystem::path>& folders,
+                               const std::string& name) {
   const std::string file = name + ".txt";
-  std::error_code ec;
-  std::filesystem::path exact = folder / file;
-  if (std::filesystem::exists(exact, ec)) return exact;
   const std::string wanted = FoldCase(file);
-  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-    if (FoldCase(FileNameText(entry.path().filename().string())) == wanted) return entry.path();
+  std::error_code ec;
+  for (const std::filesystem::path& folder : folders) {
+    std::filesystem::path exact = folder / file;
+    if (std::filesystem::exists(exact, ec)) return exact;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+      if (FoldCase(FileNameText(entry.path().filename().string())) == wanted) return entry.path();
+    }
   }
-  return exact;
+  return folders.back() / file;
 }
 
 }  // namespace
@@ -57,7 +61,7 @@ Int Form1::ReadEntries(LineFile& file) {
 
 bool Form1::CargarArchivo() {
   const std::string file_name = Archivo + ".txt";
-  LineFile file(FindList(platform_.ProgramFolder(), Archivo));
+  LineFile file(FindList(ListFolders(platform_.Where()), Archivo));
   if (!file.IsOpen()) {
     platform_.MsgBox("No se puede abrir el archivo de glosandas \"" + file_name +
                          "\". Compruebe que está en la carpeta del programa y que se puede leer.",

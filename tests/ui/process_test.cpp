@@ -76,6 +76,8 @@ TEST(ProgramTest, SignalsEndTheProgramAndKeepTheSettings) {
     child.pid = fork();
     if (child.pid == 0) {
       setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"})
+        setenv(name, (folder.path() / name).c_str(), 1);
       if (c.file_limit) {
         const rlimit limit = {16, 16};
         setrlimit(RLIMIT_FSIZE, &limit);

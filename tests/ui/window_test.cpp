@@ -111,6 +111,9 @@ class WindowTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // The user's and the system's list folders are the test's own.
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"})
+      setenv(name, (folder_.path() / name).c_str(), 1);
     folder_.Write("relieve.txt", NumberedList(20));
     folder_.Write("agua.txt", CrLf({"P>lago", "D>Agua quieta", "P>mar", "D>Agua salada"}));
     folder_.Write("ocho.txt", NumberedList(8));

@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
       window->EndBySignal();
     });
   }
-  glosandas::MainWindow main_window(QCoreApplication::applicationDirPath().toStdString());
+  glosandas::MainWindow main_window(QCoreApplication::applicationDirPath().toStdString(),
+                                    GLOSANDAS_SYSTEM_INSTALL);
   window = &main_window;
 
   // The desktop session ending, or anything else that ends the event loop, closes the window

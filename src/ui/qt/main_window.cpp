@@ -115,7 +115,10 @@ class FocusRing : public QWidget {
   }
 };
 
-MainWindow::MainWindow(std::filesystem::path folder) : folder_(std::move(folder)), form_(*this) {
+MainWindow::MainWindow(std::filesystem::path folder, bool system_install)
+    : folders_(FoldersFor(folder, system_install,
+                          [](const char* name) -> const char* { return std::getenv(name); })),
+      form_(*this) {
   InstallSpanishToolkitTexts();
   setWindowTitle(Q(form_.Caption));
   // On a screen too small for the exercise the board scrolls; its placement never changes.

@@ -23,7 +23,8 @@ class MainWindow : public QMainWindow, public Platform {
   Q_OBJECT
 
  public:
-  explicit MainWindow(std::filesystem::path folder);
+  // A program in `folder`; a system install keeps each user's settings and lists in their home.
+  explicit MainWindow(std::filesystem::path folder, bool system_install = false);
   ~MainWindow() override;
 
   Form1& form() { return form_; }
@@ -53,7 +54,7 @@ class MainWindow : public QMainWindow, public Platform {
   int Hour() override;
   float FontSizeShown(float points) override;
   std::string NumberText(float value) override;
-  std::filesystem::path ProgramFolder() override { return folder_; }
+  Folders Where() override { return folders_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -97,7 +98,7 @@ class MainWindow : public QMainWindow, public Platform {
   };
   QHash<QObject*, Target> targets_;  // box widgets (and text viewports) to their control
 
-  std::filesystem::path folder_;
+  Folders folders_;
   Form1 form_;
   bool loaded_ = false;
   bool maximize_requested_ = false;

@@ -1,0 +1,91 @@
+#include <map>
+
+#include "form_fixture.h"
+
+namespace glosandas::testing {
+namespace {
+
+std::map<std::string, std::string> environment;
+const char* FakeEnv(const char* name) {
+  const auto found = environment.find(name);
+  return found == environment.end() ? nullptr : found->second.c_str();
+}
+
+TEST(FoldersTest, FreedesktopRules) {
+  struct Case {
+    std::map<std::string, std::string> env;
+    bool system;
+    const char *config, *lists, *shared, *shipped;
+  };
+  const Case cases[] = {
+      {{{"HOME", "/h"}},
+       false,
+       "/h/.config/glosandas",
+       "/h/.local/share/glosandas",
+       "/usr/local/share/glosandas /usr/share/glosandas",
+       "/opt/g/lib/glosandas"},
+      {{{"HOME", "/h"},
+        {"XDG_CONFIG_HOME", "/c"},
+        {"XDG_DATA_HOME", "/d"},
+        {"XDG_DATA_DIRS", "/x:relative::/y/"}},
+       true,
+       "/c/glosandas",
+       "/d/glosandas",
+       "/x/glosandas /y/glosandas",
+       "/opt/g/share/glosandas"},
+      {{{"HOME", "/h"}, {"XDG_CONFIG_HOME", "rel"}, {"XDG_DATA_HOME", ""}, {"XDG_DATA_DIRS", ""}},
+       false,
+       "/h/.config/glosandas",
+       "/h/.local/share/glosandas",
+       "/usr/local/share/glosandas /usr/share/glosandas",
+       "/opt/g/lib/glosandas"},
+  };
+  for (const Case& c : cases) {
+    environment = c.env;
+    const Folders f = FoldersFor("/opt/g/lib/glosandas", c.system, FakeEnv);
+    std::string shared;
+    for (const auto& p : f.shared_lists) shared += (shared.empty() ? "" : " ") + p.string();
+    EXPECT_EQ(f.user_config, c.config);
+    EXPECT_EQ(f.user_lists, c.lists);
+    EXPECT_EQ(shared, c.shared);
+    EXPECT_EQ(f.shipped_lists.lexically_normal(), c.shipped);
+  }
+}
+
+// The user's lists, then the administrator's, then the shipped ones: one menu, the first folder
+// winning a name (letter case aside); the settings in the user's folder for a system install.
+TEST_F(FormTest, ListsOfEveryFolderAndSettingsOfASystemInstall) {
+  const std::filesystem::path& p = folder.path();
+  for (const char* sub : {"user", "admin", "shipped"}) std::filesystem::create_directory(p / sub);
+  folder.Write("user/Verbos.txt", NumberedList(7));
+  folder.Write("admin/verbos.txt", NumberedList(8));
+  folder.Write("admin/islas.txt", NumberedList(9));
+  folder.Write("shipped/verbos.txt", NumberedList(10));
+  folder.Write("shipped/relieve.txt", NumberedList(11));
+  folder.Write("shipped/islas.txt", NumberedList(12));
+  platform.where = Folders{.program = p / "prog",
+                           .shipped_lists = p / "shipped",
+                           .user_config = p / "home/config/glosandas",
+                           .user_lists = p / "user",
+                           .shared_lists = {p / "nowhere", p / "admin"},
+                           .system_install = true};
+  Form1& f = Start();
+  EXPECT_EQ(f.NumEntradas, 11);
+  std::string captions;
+  for (const MenuItem& item : f.MnuOpcArcLis) captions += item.Caption + " ";
+  EXPECT_EQ(captions, "islas relieve Verbos ");
+  f.MnuOpcArcLis_Click(0);
+  EXPECT_EQ(f.NumEntradas, 9);
+  f.MnuOpcArcLis_Click(2);
+  EXPECT_EQ(f.NumEntradas, 7);
+  f.Form_QueryUnload();
+  EXPECT_TRUE(ReadBytes(p / "home/config/glosandas/glosandas.ini").starts_with("4 = "));
+  // A settings folder that cannot be made: nothing is written, nothing is lost.
+  folder.Write("blocked", "a file where a folder should be");
+  platform.where->user_config = p / "blocked/glosandas";
+  Start().Form_QueryUnload();
+  EXPECT_EQ(ReadBytes(p / "blocked"), "a file where a folder should be");
+}
+
+}  // namespace
+}  // namespace glosandas::testing
