@@ -132,10 +132,11 @@ class WindowTest : public QObject {
       QVERIFY(box.icon() == QMessageBox::NoIcon && box.standardButtons() == QMessageBox::Ok);
       QCOMPARE(box.button(QMessageBox::Ok)->text(), QString("Aceptar"));  // LC_ALL=C
       // The red marks are on screen before the box waits for OK.
-      const QImage shot = w_->grab().toImage();
       auto* pal0 = Find<QLineEdit>("TbPal_0");
-      const QPoint inside = pal0->mapTo(w_.get(), QPoint(pal0->width() / 2, pal0->height() - 4));
-      messages_ << box.text() + "|" + box.windowTitle() + "|" + shot.pixelColor(inside).name();
+      const QImage shot = pal0->grab().toImage();
+      const QPointF inside(pal0->width() / 2, pal0->height() - 4);
+      messages_ << box.text() + "|" + box.windowTitle() + "|" +
+                       shot.pixelColor((inside * shot.devicePixelRatio()).toPoint()).name();
       QMetaObject::invokeMethod(&box, "accept", Qt::QueuedConnection);
     };
   }
@@ -146,6 +147,10 @@ class WindowTest : public QObject {
     QCOMPARE(w_->windowTitle(), QString("GLOSANDAS"));
     QVERIFY(w_->isMaximized());
     CheckRendered();
+    // Twips to pixels at the screen's logical resolution, whatever its scale factor.
+    const double dpi = w_->screen()->logicalDotsPerInchY();
+    QCOMPARE(Find("TbDef_0")->size(), QSize(qRound(4000 * dpi / 1440), qRound(1000 * dpi / 1440)));
+    QCOMPARE(Find("TbPal_0")->x(), qRound(4500 * dpi / 1440));
     // The first screen was spread over the maximised window, whose resize moved only buttons.
     QCOMPARE(static_cast<int>(f.CbComprobar.Top), w_->OuterHeightTwips() - 1600);
     QVERIFY(std::abs((f.TbPal[0].Top - 600) - (f.CbComprobar.Top - f.TbPal[3].Top - 500)) <= 5);
@@ -182,7 +187,8 @@ class WindowTest : public QObject {
     const bool left = def->x() < pal->x();
     const QPoint from(left ? def->geometry().right() + 1 : def->x(), def->geometry().center().y());
     const QPoint to(left ? pal->x() : pal->geometry().right() + 1, pal->geometry().center().y());
-    QCOMPARE(board.pixelColor((from + to) / 2), QColor(Qt::black));
+    QCOMPARE(board.pixelColor((QPointF(from + to) / 2 * board.devicePixelRatio()).toPoint()),
+             QColor(Qt::black));
 
     auto* pal0 = Find<QLineEdit>("TbPal_0");
     pal0->setFocus();

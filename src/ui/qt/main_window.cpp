@@ -535,6 +535,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const Int index = target->index;
   if (event->type() == QEvent::MouseButtonPress) {
     double_clicked_ = false;
+    ring_target_ = nullptr;  // back to the mouse: the frame goes
+    PlaceFocusRing();
   } else if (event->type() == QEvent::MouseButtonDblClick) {
     double_clicked_ = true;
   } else if (event->type() == QEvent::MouseButtonRelease) {
