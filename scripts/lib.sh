@@ -17,7 +17,7 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev \
-  fonts-dejavu-core fonts-liberation qt6-translations-l10n"
+  fonts-dejavu-core fonts-liberation qt6-translations-l10n qt6-wayland"
 
 build() {
   preset="$1"

@@ -130,6 +130,7 @@ class WindowTest : public QObject {
     messages_.clear();
     w_->on_message_box = [this](QMessageBox& box) {
       QVERIFY(box.icon() == QMessageBox::NoIcon && box.standardButtons() == QMessageBox::Ok);
+      QVERIFY(box.parentWidget() == w_.get());                            // modal over the window
       QCOMPARE(box.button(QMessageBox::Ok)->text(), QString("Aceptar"));  // LC_ALL=C
       // The red marks are on screen before the box waits for OK.
       auto* pal0 = Find<QLineEdit>("TbPal_0");
