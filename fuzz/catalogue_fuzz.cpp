@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool offered = std::find(data, line_end, '>') != line_end;
   fuzzing::Require(form.MnuOpcArcLis.size() == 1);
   // A UTF-16 file is judged by its text, not its bytes.
-  const bool utf16 = size >= 2 && (data[0] == 0xFF || data[0] == 0xFE) && data[0] + data[1] == 0x1FD;
+  const bool utf16 =
+      size >= 2 && (data[0] == 0xFF || data[0] == 0xFE) && data[0] + data[1] == 0x1FD;
   if (!utf16) fuzzing::Require(form.MnuOpcArcLis[0].Caption == (offered ? "lista" : "&Relieve"));
   return 0;
 }

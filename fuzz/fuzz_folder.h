@@ -30,6 +30,18 @@ inline void Require(bool condition) {
   if (!condition) __builtin_trap();
 }
 
+// Entries as a list holds them: at most 100, texts in UTF-8, not empty, cut to their lengths.
+inline void CheckEntries(const std::vector<Entrada>& entries) {
+  Require(entries.size() <= kMaxEntradas);
+  for (const Entrada& e : entries) {
+    for (const std::string* text : {&e.Palabra, &e.Definicion}) {
+      Require(!text->empty() && ValidUtf8Prefix(*text) == text->size());
+    }
+    Require(CutChars(e.Palabra, kPalabraLen).size() == e.Palabra.size());
+    Require(CutChars(e.Definicion, kDefinicionLen).size() == e.Definicion.size());
+  }
+}
+
 // What must hold after anything a file can make the program do.
 inline void CheckRecord(const Form1& f) {
   Require(f.NumEntradas >= 0 && f.NumEntradas <= kMaxEntradas);

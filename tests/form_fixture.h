@@ -21,6 +21,7 @@ class TempFolder {
   ~TempFolder() { std::filesystem::remove_all(path_); }
   const std::filesystem::path& path() const { return path_; }
   void Write(const std::string& name, const std::string& bytes) const {
+    std::filesystem::create_directories((path_ / name).parent_path());
     std::ofstream(path_ / name, std::ios::binary) << bytes;
   }
 

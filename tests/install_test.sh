@@ -12,7 +12,9 @@ cmake --install "$build" --prefix "$prefix" --component Unspecified >/dev/null
 
 desktop="$prefix/share/applications/glosandas.desktop"
 desktop-file-validate "$desktop"
-grep -qxF "Exec=\"$prefix/bin/glosandas\"" "$desktop"
+grep -qxF "Exec=\"$prefix/bin/glosandas\" %F" "$desktop"
+grep -q '^MimeType=.*application/x-kvtml;' "$desktop"
+[ -f "$prefix/share/mime/packages/glosandas.xml" ]
 grep -qx "Categories=Education;Languages;" "$desktop"
 [ -f "$prefix/share/icons/hicolor/scalable/apps/glosandas.svg" ]
 [ -f "$prefix/lib/glosandas/relieve.txt" ]

@@ -21,7 +21,7 @@ cat "$scratch/lintian"
 dpkg-deb -c "$deb" | awk '{print $6}' >"$scratch/contents"
 for path in ./usr/lib/glosandas/glosandas ./usr/bin/glosandas ./usr/share/glosandas/relieve.txt \
     ./usr/share/applications/glosandas.desktop ./usr/share/icons/hicolor/scalable/apps/glosandas.svg \
-    ./usr/share/doc/glosandas/copyright; do
+    ./usr/share/doc/glosandas/copyright ./usr/share/mime/packages/glosandas.xml; do
   grep -qxF "$path" "$scratch/contents" || { echo "missing from the package: $path"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)

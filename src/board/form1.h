@@ -201,6 +201,10 @@ class Form1 {
   void MnuOpcAce_Click();
   void MnuOpcTamLis_Click(Int Index);
   void TbTam_Click(Int Index);
+  // Files of any list format read (a file opened with the program or dropped on it): each saved
+  // as one of our lists in the user's lists folder; the last one becomes the list in force.
+  // False when none could be.
+  bool ImportLists(const std::vector<std::filesystem::path>& files);
 
   // ---- private operations (public so that tests can drive them) ----
   bool CargarArchivo();  // false when the list could not be opened
@@ -234,8 +238,6 @@ class Form1 {
   // Word boxes are column 1 and definition boxes column 2, as in EntradaEnCaja and Uniones.
   void ClickBox(int column, Int index);
   void KeyDownBox(int column, Int index, Int& key_code, Int shift);
-  // Reads a list's entries into the table; returns how many.
-  Int ReadEntries(LineFile& file);
 
   Platform& platform_;
   Random rnd_;

@@ -3,17 +3,13 @@
 #include <vector>
 
 #include "board/form1.h"
+#include "wordlists/readers.h"
 #include "wordlists/text.h"
 
 namespace glosandas {
 
-namespace {
-
-// The list's file, looked for in the lists folders in order; in each, when the exact name is
-// absent, a name that differs only in letter case ("Relieve.TXT") or is written in Windows-1252
-// serves.
-std::filesystem::path FindList(const std::vector<std::filesystem::path>& folders,
-                               const std::string& name) {
+std::optional<std::filesystem::path> FindList(const std::vector<std::filesystem::path>& folders,
+                                              const std::string& name) {
   const std::string file = name + ".txt";
   const std::string wanted = FoldCase(file);
   std::error_code ec;
@@ -24,12 +20,10 @@ std::filesystem::path FindList(const std::vector<std::filesystem::path>& folders
       if (FoldCase(FileNameText(entry.path().filename().string())) == wanted) return entry.path();
     }
   }
-  return folders.back() / file;
+  return std::nullopt;
 }
 
-}  // namespace
-
-Int Form1::ReadEntries(LineFile& file) {
+std::vector<Entrada> ReadWordList(LineFile& file) {
   // Read the raw lines that matter: from the first word line up to the 101st, which ends the
   // list. The code page is decided once every line is in.
   std::vector<RawLine> raw_lines;
@@ -42,26 +36,25 @@ Int Form1::ReadEntries(LineFile& file) {
     if (words > 0) raw_lines.push_back(std::move(raw));
   }
 
-  Int n = 0;
+  std::vector<Entrada> entries;
   for (const std::string& text : DecodeLines(std::move(raw_lines), file.HadBom())) {
     const char marker = text.size() >= 2 && text[1] == '>' ? text[0] & ~0x20 : 0;
     if (marker == 'P') {
-      ++n;
-      Entradas(n).Palabra = CutChars(std::string_view(text).substr(2), kPalabraLen);
-      Entradas(n).Definicion.clear();
+      entries.push_back({CutChars(std::string_view(text).substr(2), kPalabraLen), ""});
     } else if (marker == 'D') {
-      Entradas(n).Definicion = CutChars(std::string_view(text).substr(2), kDefinicionLen);
+      entries.back().Definicion = CutChars(std::string_view(text).substr(2), kDefinicionLen);
     } else {
-      Entradas(n).Definicion =
-          CutChars(Trim(Entradas(n).Definicion) + " " + Trim(text), kDefinicionLen);
+      std::string& definition = entries.back().Definicion;
+      definition = CutChars(Trim(definition) + " " + Trim(text), kDefinicionLen);
     }
   }
-  return n;
+  return entries;
 }
 
 bool Form1::CargarArchivo() {
   const std::string file_name = Archivo + ".txt";
-  LineFile file(FindList(ListFolders(platform_.Where()), Archivo));
+  const std::vector<std::filesystem::path> folders = ListFolders(platform_.Where());
+  LineFile file(FindList(folders, Archivo).value_or(folders.back() / file_name));
   if (!file.IsOpen()) {
     platform_.MsgBox("No se puede abrir el archivo de glosandas \"" + file_name +
                          "\". Compruebe que está en la carpeta del programa y que se puede leer.",
@@ -72,15 +65,17 @@ bool Form1::CargarArchivo() {
   // The settings usually name the list start-up has just loaded: its entries are in the table.
   // A file without a word line writes nothing into the table, so the list in force stays.
   if (file.Id() != loaded_id_) {
-    const Int n = ReadEntries(file);
-    if (n == 0) {
+    const std::vector<Entrada> entries = ReadWordList(file);
+    if (entries.empty()) {
       platform_.MsgBox("El archivo de glosandas \"" + file_name +
                            "\" no contiene ninguna entrada: ninguna línea empieza por \"P>\".",
                        "Error");
       return false;
     }
     loaded_id_ = file.Id();
-    NumEntradas = n;
+    // Entries past the new list's end keep what an earlier list left; they are never drawn.
+    NumEntradas = static_cast<Int>(entries.size());
+    for (Int k = 1; k <= NumEntradas; ++k) Entradas(k) = entries[k - 1];
   }
 
   // Words first: lowering them may raise the definitions, which are lowered next.

@@ -100,6 +100,34 @@ TEST(ProgramTest, SignalsEndTheProgramAndKeepTheSettings) {
   }
 }
 
+// "Open with Glosandas": a file named on the command line is imported into the user's lists
+// folder, made in an empty home, and is the list in force at close.
+TEST(ProgramTest, OpensAFileNamedOnTheCommandLine) {
+  TempFolder folder;
+  std::filesystem::copy_file(GLOSANDAS_BINARY, folder.path() / "glosandas");
+  folder.Write("relieve.txt", NumberedList(10));
+  folder.Write("descargas/frutas.tsv", "manzana\tFruta\npera\tOtra fruta\n");
+  Child child;
+  child.pid = fork();
+  if (child.pid == 0) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("HOME", (folder.path() / "casa").c_str(), 1);
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"}) unsetenv(name);
+    setenv("XDG_DATA_DIRS", (folder.path() / "nada").c_str(), 1);
+    const std::string program = (folder.path() / "glosandas").string();
+    const std::string list = (folder.path() / "descargas/frutas.tsv").string();
+    execl(program.c_str(), program.c_str(), list.c_str(), nullptr);
+    _exit(127);
+  }
+  const auto imported = folder.path() / "casa/.local/share/glosandas/frutas.txt";
+  ASSERT_TRUE(
+      WaitFor([&] { return std::filesystem::exists(imported) && Catches(child.pid, SIGTERM); }));
+  kill(child.pid, SIGTERM);
+  ASSERT_TRUE(WaitFor([&] { return waitpid(child.pid, nullptr, WNOHANG) == child.pid; }));
+  child.pid = -1;
+  EXPECT_NE(ReadBytes(folder.path() / "glosandas.ini").find("frutas = "), std::string::npos);
+}
+
 TEST(ProgramTest, KilledWhileSavingNeverLeavesAHalfFile) {
   // A child saves over and over, alternating two settings, and is killed at random moments.
   TempFolder folder;

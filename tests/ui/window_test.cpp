@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTextEdit>
@@ -320,6 +321,24 @@ class WindowTest : public QObject {
                             " de 2, columna " + side + ", libre");
     QTest::mouseClick(Find("CbSiguiente"), Qt::LeftButton);
     QVERIFY(said("TbPal_1").endsWith("Palabra 2 de 2, libre"));
+  }
+
+  // A file dropped on the window, even on a box, is imported and played.
+  void DroppedFileIsPlayed() {
+    folder_.Write("fuera/colores.csv", "rojo;Color de la sangre\nverde;Color de la hierba\n");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(
+        QString::fromStdString((folder_.path() / "fuera/colores.csv").string()))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Find("TbPal_0"), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Find("TbPal_0"), &drop);
+    QCOMPARE(w_->form().Archivo, std::string("colores"));
+    QVERIFY(ListItem("colores")->isChecked());
+    QVERIFY(QStringList({"rojo", "verde"}).contains(Find<QLineEdit>("TbPal_0")->text()));
+    CheckRendered();
+    std::filesystem::remove(folder_.path() / "XDG_DATA_HOME/glosandas/colores.txt");
   }
 
   // A double-click is one click, as the toolkit reports it to the window: press, release,

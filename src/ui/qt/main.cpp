@@ -60,5 +60,7 @@ int main(int argc, char** argv) {
   QObject::connect(&app, &QCoreApplication::aboutToQuit, window, [window] { window->close(); });
 
   window->ShowStarted();
+  // Files named on the command line (a file manager's "Open with") are lists to import.
+  window->OpenFiles(QCoreApplication::arguments().mid(1));
   return app.exec();
 }

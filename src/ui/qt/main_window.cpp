@@ -3,11 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -121,6 +124,7 @@ MainWindow::MainWindow(std::filesystem::path folder, bool system_install)
       form_(*this) {
   InstallSpanishToolkitTexts();
   setWindowTitle(Q(form_.Caption));
+  setAcceptDrops(true);
   // On a screen too small for the exercise the board scrolls; its placement never changes.
   auto* scroll = new QScrollArea(this);
   scroll->setFrameShape(QFrame::NoFrame);
@@ -249,6 +253,32 @@ void MainWindow::Handle(const std::function<void()>& handler) {
   }
 }
 
+void MainWindow::OpenFiles(const QStringList& files) {
+  std::vector<std::filesystem::path> paths;
+  for (const QString& file : files)
+    paths.emplace_back(QFileInfo(file).absoluteFilePath().toStdString());
+  if (!paths.empty()) Handle([this, &paths] { form_.ImportLists(paths); });
+}
+
+// Files dropped anywhere on the window, the boxes included (which would take them as text).
+bool MainWindow::TakeDrop(QEvent* event) {
+  if (event->type() != QEvent::DragEnter && event->type() != QEvent::DragMove &&
+      event->type() != QEvent::Drop) {
+    return false;
+  }
+  auto* drop = static_cast<QDropEvent*>(event);
+  QStringList files;
+  for (const QUrl& url : drop->mimeData()->urls()) {
+    if (url.isLocalFile()) files << url.toLocalFile();
+  }
+  if (files.isEmpty()) return false;
+  drop->acceptProposedAction();
+  if (event->type() == QEvent::Drop) OpenFiles(files);
+  return true;
+}
+
+bool MainWindow::event(QEvent* event) { return TakeDrop(event) || QMainWindow::event(event); }
+
 void MainWindow::EndBySignal() {
   ending_ = true;
   if (QWidget* box = QApplication::activeModalWidget()) box->close();
@@ -373,6 +403,11 @@ void MainWindow::SyncMenuArray(std::vector<QAction*>& actions, const std::vector
       });
     });
     actions.push_back(action);
+  }
+  while (actions.size() > items.size()) {  // a menu built again may hold fewer items
+    menu->removeAction(actions.back());
+    actions.back()->deleteLater();
+    actions.pop_back();
   }
   for (std::size_t i = 0; i < items.size(); ++i) SyncItem(actions[i], items[i]);
 }
@@ -545,6 +580,7 @@ Int MainWindow::KeyCode(int qt_key) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const auto target = targets_.constFind(watched);
   if (target == targets_.constEnd()) return QMainWindow::eventFilter(watched, event);
+  if (TakeDrop(event)) return true;
   const Int index = target->index;
   if (event->type() == QEvent::MouseButtonPress) {
     double_clicked_ = false;

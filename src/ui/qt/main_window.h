@@ -35,6 +35,9 @@ class MainWindow : public QMainWindow, public Platform {
   // Twips to the window's pixels.
   int Px(double twips) const;
 
+  // Lists to import: from the command line, a file manager or a drop on the window.
+  void OpenFiles(const QStringList& files);
+
   // Ends the program as closing the window does, at any moment: an open box is closed and no
   // other opens, and the window closes once the handler in progress has returned.
   void EndBySignal();
@@ -61,6 +64,7 @@ class MainWindow : public QMainWindow, public Platform {
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   enum class Kind { kNone, kPal, kDef, kTam };
@@ -87,6 +91,8 @@ class MainWindow : public QMainWindow, public Platform {
   void SyncMenuArray(std::vector<QAction*>& actions, const std::vector<MenuItem>& items,
                      QMenu* menu, bool checkable, const std::function<void(Int)>& handler);
   void PlaceFocusRing();
+  // A drag or drop of local files: taken, and on the drop opened. False for anything else.
+  bool TakeDrop(QEvent* event);
   // A click on a box, from the mouse, the keyboard or assistive technology.
   void Click(Kind kind, Int index);
   // Every way in from the toolkit to a handler: runs it and shows its outcome. A fault in a

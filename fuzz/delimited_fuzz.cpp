@@ -1,0 +1,13 @@
+// Bytes of a tab-separated or CSV file -> entries within a list's limits.
+#include "fuzz_folder.h"
+#include "wordlists/readers.h"
+
+using namespace glosandas;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  for (const char* name : {"lista.tsv", "lista.csv"}) {
+    fuzzing::WriteFile(name, data, size);
+    fuzzing::CheckEntries(ReadAnyList(fuzzing::ScratchFolder() / name));
+  }
+  return 0;
+}

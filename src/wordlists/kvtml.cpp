@@ -1,0 +1,105 @@
+// KDE vocabulary documents, read as a stream with libxml2: entities are not expanded, and the
+// reading stops at the 100th entry or after a stretch of bytes that yields none.
+#include <fcntl.h>
+#include <libxml/xmlreader.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "wordlists/readers.h"
+#include "wordlists/text.h"
+
+namespace glosandas {
+
+namespace {
+
+struct Source {
+  int fd = -1;
+  std::size_t left = kReadPastEntry;  // bytes it may still read
+};
+
+int ReadSource(void* context, char* buffer, int length) {
+  auto* source = static_cast<Source*>(context);
+  const std::size_t want = std::min<std::size_t>(static_cast<std::size_t>(length), source->left);
+  if (want == 0) return 0;
+  ssize_t n;
+  do n = ::read(source->fd, buffer, want);
+  while (n < 0 && errno == EINTR);
+  if (n < 0) return -1;
+  source->left -= static_cast<std::size_t>(n);
+  return static_cast<int>(n);
+}
+
+int CloseSource(void*) { return 0; }
+
+struct Translation {
+  std::string text, comment;
+};
+
+std::string Clean(std::string text, std::size_t chars) {
+  for (char& c : text) {
+    if (c == '\n' || c == '\r' || c == '\t') c = ' ';
+  }
+  return CutChars(Trim(text), chars);
+}
+
+}  // namespace
+
+std::vector<Entrada> ReadKvtml(const std::filesystem::path& file) {
+  Source source;
+  source.fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  std::vector<Entrada> entries;
+  if (source.fd < 0) return entries;
+  struct stat st;
+  xmlTextReaderPtr reader =
+      ::fstat(source.fd, &st) == 0 && S_ISREG(st.st_mode)
+          ? xmlReaderForIO(ReadSource, CloseSource, &source, nullptr, nullptr,
+                           XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING)
+          : nullptr;
+  std::vector<Translation> translations;
+  enum class Field { kNone, kText, kComment } field = Field::kNone;  // being read
+  bool in_entry = false;
+  while (reader && entries.size() < kMaxEntradas && xmlTextReaderRead(reader) == 1) {
+    const int type = xmlTextReaderNodeType(reader);
+    const xmlChar* raw_name = xmlTextReaderConstLocalName(reader);
+    const std::string name = raw_name ? reinterpret_cast<const char*>(raw_name) : "";
+    const bool empty = xmlTextReaderIsEmptyElement(reader) == 1;
+    if (type == XML_READER_TYPE_ELEMENT) {
+      if (name == "entry") {
+        in_entry = true;
+        translations.clear();
+        field = Field::kNone;
+      } else if (in_entry && name == "translation") {
+        translations.emplace_back();
+        field = Field::kNone;
+      } else if (!translations.empty() && (name == "text" || name == "comment") && !empty) {
+        field = name == "text" ? Field::kText : Field::kComment;
+      }
+    } else if ((type == XML_READER_TYPE_TEXT || type == XML_READER_TYPE_CDATA ||
+                type == XML_READER_TYPE_SIGNIFICANT_WHITESPACE) &&
+               field != Field::kNone && !translations.empty()) {
+      Translation& t = translations.back();
+      if (const xmlChar* value = xmlTextReaderConstValue(reader))
+        (field == Field::kText ? t.text : t.comment) += reinterpret_cast<const char*>(value);
+    }
+    if (type == XML_READER_TYPE_END_ELEMENT && (name == "text" || name == "comment")) {
+      field = Field::kNone;
+    } else if (in_entry && name == "entry" && (type == XML_READER_TYPE_END_ELEMENT || empty)) {
+      in_entry = false;
+      if (translations.empty()) continue;
+      Entrada entry{Clean(translations[0].text, kPalabraLen),
+                    Clean(translations.size() > 1 ? translations[1].text : translations[0].comment,
+                          kDefinicionLen)};
+      if (!entry.Palabra.empty() && !entry.Definicion.empty()) {
+        entries.push_back(std::move(entry));
+        source.left = kReadPastEntry;
+      }
+    }
+  }
+  if (reader) xmlFreeTextReader(reader);
+  ::close(source.fd);
+  return entries;
+}
+
+}  // namespace glosandas
