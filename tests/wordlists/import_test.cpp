@@ -106,7 +106,7 @@ TEST_F(ImportTest, HugeFilesAreNotReadToTheEnd) {
     std::filesystem::resize_file(folder.path() / name, 1ull << 30);  // sparse: zeros
     const long long before = BytesRead();
     ReadAnyList(folder.path() / name);
-    EXPECT_LT(BytesRead() - before, 3 << 20);
+    EXPECT_LT(BytesRead() - before, (1 << 20) + (128 << 10));  // 1 MiB and a buffer
   }
 }
 
