@@ -191,8 +191,7 @@ QLineEdit* MainWindow::NewLineBox(const QString& name, Kind kind, Int index) {
   if (kind == Kind::kPal) {
     // What the learner types is the box's text from then on (F5 and screen readers report it).
     connect(box, &QLineEdit::textEdited, this, [this, index](const QString& text) {
-      form_.TbPal[index].Text = pal_[index].shown.Text = text.toStdString();
-      Render();
+      Handle([&] { form_.TbPal[index].Text = pal_[index].shown.Text = text.toStdString(); });
     });
     MakePressable(box, [this, index] { Click(Kind::kPal, index); });
   }
@@ -213,8 +212,9 @@ QTextEdit* MainWindow::NewTextBox(const QString& name, Kind kind, Int index) {
     targets_.insert(box->viewport(), {kind, index});
     connect(box, &QTextEdit::textChanged, this, [this, box, index] {
       if (rendering_) return;
-      form_.TbDef[index].Text = def_[index].shown.Text = box->toPlainText().toStdString();
-      Render();
+      Handle([&] {
+        form_.TbDef[index].Text = def_[index].shown.Text = box->toPlainText().toStdString();
+      });
     });
     MakePressable(box, [this, index] { Click(Kind::kDef, index); });
   }
