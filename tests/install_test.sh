@@ -3,6 +3,7 @@
 # program through its launcher (offscreen), ends it with SIGTERM and checks that it kept its
 # settings in its own folder. The build's own install manifest is left alone.
 set -eu
+. "$(dirname "$0")/lib.sh"
 build="$1"
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/glosandas prefix.XXXXXX")
 pid=""
@@ -19,18 +20,7 @@ grep -qx "Categories=Education;Languages;" "$desktop"
 [ -f "$prefix/share/icons/hicolor/scalable/apps/glosandas.svg" ]
 [ -f "$prefix/lib/glosandas/relieve.txt" ]
 
-QT_QPA_PLATFORM=offscreen "$prefix/bin/glosandas" &
-pid=$!
-# Ready once it catches SIGTERM (bit 15 of the caught-signals mask); at most 30 s.
-for i in $(seq 3000); do
-  mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
-  [ $(( 0x$mask & 0x4000 )) -ne 0 ] && break
-  sleep 0.01
-done
-kill -TERM "$pid"
-for i in $(seq 3000); do kill -0 "$pid" 2>/dev/null || break; sleep 0.01; done
-wait "$pid"
-pid=""
+QT_QPA_PLATFORM=offscreen start_and_end "$prefix/bin/glosandas"
 ini="$prefix/lib/glosandas/glosandas.ini"
 [ -f "$ini" ] || { echo "no settings written to $ini"; exit 1; }
 head -c 1 "$ini" | grep -q 4

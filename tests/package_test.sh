@@ -3,6 +3,7 @@
 # packaged program from an extracted tree with a home of its own: the settings must land in that
 # home's ~/.config/glosandas and a list put in its ~/.local/share/glosandas must be offered.
 set -eu
+. "$(dirname "$0")/lib.sh"
 cd "$1"
 scratch=$(mktemp -d)
 pid=""
@@ -35,18 +36,8 @@ printf 'P>isla\r\nD>Tierra rodeada de agua\r\nP>golfo\r\nD>Entrada grande del ma
   >"$home/.local/share/glosandas/propia.txt"
 mkdir -p "$home/.config/glosandas"
 printf '2\r\n2\r\nTrue x\r\npropia\r\n12\r\n' >"$home/.config/glosandas/glosandas.ini"
-env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$home" XDG_DATA_DIRS="$scratch/shared" \
-  QT_QPA_PLATFORM=offscreen "$scratch/root/usr/bin/glosandas" &
-pid=$!
-for i in $(seq 3000); do  # ready once it catches SIGTERM; at most 30 s
-  mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
-  [ $(( 0x$mask & 0x4000 )) -ne 0 ] && break
-  sleep 0.01
-done
-kill -TERM "$pid"
-for i in $(seq 3000); do kill -0 "$pid" 2>/dev/null || break; sleep 0.01; done
-wait "$pid"
-pid=""
+start_and_end env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$home" \
+  XDG_DATA_DIRS="$scratch/shared" QT_QPA_PLATFORM=offscreen "$scratch/root/usr/bin/glosandas"
 ini="$home/.config/glosandas/glosandas.ini"
 sed -n 4p "$ini" | grep -q '^propia = ' || { echo "the user's list was not restored:"; cat "$ini"; exit 1; }
 [ ! -e "$scratch/root/usr/lib/glosandas/glosandas.ini" ]

@@ -35,9 +35,8 @@ void Form1::ListarArchivos() {
       if (seen.insert(key).second) lists.push_back({std::move(name), std::move(key), entry.path()});
     }
   }
-  std::sort(lists.begin(), lists.end(), [](const Candidate& a, const Candidate& b) {
-    return a.key != b.key ? a.key < b.key : a.name < b.name;
-  });
+  std::sort(lists.begin(), lists.end(),
+            [](const Candidate& a, const Candidate& b) { return a.key < b.key; });
 
   std::size_t k = 0;
   for (const Candidate& list : lists) {

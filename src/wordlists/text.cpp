@@ -293,7 +293,6 @@ bool LineFile::Fill() {
     }
     end_ = static_cast<std::size_t>(dst - buffer_);
     pending_.erase(0, pending_.size() - src_left);
-    if (end_ == 0 && eof_ && pending_.size() < 2) return false;
   }
   return true;
 }

@@ -1,5 +1,3 @@
-#include <random>
-
 #include "form_fixture.h"
 
 namespace glosandas::testing {
@@ -177,32 +175,6 @@ TEST_F(MatchingTest, F5TellsThePartnerAndRedBoxesStayJoined) {
   EXPECT_EQ(f5, kKeyF5);
   EXPECT_EQ(Colours(f).substr(0, 2), "YR");
   EXPECT_EQ(f.NumUniones, 1);
-}
-
-// Random clicks, choices, deals, checks and solutions; the join records agree after every step.
-TEST_F(MatchingTest, InvariantsHoldUnderRandomPlay) {
-  for (unsigned seed = 1; seed <= 20; ++seed) {
-    std::mt19937 gen(seed);
-    Form1& f = Screen(1 + seed % 10, 10);
-    for (int step = 0; step < 1500; ++step) {
-      const unsigned op = gen() % 100;
-      if (op < 45) {
-        f.TbPal_Click(static_cast<Int>(gen() % f.NumPal));
-      } else if (op < 90) {
-        f.TbDef_Click(static_cast<Int>(gen() % f.NumDef));
-      } else if (op < 94) {
-        f.CbComprobar_Click();
-      } else if (op < 97) {
-        f.CbVer_Click();
-      } else if (op < 98) {
-        f.MnuOpcMar_Click();
-      } else {
-        gen() % 2 ? f.MnuOpcPalLis_Click(static_cast<Int>(gen() % 10))
-                  : f.MnuOpcDefLis_Click(static_cast<Int>(gen() % 10));
-      }
-      ASSERT_EQ(BrokenInvariant(f), "") << "seed " << seed << " step " << step;
-    }
-  }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-# Reads the first word box through the accessibility bus as a screen reader does, presses it with
-# its accessible action and waits for the description-changed event. Exits non-zero on failure.
+# Reads the first word box over the accessibility bus as a screen reader does, presses it with its
+# accessible action and waits (15 s at most) for the description-changed event.
 import sys
 import time
 
@@ -7,45 +7,36 @@ import pyatspi
 from gi.repository import GLib
 
 
-def find(deadline):
-    while time.time() < deadline:
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is None or app.name != "Glosandas":
-                continue
-            stack = [app]
-            while stack:
-                node = stack.pop()
-                if node is None:
-                    continue
-                if node.description.startswith("Palabra 1 de "):
-                    return node
-                stack.extend(node[i] for i in range(node.childCount))
-        time.sleep(0.2)
-    return None
+def walk(node):
+    yield node
+    for i in range(node.childCount):
+        if node[i] is not None:
+            yield from walk(node[i])
 
 
-box = find(time.time() + 30)
-if box is None:
-    sys.exit("no word box on the accessibility bus")
-print("heard:", box.name, "|", box.description)
-if box.description != "Palabra 1 de 4, libre" or not box.name:
-    sys.exit("unexpected description")
+box, deadline = None, time.time() + 30
+while box is None and time.time() < deadline:
+    apps = [a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Glosandas"]
+    box = next((n for a in apps for n in walk(a) if n.description.startswith("Palabra 1 ")), None)
+    time.sleep(0.2)
+if box is None or not box.name or box.description != "Palabra 1 de 4, libre":
+    sys.exit(f"heard: {box and (box.name, box.description)}")
 
 heard = []
 
 
 def changed(event):
     heard.append(event.source.description)
-    if "seleccionada" in event.source.description:
+    if event.source.description.endswith("seleccionada"):
         pyatspi.Registry.stop()
 
 
 pyatspi.Registry.registerEventListener(changed, "object:property-change:accessible-description")
 action = box.queryAction()
-names = [action.getName(i) for i in range(action.nActions)]
-GLib.timeout_add(100, lambda: action.doAction(names.index("Press")) and False)
+press = [action.getName(i) for i in range(action.nActions)].index("Press")
+GLib.timeout_add(100, lambda: action.doAction(press) and False)
 GLib.timeout_add(15000, lambda: pyatspi.Registry.stop() or False)
 pyatspi.Registry.start()
-print("announced:", heard)
+print("heard:", box.name, "|", heard)
 if "Palabra 1 de 4, seleccionada" not in heard:
     sys.exit("the press was not announced")

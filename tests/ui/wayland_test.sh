@@ -4,6 +4,7 @@
 # and the real program saving its settings on SIGTERM. Skips only on a developer's machine
 # without weston; under CI (CI=true) that fails.
 set -u
+. "$(dirname "$0")/../lib.sh"
 build="$1"
 if ! command -v weston >/dev/null 2>&1 ||
    ! ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1; then
@@ -13,8 +14,8 @@ fi
 XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
 folder=$(mktemp -d)
-compositor=""; app=""
-trap '[ -n "$app" ] && kill -KILL "$app" 2>/dev/null; [ -n "$compositor" ] && kill "$compositor" 2>/dev/null
+compositor=""; pid=""
+trap '[ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null; [ -n "$compositor" ] && kill "$compositor" 2>/dev/null
       wait 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR" "$folder"' EXIT
 trap 'exit 1' INT TERM HUP
 export XDG_RUNTIME_DIR WAYLAND_DISPLAY=glosandas-test QT_QPA_PLATFORM=wayland
@@ -32,18 +33,7 @@ timeout 120 "$build/tests/window_test" StartsMaximisedOnAFirstScreen PlayingAScr
 grep -q '^Totals: .* 0 failed' "$folder/window.log" || exit 1
 
 cp "$build/glosandas" "$build/relieve.txt" "$folder/"
-XDG_CONFIG_HOME="$folder/c" XDG_DATA_HOME="$folder/d" XDG_DATA_DIRS="$folder/s" \
-  "$folder/glosandas" 2>/dev/null &
-app=$!
-for i in $(seq 3000); do  # ready once it catches SIGTERM; at most 30 s
-  mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$app/status" 2>/dev/null || echo 0)
-  [ $(( 0x$mask & 0x4000 )) -ne 0 ] && break
-  sleep 0.01
-done
-sleep 0.5  # let it map its window first
-kill -TERM "$app"
-for i in $(seq 3000); do kill -0 "$app" 2>/dev/null || break; sleep 0.01; done
-wait "$app" || exit 1
-app=""
+SETTLE=0.5 start_and_end env XDG_CONFIG_HOME="$folder/c" XDG_DATA_HOME="$folder/d" \
+  XDG_DATA_DIRS="$folder/s" "$folder/glosandas" || exit 1  # settles: its window is mapped
 head -c 1 "$folder/glosandas.ini" | grep -q 4 || { echo "no settings saved under Wayland"; exit 1; }
 echo "under Wayland: window tests passed, SIGTERM saved the settings"

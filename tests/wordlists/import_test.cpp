@@ -25,8 +25,9 @@ TEST_F(ImportTest, ReadsEveryFormat) {
       "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>";
   const Case cases[] = {
       {"a.tsv",
-       "#separator:tab\n#html:true\ngato\t<b>Animal</b> dom\xC3\xA9stico<br>que ma\xC3\xBAlla "
-       "&amp; caza&nbsp;\textra\nperro\tLadra\n",
+       "#separator:tab\n#html:true\ngato\t<b>Animal</b> "
+       "dom\xC3\xA9stico<br>que<div>ma\xC3\xBAlla</div>"
+       "<p>&amp; caza</p>&nbsp;\textra\nperro\tLadra\n",
        2, "gato", "Animal doméstico que maúlla & caza"},
       {"b.tab", std::string("\xFF\xFEg\0a\0t\0o\0\t\0m\0i\0a\0u\0\r\0\n\0", 22), 1, "gato", "miau"},
       {"c.csv",
@@ -36,7 +37,7 @@ TEST_F(ImportTest, ReadsEveryFormat) {
        2, "cañón", "Valle \"hondo\", estrecho"},
       {"d.csv", "\xEF\xBB\xBFterm,definition\nisla,\"Tierra; rodeada\"\nmar,Agua\n", 2, "isla",
        "Tierra; rodeada"},
-      {"e.csv", "a;b,c\nd;e,f\n", 2, "a", "b,c"},  // a tie goes to ';'
+      {"e.csv", "a;\"b,\tc\"\nd;e,f\n", 2, "a", "b, c"},  // a tie goes to ';'
       {"f.kvtml",
        Kvtml("<entry id=\"0\"><translation id=\"0\"><text>casa</text></translation>"
              "<translation id=\"1\"><text>Edificio\n para vivir</text></translation></entry>"

@@ -41,6 +41,8 @@ TEST_F(LoaderTest, LoadsEntriesAsWritten) {
       {"bare LF, no final end", "P>a\nD>uno\nP>b", 2, "a", "uno"},
       {"Windows-1252", CrLf({"P>ca\xF1\xF3n", "D>Valle"}), 1, "cañón", "Valle"},
       {"UTF-8", CrLf({"P>cañón", "D>Valle"}), 1, "cañón", "Valle"},
+      {"UTF-8, four bytes a character", CrLf({"P>a\xF0\x9F\x98\x80", "D>b"}), 1,
+       "a\xF0\x9F\x98\x80", "b"},
       {"UTF-8 with mark", "\xEF\xBB\xBFP>a\r\nD>b\r\n", 1, "a", "b"},
       {"UTF-16 LE", Utf16("P>cañón\r\nD>Valle\r\nP>b\n", true), 2, "cañón", "Valle"},
       {"UTF-16 BE", Utf16("P>cañón\r\nD>Valle\r\n", false), 1, "cañón", "Valle"},
@@ -81,20 +83,6 @@ TEST_F(LoaderTest, LowersWordsThenDefinitions) {
 TEST_F(LoaderTest, FindsTheListWhateverItsLetterCase) {
   folder.Write("Relieve.TXT", CrLf({"P>a", "D>b"}));
   EXPECT_EQ(Start().NumEntradas, 1);
-}
-
-TEST_F(LoaderTest, ListThatCannotBeOpenedKeepsWhatIsLoaded) {
-  Form1& f = Start(NumberedList(10));
-  std::filesystem::create_directory(folder.path() / "carpeta.txt");
-  for (const char* name : {"falta", "carpeta"}) {
-    platform.messages.clear();
-    f.Archivo = name;
-    EXPECT_FALSE(f.CargarArchivo());
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, "Error");
-    EXPECT_NE(platform.messages[0].text.find(std::string(name) + ".txt"), std::string::npos);
-    EXPECT_EQ(f.NumEntradas, 10);
-  }
 }
 
 TEST_F(LoaderTest, ListWithoutEntriesKeepsCountsAndDealsEmpty) {

@@ -128,7 +128,6 @@ MainWindow::MainWindow(std::filesystem::path folder, bool system_install)
   // On a screen too small for the exercise the board scrolls; its placement never changes.
   auto* scroll = new QScrollArea(this);
   scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidgetResizable(true);
   board_ = new Board(this);
   scroll->setWidget(board_);
   setCentralWidget(scroll);
@@ -570,10 +569,6 @@ Int MainWindow::KeyCode(int qt_key) {
   if (qt_key == Qt::Key_Return || qt_key == Qt::Key_Enter) return kKeyReturn;
   if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F24)
     return static_cast<Int>(112 + qt_key - Qt::Key_F1);
-  if ((qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) ||
-      (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9)) {
-    return static_cast<Int>(qt_key);
-  }
   return 0;
 }
 

@@ -1,0 +1,17 @@
+# For the test scripts: starts a program in the background, ends it with SIGTERM once it catches
+# that signal and waits for it, never more than 30 s for either; fails unless it exits normally.
+# The caller's EXIT trap kills "$pid" if it is still set.
+start_and_end() {
+  "$@" &
+  pid=$!
+  for i in $(seq 3000); do
+    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
+    [ $(( 0x$mask & 0x4000 )) -ne 0 ] && break
+    sleep 0.01
+  done
+  [ -z "${SETTLE:-}" ] || sleep "$SETTLE"
+  kill -TERM "$pid"
+  for i in $(seq 3000); do kill -0 "$pid" 2>/dev/null || break; sleep 0.01; done
+  wait "$pid" || return 1
+  pid=""
+}
