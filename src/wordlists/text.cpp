@@ -29,36 +29,54 @@ std::string CutChars(std::string_view text, std::size_t chars) {
   return std::string(text);
 }
 
-std::size_t ValidUtf8Prefix(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size()) {
-    const unsigned char c = s[i];
-    std::size_t len;
-    unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
-    if (c < 0x80) {
-      ++i;
-      continue;
-    } else if (c >= 0xC2 && c <= 0xDF) {
-      len = 2;
+namespace {
+
+// Follows UTF-8 a byte at a time: each byte completes a character, asks for more, or cannot be
+// UTF-8 (overlong forms and surrogates included).
+class Utf8Step {
+ public:
+  enum Result { kComplete, kMore, kInvalid };
+  Result Next(unsigned char c) {
+    if (need_ > 0) {
+      if (c < lo_ || c > hi_) return kInvalid;
+      lo_ = 0x80;
+      hi_ = 0xBF;
+      return --need_ > 0 ? kMore : kComplete;
+    }
+    if (c < 0x80) return kComplete;
+    if (c >= 0xC2 && c <= 0xDF) {
+      need_ = 1;
     } else if (c >= 0xE0 && c <= 0xEF) {
-      len = 3;
-      if (c == 0xE0) lo = 0xA0;
-      if (c == 0xED) hi = 0x9F;  // no surrogates
+      need_ = 2;
+      if (c == 0xE0) lo_ = 0xA0;
+      if (c == 0xED) hi_ = 0x9F;  // no surrogates
     } else if (c >= 0xF0 && c <= 0xF4) {
-      len = 4;
-      if (c == 0xF0) lo = 0x90;
-      if (c == 0xF4) hi = 0x8F;
+      need_ = 3;
+      if (c == 0xF0) lo_ = 0x90;
+      if (c == 0xF4) hi_ = 0x8F;
     } else {
-      return i;
+      return kInvalid;
     }
-    if (i + len > s.size()) return i;
-    for (std::size_t k = 1; k < len; ++k) {
-      const unsigned char b = s[i + k];
-      if (b < (k == 1 ? lo : 0x80) || b > (k == 1 ? hi : 0xBF)) return i;
-    }
-    i += len;
+    return kMore;
   }
-  return i;
+  bool Midway() const { return need_ > 0; }
+
+ private:
+  int need_ = 0;
+  unsigned char lo_ = 0x80, hi_ = 0xBF;  // the allowed range of the next byte
+};
+
+}  // namespace
+
+std::size_t ValidUtf8Prefix(std::string_view s) {
+  Utf8Step step;
+  std::size_t valid = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const Utf8Step::Result r = step.Next(static_cast<unsigned char>(s[i]));
+    if (r == Utf8Step::kInvalid) break;
+    if (r == Utf8Step::kComplete) valid = i + 1;
+  }
+  return valid;
 }
 
 bool IsAscii(std::string_view bytes) {
@@ -180,38 +198,17 @@ class Utf8Scan {
   void Feed(const char* p, const char* end) {
     for (; p < end && flags_.utf8; ++p) {
       const unsigned char c = *p;
-      if (need_ > 0) {
-        flags_.utf8 = c >= lo_ && c <= hi_;
-        --need_;
-        lo_ = 0x80;
-        hi_ = 0xBF;
-        continue;
-      }
-      if (c < 0x80) continue;
-      flags_.ascii = false;
-      if (c >= 0xC2 && c <= 0xDF) {
-        need_ = 1;
-      } else if (c >= 0xE0 && c <= 0xEF) {
-        need_ = 2;
-        if (c == 0xE0) lo_ = 0xA0;
-        if (c == 0xED) hi_ = 0x9F;  // no surrogates
-      } else if (c >= 0xF0 && c <= 0xF4) {
-        need_ = 3;
-        if (c == 0xF0) lo_ = 0x90;
-        if (c == 0xF4) hi_ = 0x8F;
-      } else {
-        flags_.utf8 = false;
-      }
+      if (c >= 0x80) flags_.ascii = false;
+      flags_.utf8 = step_.Next(c) != Utf8Step::kInvalid;
     }
     // Once it is not UTF-8, only ASCII is left to tell.
     if (!flags_.utf8 && flags_.ascii) flags_.ascii = IsAscii(std::string_view(p, end - p));
   }
-  void End() { flags_.utf8 = flags_.utf8 && need_ == 0; }
+  void End() { flags_.utf8 = flags_.utf8 && !step_.Midway(); }
 
  private:
   RawLine& flags_;
-  int need_ = 0;
-  unsigned char lo_ = 0x80, hi_ = 0xBF;
+  Utf8Step step_;
 };
 
 constexpr char kReplacement[] = "\xEF\xBF\xBD";
