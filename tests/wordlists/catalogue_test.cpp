@@ -20,6 +20,7 @@ TEST_F(CatalogueTest, ListsEveryWordListOfTheFolder) {
   folder.Write("MAYUS.TXT", NumberedList(6));
   folder.Write("notas.txt", "sin marca\r\nP>a\r\n");
   folder.Write("vacio.txt", "");
+  folder.Write("larga.txt", std::string(64 * 1024, 'x') + ">\r\n" + NumberedList(3));  // too far
   folder.Write("sierra_relieve.txt", "texto > con marca\r\n" + NumberedList(5));
   folder.Write("otra.csv", NumberedList(5));
   std::filesystem::create_directory(folder.path() / "x.txt");
@@ -36,6 +37,7 @@ TEST_F(CatalogueTest, ListsEveryWordListOfTheFolder) {
   EXPECT_EQ(words, (std::vector<std::string>{"lago", "río"}));
   EXPECT_TRUE(f.MnuOpcArcLis_Click(1));
   EXPECT_EQ(f.NumEntradas, 6);
+  EXPECT_FALSE(f.MnuOpcArcLis_Click(4));  // no such item
 }
 
 // A list that cannot be opened or holds no entry is refused: the list in force, its menu mark

@@ -43,7 +43,8 @@ TEST_F(ImportTest, ReadsEveryFormat) {
              "<translation id=\"1\"><text>Edificio\n para vivir</text></translation></entry>"
              "<entry id=\"1\"><translation id=\"0\"><text>solo</text><comment>Sin nadie</comment>"
              "</translation></entry><entry id=\"2\"><translation id=\"0\"><text>nada</text>"
-             "</translation></entry>"),
+             "</translation></entry><entry><translation><text>eco</text><pronunciation>e-co"
+             "</pronunciation></translation></entry>"),
        2, "casa", "Edificio  para vivir"},
       {"g.kvtml",
        Kvtml("<entry><translation><text>&d;</text></translation><translation><text>x</text>"
