@@ -10,18 +10,15 @@
 
 namespace glosandas {
 
-namespace {
-
-// The file a write replaces: the target of a link, which must exist; the path itself otherwise.
-bool Destination(const std::filesystem::path& path, std::filesystem::path& out) {
+std::optional<std::filesystem::path> WriteTarget(const std::filesystem::path& path) {
   std::error_code ec;
-  if (!std::filesystem::is_symlink(path, ec)) {
-    out = path;
-    return true;
-  }
-  out = std::filesystem::canonical(path, ec);
-  return !ec;
+  if (!std::filesystem::is_symlink(path, ec)) return path;
+  std::filesystem::path target = std::filesystem::canonical(path, ec);
+  if (ec) return std::nullopt;
+  return target;
 }
+
+namespace {
 
 std::string TemporaryPrefix(const std::filesystem::path& file) {
   return "." + file.filename().string() + ".";
@@ -50,8 +47,9 @@ bool WriteAll(int fd, const std::string& bytes) {
 }  // namespace
 
 bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes) {
-  std::filesystem::path target;
-  if (!Destination(path, target)) return false;
+  const std::optional<std::filesystem::path> destination = WriteTarget(path);
+  if (!destination) return false;
+  const std::filesystem::path& target = *destination;
   std::error_code ec;
   std::filesystem::create_directories(target.parent_path(), ec);  // a user's folder, first time
   if (ec) return false;
@@ -77,14 +75,16 @@ bool WriteFileAtomically(const std::filesystem::path& path, const std::string& b
   return ::close(fd) == 0 && renamed;
 }
 
-void RemoveStaleTemporaries(const std::filesystem::path& path) {
-  std::filesystem::path target;
-  if (!Destination(path, target)) return;
-  const std::string prefix = TemporaryPrefix(target);
+void RemoveStaleTemporaries(const std::filesystem::path& folder) {
   std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), ec)) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
     const std::string name = entry.path().filename().string();
-    if (name.size() != prefix.size() + kRandomChars || !name.starts_with(prefix)) continue;
+    const std::size_t cut = name.size() - std::min(name.size(), kRandomChars + 1);
+    const std::string written = name.substr(0, cut);  // ".NAME.ini" of ".NAME.ini.XXXXXX"
+    if (name[0] != '.' || name[cut] != '.' || written.size() < 6 ||
+        !(written.ends_with(".ini") || written.ends_with(".txt"))) {
+      continue;
+    }
     const int fd = ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) continue;
     struct stat st;

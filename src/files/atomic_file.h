@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace glosandas {
@@ -12,8 +13,11 @@ namespace glosandas {
 // a dangling link fails. Returns whether the new content is in place.
 bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes);
 
-// Removes what killed writes of `path` left behind: its temporary files that no running writer
-// holds, or older than a minute.
-void RemoveStaleTemporaries(const std::filesystem::path& path);
+// The file a write of `path` replaces: the target of a link; nothing for a dangling link.
+std::optional<std::filesystem::path> WriteTarget(const std::filesystem::path& path);
+
+// Removes what killed writes left in `folder`: our temporary files (".NAME.ini.XXXXXX",
+// ".NAME.txt.XXXXXX") that no running writer holds, or older than a minute.
+void RemoveStaleTemporaries(const std::filesystem::path& folder);
 
 }  // namespace glosandas

@@ -71,7 +71,7 @@ void Form1::GuardarOpciones() {
 
 void Form1::LeerOpciones() {
   const std::filesystem::path path = SettingsFile(platform_.Where());
-  RemoveStaleTemporaries(path);
+  if (const auto target = WriteTarget(path)) RemoveStaleTemporaries(target->parent_path());
   LineFile file(path);
   if (!file.IsOpen()) return;
   std::vector<RawLine> raw;

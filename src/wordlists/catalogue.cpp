@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "board/form1.h"
+#include "files/atomic_file.h"
 #include "wordlists/text.h"
 
 namespace glosandas {
@@ -27,7 +28,9 @@ void Form1::ListarArchivos() {
   std::vector<Candidate> lists;
   std::unordered_set<std::string> seen;
   std::error_code ec;
-  for (const std::filesystem::path& folder : ListFolders(platform_.Where())) {
+  const Folders where = platform_.Where();
+  RemoveStaleTemporaries(where.user_lists);  // what killed imports left behind
+  for (const std::filesystem::path& folder : ListFolders(where)) {
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
       std::string name = entry.path().filename().string();
       if (name.size() <= 4 || name[0] == '.' || !FoldCase(name).ends_with(".txt")) continue;

@@ -145,7 +145,8 @@ TEST_F(SettingsTest, LeftoversOfKilledSavesGoAtTheNextStart) {
                         {".glosandas.ini.d4E5f6", true, false, false},
                         {".glosandas.ini.g7H8i9", true, true, true},
                         {".glosandas.ini.copia", false, false, false},
-                        {"glosandas.ini.j1K2l3", false, true, false}};
+                        {"glosandas.ini.j1K2l3", false, true, false},
+                        {"lists/.frutas.txt.m1N2o3", false, false, true}};
   std::vector<int> fds;
   for (const Case& c : cases) {
     folder.Write(c.name, "x");

@@ -156,7 +156,7 @@ TEST(ProgramTest, KilledWhileSavingNeverLeavesAHalfFile) {
     ASSERT_TRUE(now == whole[0] || now == whole[1]) << "round " << round << ": " << now;
   }
   // What the killed saves left behind goes at the next start.
-  RemoveStaleTemporaries(folder.path() / "glosandas.ini");
+  RemoveStaleTemporaries(folder.path());
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
