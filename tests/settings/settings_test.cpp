@@ -73,6 +73,7 @@ TEST_F(SettingsTest, ReadingStopsAtTheFirstBadLine) {
        "relieve", 13.5, 0},
       {"a name contained in another", "2\r\n3\r\n0 x\r\nosque\r\n20\r\n", 2, 3, false, "abosques",
        20, 0},
+      {"two lines", "2\r\n3\r\n", 2, 3, true, "relieve", 9.75, 0},
       {"three lines", "2\r\n3\r\nVERDADERO x\r\n", 2, 3, true, "relieve", 9.75, 0},
       {"case-sensitive name", "2\r\n3\r\n0 x\r\nBosque\r\n20\r\n", 2, 3, false, "relieve", 20, 0},
       {"signed counts", "+3\r\n-3\r\n", 3, 4, true, "relieve", 9.75, 0},

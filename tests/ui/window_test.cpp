@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTextEdit>
 #include <QtTest>
@@ -75,6 +76,7 @@ class WindowTest : public QObject {
       QCOMPARE(widget->toolTip().toStdString(), b.ToolTipText);
       QCOMPARE(widget->font().pointSizeF(), qreal(b.FontSize));
     };
+    QCOMPARE(w_->findChildren<QLineEdit*>(QRegularExpression("^TbTam_")).size(), 2);
     box(f.TbInstruc, "TbInstruc");
     for (int i = 0; i < 2; ++i) box(f.TbTam[i], QString("TbTam_%1").arg(i));
     for (int i = 0; i < kNumBoxes; ++i) {
@@ -272,7 +274,9 @@ class WindowTest : public QObject {
       QCOMPARE(ring->geometry(),
                Find(QString("TbPal_%1").arg(w))->geometry().adjusted(-4, -4, 4, 4));
       QVERIFY(ring->isVisible());
+      QCOMPARE(ring->grab().toImage().pixelColor(1, ring->height() / 2), QColor(Qt::black));
       tab_to(QString("TbDef_%1").arg(f.CajaDeEntrada(2, f.EntradaEnCaja(1, w))));
+      QVERIFY(!qobject_cast<QTextEdit*>(QApplication::focusWidget())->toPlainText().contains('\n'));
     }
     QCOMPARE(f.NumUniones, Int{4});
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);

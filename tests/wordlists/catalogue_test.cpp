@@ -20,6 +20,7 @@ TEST_F(CatalogueTest, ListsEveryWordListOfTheFolder) {
   folder.Write("MAYUS.TXT", NumberedList(6));
   folder.Write("notas.txt", "sin marca\r\nP>a\r\n");
   folder.Write("vacio.txt", "");
+  folder.Write(".oculta.txt", NumberedList(3));
   folder.Write("larga.txt", std::string(64 * 1024, 'x') + ">\r\n" + NumberedList(3));  // too far
   folder.Write("sierra_relieve.txt", "texto > con marca\r\n" + NumberedList(5));
   folder.Write("otra.csv", NumberedList(5));

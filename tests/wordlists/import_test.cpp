@@ -53,6 +53,7 @@ TEST_F(ImportTest, ReadsEveryFormat) {
              bomb),
        0, "", ""},  // libxml2 refuses the entities' blow-up: the document yields nothing
       {"h.txt", "P>a\r\nD>b\r\n", 1, "a", "b"},
+      {"k.tsv", "#html:false\na\tb\n#1\tthe first\n", 2, "a", "b"},  // then "#" starts a word
       {"i.pdf", "P>a\r\nD>b\r\n", 0, "", ""},
       {"j.kvtml", "\x89PNG\r\n\x1A\n\0\0", 0, "", ""},
   };

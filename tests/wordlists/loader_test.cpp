@@ -39,7 +39,7 @@ TEST_F(LoaderTest, LoadsEntriesAsWritten) {
       {"lines before the first word", CrLf({"D>suelta", "texto", "P>a", "D>b"}), 1, "a", "b"},
       {"entry without definition starts empty", CrLf({"P>a", "P>b"}), 2, "a", ""},
       {"bare LF, no final end", "P>a\nD>uno\nP>b", 2, "a", "uno"},
-      {"Windows-1252", CrLf({"P>ca\xF1\xF3n", "D>Valle"}), 1, "cañón", "Valle"},
+      {"Windows-1252", CrLf({"P>ca\xF1\xF3n", "D>\xE1\xE9"}), 1, "cañón", "áé"},
       {"UTF-8", CrLf({"P>cañón", "D>Valle"}), 1, "cañón", "Valle"},
       {"UTF-8, four bytes a character", CrLf({"P>a\xF0\x9F\x98\x80", "D>b"}), 1,
        "a\xF0\x9F\x98\x80", "b"},
@@ -78,6 +78,14 @@ TEST_F(LoaderTest, LowersWordsThenDefinitions) {
   EXPECT_EQ(f.NumPal, 5);
   EXPECT_EQ(f.NumDef, 5);
   EXPECT_EQ(Marks(f.MnuOpcDefLis), "----x.....");
+  folder.Write("corta.txt", NumberedList(1));
+  f.CargarArchivo();
+  EXPECT_EQ(f.NumDef, 1);
+  // A folder is no list: it cannot be opened.
+  std::filesystem::create_directory(folder.path() / "carpeta.txt");
+  f.Archivo = "carpeta";
+  EXPECT_FALSE(f.CargarArchivo());
+  EXPECT_TRUE(platform.messages.back().text.starts_with("No se puede abrir"));
 }
 
 TEST_F(LoaderTest, FindsTheListWhateverItsLetterCase) {
