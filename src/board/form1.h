@@ -212,9 +212,9 @@ class Form1 {
   void ListarArchivos();
   void LeerOpciones();
   void GuardarOpciones();
-  // Gives the definitions a letter size and shows it in the menu caption; false, changing
-  // nothing, when the font would show it below one point.
-  bool ApplyLetterSize(float points);
+  // Gives the definitions a letter size and shows it in the menu caption; nothing changes when
+  // the font would show it below one point.
+  void ApplyLetterSize(float points);
   void UnirSeleccion();
   // No joins, no selection, every line collapsed.
   void ClearJoins();

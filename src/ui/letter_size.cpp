@@ -3,14 +3,13 @@
 
 namespace glosandas {
 
-bool Form1::ApplyLetterSize(float points) {
+void Form1::ApplyLetterSize(float points) {
   // The font may show a nearby size instead; one below a point is refused.
   const float shown = platform_.FontSizeShown(points);
-  if (!(shown >= kMinLetterSize)) return false;
+  if (!(shown >= kMinLetterSize)) return;
   TbDef[0].FontSize = shown;
   MnuOpcTam.Caption = "&Tamaño de letra (" + platform_.NumberText(TbDef[0].FontSize) + ")";
   for (std::size_t i = 1; i < TbDef.size(); ++i) TbDef[i].FontSize = TbDef[0].FontSize;
-  return true;
 }
 
 void Form1::MnuOpcTamLis_Click(Int Index) {

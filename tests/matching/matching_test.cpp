@@ -156,7 +156,9 @@ TEST_F(MatchingTest, SolutionReplaysRightJoinsInEntryOrder) {
 
 TEST_F(MatchingTest, F5TellsThePartnerAndRedBoxesStayJoined) {
   Form1& f = Screen(2, 2);
-  Click(f, "P0 D" + std::to_string(RightDef(f, 1)) + " P1 D" + std::to_string(RightDef(f, 0)));
+  // Joined crosswise, the join of word 0's definition on the row that is not its index.
+  const std::string d0 = std::to_string(RightDef(f, 0)), d1 = std::to_string(RightDef(f, 1));
+  Click(f, RightDef(f, 0) == 0 ? "P0 D" + d1 + " P1 D" + d0 : "P1 D" + d0 + " P0 D" + d1);
   f.CbComprobar_Click();
   f.MnuOpcMar_Click();
   EXPECT_EQ(Colours(f), "RR/RR");             // switching the marking off repaints nothing

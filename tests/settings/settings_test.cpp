@@ -59,7 +59,7 @@ TEST_F(SettingsTest, ReadingStopsAtTheFirstBadLine) {
   folder.Write("abosques.txt", NumberedList(15));
   folder.Write("bosque.txt", NumberedList(12));
   folder.Write("seto.txt", NumberedList(3));
-  const std::string tail = "bosque = \xFAltimo archivo utilizado\r\n12 = y\r\n";
+  const std::string tail = " bosque  = \xFAltimo archivo utilizado\r\n12 = y\r\n";
   const Case cases[] = {
       {"counts above a 6-entry list", "8 =\r\n8 =\r\nFalse =\r\n" + tail, 4, 4, false, "bosque", 12,
        2},

@@ -219,6 +219,9 @@ class WindowTest : public QObject {
         "n\u00famero de palabras inferior o cargue otro archivo de glosandas.|Error|#ffffff";
     const std::vector<std::pair<std::function<void()>, QStringList>> steps = {
         {[] {}, {}},
+        {[&] { Options()[5]->trigger(); },
+         {"Glosandas, hecho por el equipo de Glosandas para aprender vocabulario.\r\nDiciembre de "
+          "2026|Acerca de glosandas|#ffffff"}},
         {[&] { Item(0, 5)->trigger(); }, {}},  // six words
         {[&] { Item(0, 5)->trigger(); }, {}},  // the count in force again
         {[&] { ListItem("ocho")->trigger(); }, {}},

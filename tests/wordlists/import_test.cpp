@@ -25,7 +25,7 @@ TEST_F(ImportTest, ReadsEveryFormat) {
       "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>";
   const Case cases[] = {
       {"a.tsv",
-       "#separator:tab\n#html:true\ngato\t<b>Animal</b> "
+       "#separator:tab\n#columns:Front\tBack\n#html:true\ngato\t<b>Animal</b> "
        "dom\xC3\xA9stico<br>que<div>ma\xC3\xBAlla</div>"
        "<p>&amp; caza</p>&nbsp;\textra\nperro\tLadra\n",
        2, "gato", "Animal doméstico que maúlla & caza"},
