@@ -80,7 +80,7 @@ TEST_F(SettingsTest, ReadingStopsAtTheFirstBadLine) {
       {"ties to even", "2.5 palabras\r\n3.5\r\n-1 x\r\n", 2, 4, true, "relieve", 9.75, 0},
       {"count of 0", "0\r\n3\r\nFalse x\r\n", 4, 4, true, "relieve", 9.75, 0},
       {"count of 11 refused", "11\r\n5\r\nFalse x\r\n", 4, 5, false, "relieve", 9.75, 1},
-      {"16-bit overflow", "40000\r\n3\r\n", 4, 4, true, "relieve", 9.75, 0},
+      {"16-bit overflow", "40000\r\n5\r\n", 4, 4, true, "relieve", 9.75, 0},
       {"fewer definitions than words", "5\r\n3\r\nFalse x\r\n", 5, 5, true, "relieve", 9.75, 0},
       {"flag without blank", "2\r\n3\r\nFalse\r\n" + tail, 2, 3, true, "relieve", 9.75, 0},
       {"flag not a boolean", "2\r\n3\r\nquiza x\r\n" + tail, 2, 3, true, "relieve", 9.75, 0},
