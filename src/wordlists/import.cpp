@@ -1,6 +1,5 @@
 // Lists from other programs' files: each is read, saved as one of our lists in the user's lists
 // folder, offered in the file menu and chosen.
-#include <fstream>
 
 #include "files/atomic_file.h"
 #include "wordlists/readers.h"
