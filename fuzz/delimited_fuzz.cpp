@@ -5,7 +5,7 @@
 using namespace glosandas;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  for (const char* name : {"lista.tsv", "lista.csv"}) {
+  for (const char* name : {"lista.tsv", "lista.csv", "lista.txt"}) {
     fuzzing::WriteFile(name, data, size);
     fuzzing::CheckEntries(ReadAnyList(fuzzing::ScratchFolder() / name));
   }

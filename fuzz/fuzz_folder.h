@@ -9,7 +9,8 @@
 
 #include "invariants.h"
 #include "recording_platform.h"
-#include "wordlists/text.h"
+#include "text/text.h"
+#include "wordlists/readers.h"
 
 namespace glosandas::fuzzing {
 
@@ -31,8 +32,12 @@ inline void Require(bool condition) {
 }
 
 // Entries as a list holds them: at most 100, texts in UTF-8, not empty, cut to their lengths.
-inline void CheckEntries(const std::vector<Entrada>& entries) {
+inline void CheckEntries(const ReadResult& read) {
+  const std::vector<Entrada>& entries = read.entries;
   Require(entries.size() <= kMaxEntradas);
+  Require(entries.empty() ==
+          (read.outcome != ReadResult::kRead && read.outcome != ReadResult::kSomeDropped));
+  Require(read.outcome != ReadResult::kSomeDropped || read.held == 0 || read.held > entries.size());
   for (const Entrada& e : entries) {
     for (const std::string* text : {&e.Palabra, &e.Definicion}) {
       Require(!text->empty() && ValidUtf8Prefix(*text) == text->size());

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "board/form1.h"
-#include "wordlists/text.h"
+#include "text/text.h"
 
 namespace glosandas::testing {
 

@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "board/form1.h"
-#include "wordlists/text.h"
+#include "text/text.h"
 
 namespace glosandas {
 

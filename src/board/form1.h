@@ -12,6 +12,7 @@
 
 #include "board/random.h"
 #include "files/folders.h"
+#include "wordlists/entry.h"
 
 namespace glosandas {
 
@@ -24,9 +25,6 @@ inline constexpr std::uint32_t kYellow = 0x00FFFF;
 inline constexpr std::uint32_t kCyan = 0xFFFF00;
 inline constexpr std::uint32_t kRed = 0x0000FF;
 
-inline constexpr int kMaxEntradas = 100;
-inline constexpr std::size_t kPalabraLen = 100;
-inline constexpr std::size_t kDefinicionLen = 2000;
 inline constexpr int kNumBoxes = 16;  // elements of TbPal, TbDef and Line1
 inline constexpr int kMaxCount = 10;  // words or definitions per screen
 inline constexpr Int kKeyF5 = 116;
@@ -35,7 +33,6 @@ inline constexpr Int kShiftMask = 1;  // in the Shift argument of the key handle
 
 inline constexpr const char* kAppTitle = "Glosandas";
 inline constexpr const char* kDefaultList = "relieve";
-inline constexpr const char* kSettingsFile = "glosandas.ini";
 inline constexpr float kMaxLetterSize = 72;
 inline constexpr float kMinLetterSize = 1;
 
@@ -77,11 +74,6 @@ class Bounded2 {
 
  private:
   Bounded<Bounded<T, C0, C1>, R0, R1> rows_;
-};
-
-struct Entrada {
-  std::string Palabra;     // at most 100 characters
-  std::string Definicion;  // at most 2000 characters
 };
 
 enum class Align { kLeft, kCenter };

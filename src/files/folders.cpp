@@ -3,8 +3,6 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include "board/form1.h"
-
 namespace glosandas {
 
 namespace {

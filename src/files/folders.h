@@ -8,6 +8,8 @@
 
 namespace glosandas {
 
+inline constexpr const char* kSettingsFile = "glosandas.ini";
+
 struct Folders {
   std::filesystem::path program;                    // the program itself
   std::filesystem::path shipped_lists;              // the word lists that come with it

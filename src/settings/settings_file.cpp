@@ -5,7 +5,7 @@
 
 #include "board/form1.h"
 #include "files/atomic_file.h"
-#include "wordlists/text.h"
+#include "text/text.h"
 
 namespace glosandas {
 

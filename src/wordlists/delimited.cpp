@@ -1,122 +1,257 @@
 // Tab-separated text and CSV, as flashcard programs and spreadsheets write them.
 #include <libxml/HTMLparser.h>
+#include <libxml/parserInternals.h>
 
 #include <algorithm>
 #include <array>
-#include <utility>
+#include <string_view>
 
 #include "wordlists/readers.h"
-#include "wordlists/text.h"
 
 namespace glosandas {
 
 namespace {
 
-void AppendText(const xmlNode* node, std::string& out) {
-  for (const xmlNode* n = node; n; n = n->next) {
-    if ((n->type == XML_TEXT_NODE || n->type == XML_CDATA_SECTION_NODE) && n->content) {
-      out += reinterpret_cast<const char*>(n->content);
-    } else if (n->type == XML_ELEMENT_NODE) {
-      const std::string name = reinterpret_cast<const char*>(n->name);
-      if (name == "br" || name == "div" || name == "p") out += ' ';
-      AppendText(n->children, out);
+// The tags of text formatting that flashcard programs write; only these are taken for HTML.
+constexpr std::array<std::string_view, 18> kHtmlTags = {"b",   "i",   "u", "s",    "em",   "strong",
+                                                        "br",  "div", "p", "span", "font", "img",
+                                                        "sub", "sup", "a", "ul",   "ol",   "li"};
+// Tags that stand between two words.
+constexpr std::array<std::string_view, 4> kBreakingTags = {"br", "div", "p", "li"};
+
+template <std::size_t N>
+bool In(const std::array<std::string_view, N>& names, std::string_view name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+bool IsAsciiAlnum(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+// The tag that starts at `at` ("<" or "</", a name, then blanks and attributes up to ">"):
+// its name in lower case, whether it closes, whether it has attributes and where it ends.
+struct Tag {
+  std::string name;
+  bool closing = false, attributes = false;
+  std::size_t end = std::string::npos;  // the ">"; npos when this is no tag
+};
+
+Tag TagAt(const std::string& text, std::size_t at) {
+  Tag tag;
+  std::size_t i = at + 1;
+  tag.closing = i < text.size() && text[i] == '/';
+  if (tag.closing) ++i;
+  const std::size_t name_start = i;
+  while (i < text.size() && IsAsciiAlnum(text[i])) ++i;
+  tag.name = FoldCase(std::string_view(text).substr(name_start, i - name_start));
+  if (tag.name.empty() || i == text.size()) return tag;
+  if (text[i] != '>' && text[i] != '/' && text[i] != ' ' && text[i] != '\t') return tag;
+  tag.end = text.find('>', i);
+  tag.attributes = tag.end != std::string::npos && text.find_first_not_of(" \t/", i) < tag.end;
+  return tag;
+}
+
+bool LooksLikeHtml(const std::string& text) {
+  for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
+    const Tag tag = TagAt(text, at);
+    if (tag.end == std::string::npos || !In(kHtmlTags, tag.name)) continue;
+    if ((tag.closing && tag.name != "br" && tag.name != "img") ||
+        (!tag.closing && (tag.name == "br" || tag.name == "img"))) {
+      return true;
     }
   }
+  return false;
+}
+
+// A character reference ("&amp;", "&#233;", "&#xE9;") decoded at `at`; false when there is none.
+bool DecodeReference(const std::string& text, std::size_t& at, std::string& out) {
+  const std::size_t semicolon = text.find(';', at);
+  if (semicolon == std::string::npos || semicolon - at > 32) return false;
+  const std::string ref = text.substr(at + 1, semicolon - at - 1);
+  long code = -1;
+  if (ref.size() > 1 && ref[0] == '#') {
+    const bool hex = ref[1] == 'x' || ref[1] == 'X';
+    const std::string digits = ref.substr(hex ? 2 : 1);
+    if (!digits.empty() && digits.size() <= 7 &&
+        digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") ==
+            std::string::npos) {
+      code = std::stol(digits, nullptr, hex ? 16 : 10);
+    }
+  } else if (const htmlEntityDesc* entity =
+                 htmlEntityLookup(reinterpret_cast<const xmlChar*>(ref.c_str()))) {
+    code = static_cast<long>(entity->value);
+  }
+  if (code <= 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+  xmlChar bytes[8];
+  const int n = xmlCopyCharMultiByte(bytes, static_cast<int>(code));
+  out.append(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(std::max(n, 0)));
+  at = semicolon + 1;
+  return true;
 }
 
 // A field as the learner reads it: line breaks and HTML turned into plain text, trimmed, cut.
-std::string CleanField(std::string text, std::size_t chars) {
+std::string CleanField(std::string text, std::size_t chars, bool html) {
   std::replace(text.begin(), text.end(), '\n', ' ');
   std::replace(text.begin(), text.end(), '\r', ' ');
-  text = HtmlToText(text);
-  for (std::size_t at; (at = text.find("\xC2\xA0")) != std::string::npos;) text.replace(at, 2, " ");
-  for (std::size_t at; (at = text.find('\t')) != std::string::npos;) text[at] = ' ';
+  std::replace(text.begin(), text.end(), '\t', ' ');
+  text = FieldText(std::move(text), html);
+  for (std::size_t at; (at = text.find("\xC2\xA0")) != std::string::npos;) {
+    text[at] = ' ';  // a no-break space is a blank
+    text.erase(at + 1, 1);
+  }
   return CutChars(Trim(text), chars);
 }
 
-bool IsHeader(std::string first_field) {
-  first_field = FoldCase(first_field);
-  for (std::size_t at; (at = first_field.find("\xC3\x89")) != std::string::npos;)
-    first_field.replace(at, 2, "\xC3\xA9");  // É as é
-  constexpr std::array<const char*, 6> kHeaders = {"palabra", "término", "termino",
-                                                   "word",    "term",    "front"};
-  return std::find(kHeaders.begin(), kHeaders.end(), first_field) != kHeaders.end();
-}
-
-// The separator of a CSV file: whichever of ';' and ',' its first line holds more often
-// outside quotes, ';' on a tie.
-char CsvSeparator(const std::string& line) {
-  int semicolons = 0, commas = 0;
-  bool quoted = false;
-  for (char c : line) {
-    if (c == '"') quoted = !quoted;
-    if (!quoted && c == ';') ++semicolons;
-    if (!quoted && c == ',') ++commas;
-  }
-  return semicolons >= commas ? ';' : ',';
-}
-
-}  // namespace
-
-std::string HtmlToText(const std::string& html) {
-  if (html.find_first_of("<&") == std::string::npos) return html;
-  htmlDocPtr doc = htmlReadMemory(html.data(), static_cast<int>(html.size()), nullptr, "UTF-8",
-                                  HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
-  if (!doc) return html;
-  std::string text;
-  AppendText(xmlDocGetRootElement(doc), text);
-  xmlFreeDoc(doc);
-  return text;
-}
-
-std::vector<Entrada> ReadDelimited(LineFile& file, bool tabs) {
-  // Rows are cut from the raw bytes (separators and quotes are the same bytes in every code
-  // page read); the code page is decided on every line read, then the fields are decoded.
-  std::vector<std::vector<std::string>> rows;
-  std::vector<std::string> row(1);
-  RawLine line, flags;  // flags: of all the lines read
-  bool quoted = false, started = false;
-  char separator = '\t';
-  std::size_t good_rows = 0;
-  file.LimitReading(kReadPastEntry);
-  while (good_rows <= kMaxEntradas && file.ReadLine(line)) {
-    flags.utf8 = flags.utf8 && line.utf8;
-    flags.ascii = flags.ascii && line.ascii;
-    if (!quoted && row.size() == 1 && row[0].empty()) {  // a new row
-      if (!started && tabs && line.bytes.starts_with("#")) continue;
-      if (!started && !tabs) separator = CsvSeparator(line.bytes);
-      started = true;
+// Letters in lower case and without accents: how a column's name is compared.
+std::string PlainLetters(std::string_view text) {
+  // Latin-1 letters from U+00C0, as their base letters ('*' where there is none).
+  constexpr std::string_view kBase =
+      "aaaaaaaceeeeiiiidnooooo*ouuuuyt*aaaaaaaceeeeiiiidnooooo*ouuuuyty";
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const unsigned char next = i + 1 < text.size() ? text[i + 1] : 0;
+    if (static_cast<unsigned char>(text[i]) == 0xC3 && next >= 0x80 && next <= 0xBF) {
+      out += kBase[next - 0x80];
+      ++i;
+    } else {
+      out += text[i];
     }
-    const std::string& b = line.bytes;
-    for (std::size_t i = 0; i < b.size(); ++i) {
+  }
+  return FoldCase(out);
+}
+
+// A first row that names its columns: both fields names of a column or of a language.
+bool IsHeader(const Entrada& row) {
+  constexpr std::array<std::string_view, 30> kNames = {
+      "palabra", "termino",  "definicion", "significado", "pregunta", "respuesta",
+      "word",    "term",     "definition", "meaning",     "question", "answer",
+      "front",   "back",     "espanol",    "castellano",  "ingles",   "frances",
+      "aleman",  "italiano", "portugues",  "catalan",     "gallego",  "euskera",
+      "spanish", "english",  "french",     "german",      "italian",  "portuguese"};
+  return In(kNames, PlainLetters(row.Palabra)) && In(kNames, PlainLetters(row.Definicion));
+}
+
+// Splits rows into fields. A field that starts with a quote (blanks before it aside) runs to the
+// next lone quote, a doubled quote standing for one; any other quote is an ordinary character.
+struct FieldSplitter {
+  std::vector<std::string> fields = {std::string()};
+  std::string separators_seen;
+  bool quoted = false;
+  bool at_start = true;  // nothing but blanks in the field yet
+
+  // False while a quoted field goes on past the end of `line`.
+  bool Feed(std::string_view line, std::string_view separators) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      const char c = line[i];
+      std::string& field = fields.back();
       if (quoted) {
-        if (b[i] != '"') {
-          row.back() += b[i];
-        } else if (i + 1 < b.size() && b[i + 1] == '"') {
-          row.back() += '"';
+        if (c != '"') {
+          field += c;
+        } else if (i + 1 < line.size() && line[i + 1] == '"') {
+          field += '"';
           ++i;
         } else {
           quoted = false;
         }
-      } else if (b[i] == '"') {
+      } else if (separators.find(c) != std::string_view::npos) {
+        separators_seen += c;
+        fields.emplace_back();
+        at_start = true;
+      } else if (c == '"' && at_start) {
         quoted = true;
-      } else if (b[i] == separator) {
-        row.emplace_back();
+        at_start = false;
+        field.clear();
       } else {
-        row.back() += b[i];
+        field += c;
+        at_start = at_start && c == ' ';
       }
     }
-    if (quoted) {
-      row.back() += '\n';  // a line break inside a quoted field
+    if (quoted) fields.back() += '\n';  // a line break inside a quoted field
+    return !quoted;
+  }
+};
+
+// The separator of a CSV file: whichever of ';' and ',' its first line holds more often outside
+// quotes, ';' on a tie.
+char CsvSeparator(const std::string& line) {
+  FieldSplitter probe;
+  probe.Feed(line, ";,");
+  const auto& seen = probe.separators_seen;
+  return std::count(seen.begin(), seen.end(), ';') >= std::count(seen.begin(), seen.end(), ',')
+             ? ';'
+             : ',';
+}
+
+}  // namespace
+
+std::string FieldText(std::string text, bool html) {
+  for (std::size_t at; (at = text.find("[sound:")) != std::string::npos;) {
+    const std::size_t end = text.find(']', at);
+    if (end == std::string::npos) break;
+    text.erase(at, end - at + 1);
+  }
+  if (!html && !LooksLikeHtml(text)) return text;
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    if (text[i] == '<') {
+      const Tag tag = TagAt(text, i);
+      // A teacher's "<a>" names a letter; a link has attributes.
+      const bool letter = tag.name == "a" && !tag.closing && !tag.attributes;
+      if (tag.end != std::string::npos && In(kHtmlTags, tag.name) && !letter) {
+        if (In(kBreakingTags, tag.name)) out += ' ';
+        i = tag.end + 1;
+        continue;
+      }
+    } else if (text[i] == '&' && DecodeReference(text, i, out)) {
       continue;
     }
-    if (row.size() >= 2 && !Trim(row[0]).empty() && !Trim(row[1]).empty()) {
-      ++good_rows;
-      file.LimitReading(kReadPastEntry);
+    out += text[i++];
+  }
+  // Blanks run together, as a browser shows them.
+  out.erase(
+      std::unique(out.begin(), out.end(), [](char a, char b) { return a == ' ' && b == ' '; }),
+      out.end());
+  return out;
+}
+
+ReadResult ReadDelimited(LineFile& file, bool tabs) {
+  // Rows are cut from the raw bytes (separators and quotes are the same bytes in every code
+  // page read); the code page is decided on every line read, then the fields are decoded. The
+  // first 101 rows with two fields are kept (a header and 100 entries), the rest only counted.
+  std::vector<Entrada> rows;
+  bool first_row_kept = false;
+  std::size_t rows_seen = 0, more = 0;
+  bool counted = true, html = false;
+  RawLine line, flags;  // flags: of all the lines read
+  char separator = '\t';
+  FieldSplitter row;
+  file.LimitReading(kReadPastEntry);
+  // A line as long as the read bound: a quoted field is never cut short of its closing quote.
+  while (file.ReadLine(line, kReadPastEntry)) {
+    flags.utf8 = flags.utf8 && line.utf8;
+    flags.ascii = flags.ascii && line.ascii;
+    if (!row.quoted && row.fields.size() == 1 && row.fields[0].empty()) {  // a new row
+      if (rows_seen == 0 && tabs && line.bytes.starts_with("#")) {
+        html = html || FoldCase(Trim(line.bytes)) == "#html:true";
+        continue;
+      }
+      if (rows_seen == 0 && !tabs) separator = CsvSeparator(line.bytes);
     }
-    row.resize(std::min<std::size_t>(row.size(), 2));
-    rows.push_back(std::move(row));
-    row.assign(1, std::string());
+    if (!row.Feed(line.bytes, std::string_view(&separator, 1))) continue;
+    std::vector<std::string>& fields = row.fields;
+    const bool blank = fields.size() == 1 && Trim(fields[0]).empty();
+    const bool first = !blank && rows_seen++ == 0;
+    if (fields.size() >= 2 && !Trim(fields[0]).empty() && !Trim(fields[1]).empty()) {
+      file.LimitReading(kReadPastEntry);
+      if (rows.size() <= kMaxEntradas) {
+        rows.push_back({std::move(fields[0]), std::move(fields[1])});
+        first_row_kept = first_row_kept || first;
+      } else if (++more == kCountedEntries) {
+        counted = false;
+        break;
+      }
+    }
+    row = FieldSplitter();
   }
 
   const bool utf8 = file.HadBom() || (flags.utf8 && !flags.ascii);
@@ -128,15 +263,18 @@ std::vector<Entrada> ReadDelimited(LineFile& file, bool tabs) {
     }
   };
   std::vector<Entrada> entries;
-  bool first = true;
-  for (std::size_t r = 0; r < rows.size() && entries.size() < kMaxEntradas; ++r) {
-    if (rows[r].size() < 2) continue;
-    for (std::string& field : rows[r]) decode(field);
-    Entrada entry{CleanField(rows[r][0], kPalabraLen), CleanField(rows[r][1], kDefinicionLen)};
-    if (std::exchange(first, false) && IsHeader(entry.Palabra)) continue;
-    if (!entry.Palabra.empty() && !entry.Definicion.empty()) entries.push_back(std::move(entry));
+  std::size_t found = more;
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    decode(rows[r].Palabra);
+    decode(rows[r].Definicion);
+    Entrada entry{CleanField(rows[r].Palabra, kPalabraLen, html),
+                  CleanField(rows[r].Definicion, kDefinicionLen, html)};
+    if (r == 0 && first_row_kept && IsHeader(entry)) continue;
+    if (entry.Palabra.empty() || entry.Definicion.empty()) continue;
+    ++found;
+    if (entries.size() < kMaxEntradas) entries.push_back(std::move(entry));
   }
-  return entries;
+  return ReadResult::Of(std::move(entries), found, counted);
 }
 
 }  // namespace glosandas

@@ -1,20 +1,44 @@
 // Lists from other programs' files: each is read, saved as one of our lists in the user's lists
 // folder, offered in the file menu and chosen.
 
+#include "board/form1.h"
 #include "files/atomic_file.h"
 #include "wordlists/readers.h"
-#include "wordlists/text.h"
 
 namespace glosandas {
 
-std::vector<Entrada> ReadAnyList(const std::filesystem::path& file) {
+ReadResult ReadResult::Of(std::vector<Entrada> entries, std::size_t found, bool counted) {
+  ReadResult result;
+  result.outcome = entries.empty()                      ? kNoEntry
+                   : !counted || found > entries.size() ? kSomeDropped
+                                                        : kRead;
+  result.held = counted ? found : 0;
+  result.entries = std::move(entries);
+  return result;
+}
+
+ReadResult ReadAnyList(const std::filesystem::path& file) {
   const std::string extension = FoldCase(file.extension().string());
   if (extension == ".kvtml") return ReadKvtml(file);
   LineFile lines(file);
-  if (extension == ".txt") return ReadWordList(lines);
+  ReadResult result;
+  result.why = lines.Failure();
+  if (!lines.IsOpen()) {
+    result.outcome = ReadResult::kCannotOpen;
+    return result;
+  }
+  if (extension == ".txt") {
+    ReadResult ours = ReadWordList(lines, true);
+    if (ours.outcome != ReadResult::kNoEntry) return ours;
+    // Flashcard programs and spreadsheets save their tab-separated exports as .txt too.
+    LineFile again(file);
+    ReadResult tabs = ReadDelimited(again, true);
+    return tabs.outcome == ReadResult::kNoEntry ? ours : tabs;
+  }
   if (extension == ".tsv" || extension == ".tab") return ReadDelimited(lines, true);
   if (extension == ".csv") return ReadDelimited(lines, false);
-  return {};
+  result.outcome = ReadResult::kNoEntry;
+  return result;
 }
 
 std::string WordListBytes(const std::vector<Entrada>& entries) {
@@ -33,30 +57,57 @@ bool SameEntries(const std::vector<Entrada>& a, const std::vector<Entrada>& b) {
 
 }  // namespace
 
+namespace {
+
+// The longest name a saved list gets, in bytes: with " (2)" and ".txt" it stays well within what
+// a file system takes.
+constexpr std::size_t kListNameBytes = 200;
+
+std::string CannotOpenText(const std::string& shown, OpenFailure why) {
+  const char* reason = why == OpenFailure::kMissing       ? "El archivo no existe."
+                       : why == OpenFailure::kFolder      ? "Es una carpeta, no un archivo."
+                       : why == OpenFailure::kNotOrdinary ? "No es un archivo normal."
+                                                          : "No tiene permiso para leerlo.";
+  return "No se puede abrir el archivo \"" + shown + "\". " + reason;
+}
+
+}  // namespace
+
 bool Form1::ImportLists(const std::vector<std::filesystem::path>& files) {
   const Folders where = platform_.Where();
   const std::vector<std::filesystem::path> folders = ListFolders(where);
   std::string chosen;
+  std::vector<std::string> notices;  // shown once the new screen is dealt
   for (const std::filesystem::path& file : files) {
     const std::string shown = FileNameText(file.filename().string());
-    const std::vector<Entrada> entries = ReadAnyList(file);
-    if (entries.empty()) {
-      platform_.MsgBox("El archivo de glosandas \"" + shown +
-                           "\" no contiene ninguna entrada: ninguna línea empieza por \"P>\".",
-                       "Error");
+    const ReadResult read = ReadAnyList(file);
+    if (read.outcome == ReadResult::kCannotOpen) {
+      platform_.MsgBox(CannotOpenText(shown, read.why), "Error");
       continue;
     }
+    if (read.outcome == ReadResult::kNoEntry) {
+      platform_.MsgBox(
+          FoldCase(file.extension().string()) == ".txt"
+              ? "El archivo de glosandas \"" + shown +
+                    "\" no contiene ninguna entrada: ninguna línea empieza por \"P>\"."
+              : "El archivo \"" + shown + "\" no contiene ninguna pareja de palabra y definición.",
+          "Error");
+      continue;
+    }
+    const std::vector<Entrada>& entries = read.entries;
     std::string stem = FileNameText(file.stem().string());
     stem.erase(0, stem.find_first_not_of('.'));  // a hidden name would not be offered
+    stem.resize(ValidUtf8Prefix(stem.substr(0, kListNameBytes)));
     if (stem.empty()) stem = "lista";
     // Its own name, or "name (2)", "name (3)"... where a list of that name holds other entries;
     // a list holding the same entries is that list already.
+    bool saved = false;
     for (int k = 1;; ++k) {
       const std::string name = k == 1 ? stem : stem + " (" + std::to_string(k) + ")";
       const std::optional<std::filesystem::path> existing = FindList(folders, name);
       if (existing) {
         LineFile list(*existing);
-        if (!SameEntries(ReadWordList(list), entries)) continue;
+        if (!SameEntries(ReadWordList(list).entries, entries)) continue;
       } else if (!WriteFileAtomically(where.user_lists / (name + ".txt"), WordListBytes(entries))) {
         platform_.MsgBox("No se puede guardar la lista de glosandas \"" + name +
                              ".txt\" en la carpeta \"" + where.user_lists.string() + "\".",
@@ -64,7 +115,13 @@ bool Form1::ImportLists(const std::vector<std::filesystem::path>& files) {
         break;
       }
       chosen = name;
+      saved = true;
       break;
+    }
+    if (saved && read.outcome == ReadResult::kSomeDropped) {
+      notices.push_back("El archivo \"" + shown + "\" tiene " +
+                        (read.held > 0 ? std::to_string(read.held) : "más de 100") +
+                        " entradas; sólo se han importado las 100 primeras.");
     }
   }
   if (chosen.empty()) return false;
@@ -76,10 +133,12 @@ bool Form1::ImportLists(const std::vector<std::filesystem::path>& files) {
   for (std::size_t k = 0; k < MnuOpcArcLis.size(); ++k) {
     MnuOpcArcLis[k].Checked = MnuOpcArcLis[k].Caption == Archivo;
   }
-  for (std::size_t k = 0; k < MnuOpcArcLis.size(); ++k) {
-    if (MnuOpcArcLis[k].Caption == chosen) return MnuOpcArcLis_Click(static_cast<Int>(k));
+  bool played = false;
+  for (std::size_t k = 0; k < MnuOpcArcLis.size() && !played; ++k) {
+    if (MnuOpcArcLis[k].Caption == chosen) played = MnuOpcArcLis_Click(static_cast<Int>(k));
   }
-  return false;
+  for (const std::string& notice : notices) platform_.MsgBox(notice, "Importar");
+  return played;
 }
 
 }  // namespace glosandas

@@ -1,14 +1,12 @@
 // KDE vocabulary documents, read as a stream with libxml2: entities are not expanded, and the
-// reading stops at the 100th entry or after a stretch of bytes that yields none.
-#include <fcntl.h>
+// reading stops once entries past the 100th have been counted, or after a stretch of bytes that
+// yields none.
 #include <libxml/xmlreader.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "wordlists/readers.h"
-#include "wordlists/text.h"
 
 namespace glosandas {
 
@@ -46,33 +44,39 @@ std::string Clean(std::string text, std::size_t chars) {
 
 }  // namespace
 
-std::vector<Entrada> ReadKvtml(const std::filesystem::path& file) {
+ReadResult ReadKvtml(const std::filesystem::path& file) {
   Source source;
-  source.fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  std::vector<Entrada> entries;
-  if (source.fd < 0) return entries;
-  struct stat st;
+  ReadResult result;
+  source.fd = OpenOrdinaryFile(file, result.why);
+  if (source.fd < 0) {
+    result.outcome = ReadResult::kCannotOpen;
+    return result;
+  }
   xmlTextReaderPtr reader =
-      ::fstat(source.fd, &st) == 0 && S_ISREG(st.st_mode)
-          ? xmlReaderForIO(ReadSource, CloseSource, &source, nullptr, nullptr,
-                           XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING)
-          : nullptr;
+      xmlReaderForIO(ReadSource, CloseSource, &source, nullptr, nullptr,
+                     XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+  std::vector<Entrada> entries;
+  std::size_t found = 0;
   std::vector<Translation> translations;
   enum class Field { kNone, kText, kComment } field = Field::kNone;  // being read
   bool in_entry = false;
-  while (reader && entries.size() < kMaxEntradas && xmlTextReaderRead(reader) == 1) {
+  while (reader && found < kMaxEntradas + kCountedEntries && xmlTextReaderRead(reader) == 1) {
     const int type = xmlTextReaderNodeType(reader);
     const xmlChar* raw_name = xmlTextReaderConstLocalName(reader);
     const std::string name = raw_name ? reinterpret_cast<const char*>(raw_name) : "";
     const bool empty = xmlTextReaderIsEmptyElement(reader) == 1;
+    // KVTML 1 writes an entry as <e>, its original as <o> and a translation as <t>, each
+    // holding its text.
+    const bool is_entry = name == "entry" || name == "e";
+    const bool is_old_text = in_entry && (name == "o" || name == "t");
     if (type == XML_READER_TYPE_ELEMENT) {
-      if (name == "entry") {
+      if (is_entry) {
         in_entry = true;
         translations.clear();
         field = Field::kNone;
-      } else if (in_entry && name == "translation") {
+      } else if (in_entry && (name == "translation" || is_old_text)) {
         translations.emplace_back();
-        field = Field::kNone;
+        field = is_old_text && !empty ? Field::kText : Field::kNone;
       } else if (!translations.empty() && (name == "text" || name == "comment") && !empty) {
         field = name == "text" ? Field::kText : Field::kComment;
       }
@@ -83,23 +87,25 @@ std::vector<Entrada> ReadKvtml(const std::filesystem::path& file) {
       if (const xmlChar* value = xmlTextReaderConstValue(reader))
         (field == Field::kText ? t.text : t.comment) += reinterpret_cast<const char*>(value);
     }
-    if (type == XML_READER_TYPE_END_ELEMENT && (name == "text" || name == "comment")) {
+    if (type == XML_READER_TYPE_END_ELEMENT &&
+        (name == "text" || name == "comment" || is_old_text)) {
       field = Field::kNone;
-    } else if (in_entry && name == "entry" && (type == XML_READER_TYPE_END_ELEMENT || empty)) {
+    } else if (in_entry && is_entry && (type == XML_READER_TYPE_END_ELEMENT || empty)) {
       in_entry = false;
       if (translations.empty()) continue;
       Entrada entry{Clean(translations[0].text, kPalabraLen),
                     Clean(translations.size() > 1 ? translations[1].text : translations[0].comment,
                           kDefinicionLen)};
       if (!entry.Palabra.empty() && !entry.Definicion.empty()) {
-        entries.push_back(std::move(entry));
+        if (++found <= kMaxEntradas) entries.push_back(std::move(entry));
         source.left = kReadPastEntry;
       }
     }
   }
+  const bool counted = found < kMaxEntradas + kCountedEntries;
   if (reader) xmlFreeTextReader(reader);
   ::close(source.fd);
-  return entries;
+  return ReadResult::Of(std::move(entries), found, counted);
 }
 
 }  // namespace glosandas

@@ -4,7 +4,6 @@
 
 #include "board/form1.h"
 #include "wordlists/readers.h"
-#include "wordlists/text.h"
 
 namespace glosandas {
 
@@ -23,17 +22,25 @@ std::optional<std::filesystem::path> FindList(const std::vector<std::filesystem:
   return std::nullopt;
 }
 
-std::vector<Entrada> ReadWordList(LineFile& file) {
+ReadResult ReadWordList(LineFile& file, bool count) {
   // Read the raw lines that matter: from the first word line up to the 101st, which ends the
-  // list. The code page is decided once every line is in.
+  // list (or, when counting, only adds to the count). The code page is decided once every line
+  // is in.
   std::vector<RawLine> raw_lines;
-  int words = 0;
+  std::size_t words = 0;
+  bool counted = true;
   RawLine raw;
   while (file.ReadLine(raw)) {
     const std::string& b = raw.bytes;
     const bool word_line = b.size() >= 2 && (b[0] == 'P' || b[0] == 'p') && b[1] == '>';
-    if (word_line && ++words > kMaxEntradas) break;
-    if (words > 0) raw_lines.push_back(std::move(raw));
+    if (word_line && ++words > kMaxEntradas) {
+      if (!count || words == kMaxEntradas + kCountedEntries) {
+        counted = false;
+        break;
+      }
+      file.LimitReading(kReadPastEntry);
+    }
+    if (words > 0 && words <= kMaxEntradas) raw_lines.push_back(std::move(raw));
   }
 
   std::vector<Entrada> entries;
@@ -48,7 +55,7 @@ std::vector<Entrada> ReadWordList(LineFile& file) {
       definition = CutChars(Trim(definition) + " " + Trim(text), kDefinicionLen);
     }
   }
-  return entries;
+  return ReadResult::Of(std::move(entries), words, counted);
 }
 
 bool Form1::CargarArchivo() {
@@ -65,7 +72,7 @@ bool Form1::CargarArchivo() {
   // The settings usually name the list start-up has just loaded: its entries are in the table.
   // A file without a word line writes nothing into the table, so the list in force stays.
   if (file.Id() != loaded_id_) {
-    const std::vector<Entrada> entries = ReadWordList(file);
+    std::vector<Entrada> entries = ReadWordList(file).entries;
     if (entries.empty()) {
       platform_.MsgBox("El archivo de glosandas \"" + file_name +
                            "\" no contiene ninguna entrada: ninguna línea empieza por \"P>\".",

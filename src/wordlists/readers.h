@@ -1,5 +1,6 @@
 // Files of every format read turned into entries, under the limits of a list: 100 entries, a
-// word of 100 characters and a definition of 2000, texts in UTF-8.
+// word of 100 characters and a definition of 2000, texts in UTF-8. A reader says what it found;
+// the caller decides what to tell the learner.
 #pragma once
 
 #include <filesystem>
@@ -7,29 +8,51 @@
 #include <string>
 #include <vector>
 
-#include "board/form1.h"
+#include "text/text.h"
+#include "wordlists/entry.h"
 
 namespace glosandas {
 
-class LineFile;
+struct ReadResult {
+  enum Outcome {
+    kRead,         // every entry of the file is in `entries`
+    kCannotOpen,   // `why` says why
+    kNoEntry,      // opened and read, but it holds no entry
+    kSomeDropped,  // the first 100 entries kept; the file holds `held` (0: more than counted)
+  } outcome = kRead;
+  OpenFailure why = OpenFailure::kNone;
+  std::size_t held = 0;
+  std::vector<Entrada> entries;
+
+  // The outcome of a reading that took `entries` of the `found` it saw; `counted` false when it
+  // stopped before it had seen them all.
+  static ReadResult Of(std::vector<Entrada> entries, std::size_t found, bool counted);
+};
 
 // Our own lists: "P>" starts an entry, "D>" gives its definition, any other line extends it.
-std::vector<Entrada> ReadWordList(LineFile& file);
+// With `count`, word lines past the 100th are counted, not only the first of them noticed.
+ReadResult ReadWordList(LineFile& file, bool count = false);
 
-// Rows of fields, quoted as RFC 4180 has it (a quoted field may hold line breaks): the first field
-// the word, the second the definition. A tab separates the fields of tab-separated text, whose
-// leading "#" lines are skipped; CSV takes ";" or "," by the first line.
-std::vector<Entrada> ReadDelimited(LineFile& file, bool tabs);
+// Rows of fields, a field that starts with a quote quoted as RFC 4180 has it (it may hold line
+// breaks and separators): the first field the word, the second the definition. A tab separates
+// the fields of tab-separated text, whose leading "#" lines are skipped ("#html:true" says its
+// fields are HTML); CSV takes ";" or "," by the first line. A first row that only names columns
+// or languages is not an entry.
+ReadResult ReadDelimited(LineFile& file, bool tabs);
 
-// KDE vocabulary documents (KVTML 2): per entry, the first translation's text is the word, the
-// second's the definition or, with a single translation, its comment.
-std::vector<Entrada> ReadKvtml(const std::filesystem::path& file);
+// KDE vocabulary documents: per entry, the first translation's text is the word, the second's
+// the definition or, with a single translation, its comment (KVTML 2); <e><o>word</o>
+// <t>translation</t></e> in the older KVTML 1.
+ReadResult ReadKvtml(const std::filesystem::path& file);
 
-// Any of the formats above, by the file's extension: .txt, .tsv and .tab, .csv, .kvtml.
-std::vector<Entrada> ReadAnyList(const std::filesystem::path& file);
+// Any of the formats above, by the file's extension: .txt (ours, or tab-separated text when it
+// holds no word line), .tsv and .tab, .csv, .kvtml.
+ReadResult ReadAnyList(const std::filesystem::path& file);
 
-// HTML as plain text: tags dropped, <br>, <div> and <p> a blank, character references decoded.
-std::string HtmlToText(const std::string& html);
+// A field of a flashcard or spreadsheet export as plain text: media references gone and, where
+// it is HTML (`html`, or it holds a closing tag, <br> or <img>), the tags of text formatting
+// removed and character references decoded; any other "<" stays as written.
+std::string FieldText(std::string field, bool html);
 
 // A list in our format: Windows-1252 with CR LF when every character fits, else UTF-8 with a
 // byte-order mark.
@@ -43,5 +66,7 @@ std::optional<std::filesystem::path> FindList(const std::vector<std::filesystem:
 // Bytes a reader may read past the last entry it took: a file that yields nothing more, however
 // large, costs no more than that.
 inline constexpr std::size_t kReadPastEntry = 1 << 20;
+// Entries a reader counts past the 100th before it gives up counting.
+inline constexpr std::size_t kCountedEntries = 10000;
 
 }  // namespace glosandas

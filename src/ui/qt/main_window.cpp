@@ -23,7 +23,7 @@
 #include <map>
 
 #include "ui/qt/accessible_box.h"
-#include "wordlists/text.h"
+#include "text/text.h"
 
 namespace glosandas {
 

@@ -1,4 +1,4 @@
-#include "wordlists/text.h"
+#include "text/text.h"
 
 #include <fcntl.h>
 #include <iconv.h>
@@ -215,16 +215,29 @@ constexpr char kReplacement[] = "\xEF\xBF\xBD";
 
 }  // namespace
 
+int OpenOrdinaryFile(const std::filesystem::path& path, OpenFailure& why) {
+  why = OpenFailure::kNone;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) {
+    why = errno == ENOENT || errno == ENOTDIR ? OpenFailure::kMissing
+          : errno == ELOOP || errno == ENXIO  ? OpenFailure::kNotOrdinary
+                                              : OpenFailure::kNotAllowed;
+    return -1;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    why = S_ISDIR(st.st_mode) ? OpenFailure::kFolder : OpenFailure::kNotOrdinary;
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
 LineFile::LineFile(const std::filesystem::path& path, std::size_t first_read)
     : read_size_(std::clamp<std::size_t>(first_read, 1, kBufferSize)) {
-  fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd_ < 0) return;
+  fd_ = OpenOrdinaryFile(path, failure_);
   struct stat st;
-  if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd_);
-    fd_ = -1;
-    return;
-  }
+  if (fd_ < 0 || ::fstat(fd_, &st) != 0) return;
   id_ = {static_cast<long long>(st.st_dev), static_cast<long long>(st.st_ino), st.st_size,
          st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
 }
@@ -332,8 +345,8 @@ bool LineFile::ReadLine(std::string& line, std::size_t cap) {
   return true;
 }
 
-bool LineFile::ReadLine(RawLine& line) {
-  if (!ReadLine(line.bytes)) return false;
+bool LineFile::ReadLine(RawLine& line, std::size_t cap) {
+  if (!ReadLine(line.bytes, cap)) return false;
   line.utf8 = scan_.utf8;
   line.ascii = scan_.ascii;
   return true;

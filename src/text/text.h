@@ -1,5 +1,5 @@
-// Text helpers shared by the readers of word lists and settings: blanks, character cuts, the
-// Windows-1252 code page, and a line reader that cannot be stalled by what it is given.
+// Text helpers every part of the program uses: blanks, character cuts, the Windows-1252 code
+// page, and a line reader that cannot be stalled by what it is given.
 #pragma once
 
 #include <array>
@@ -34,6 +34,13 @@ std::string ShortestText(float value);
 // ASCII letters folded to lower case; other bytes kept.
 std::string FoldCase(std::string_view text);
 
+// Why a file could not be opened for reading.
+enum class OpenFailure { kNone, kMissing, kFolder, kNotAllowed, kNotOrdinary };
+
+// Opens an ordinary file for reading without ever blocking (a FIFO or a device is refused);
+// -1 and the reason when it cannot.
+int OpenOrdinaryFile(const std::filesystem::path& path, OpenFailure& why);
+
 // Raw lines of a file, as read, and what the whole line was, cut or not.
 struct RawLine {
   std::string bytes;
@@ -58,6 +65,7 @@ class LineFile {
   LineFile& operator=(const LineFile&) = delete;
 
   bool IsOpen() const { return fd_ >= 0; }
+  OpenFailure Failure() const { return failure_; }
   // Whether the file began with a byte-order mark (which ReadLine drops): its text is UTF-8.
   bool HadBom() const { return bom_; }
   // Device, inode, size and modification time: equal only for the same, unchanged file.
@@ -67,7 +75,7 @@ class LineFile {
   // after the leading blanks, whose count is kept up to `cap`.
   bool ReadLine(std::string& line, std::size_t cap = kLineCap);
   // The same, with what the whole line's bytes were, also past the cap.
-  bool ReadLine(RawLine& line);
+  bool ReadLine(RawLine& line, std::size_t cap = kLineCap);
   // Stops the reading of a file after that many bytes, as if it ended there.
   void LimitReading(std::size_t max_read) { left_ = max_read; }
 
@@ -75,6 +83,7 @@ class LineFile {
   bool Fill();
   std::size_t ReadSome(char* to, std::size_t size);
   int fd_ = -1;
+  OpenFailure failure_ = OpenFailure::kNone;
   char buffer_[kBufferSize];
   std::size_t read_size_;
   std::size_t pos_ = 0, end_ = 0;
