@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <ctime>
+#include <string_view>
 
 namespace glosandas {
 
@@ -20,9 +21,9 @@ std::optional<std::filesystem::path> WriteTarget(const std::filesystem::path& pa
 
 namespace {
 
-std::string TemporaryPrefix(const std::filesystem::path& file) {
-  return "." + file.filename().string() + ".";
-}
+// Our temporary files: a name that says whose it is, no user would choose, and stays short
+// whatever the name of the file written.
+constexpr std::string_view kTemporaryPrefix = ".glosandas-temporal-";
 constexpr std::size_t kRandomChars = 6;  // the XXXXXX of mkstemp
 
 mode_t NewFileMode(const std::filesystem::path& old_file) {
@@ -58,7 +59,7 @@ bool WriteFileAtomically(const std::filesystem::path& path, const std::string& b
   // A starting instance may take an unlocked temporary file for a stale one and remove it in the
   // moment before the lock is taken: then another is made.
   for (int attempt = 0; attempt < 3 && fd < 0; ++attempt) {
-    temp = (target.parent_path() / (TemporaryPrefix(target) + "XXXXXX")).string();
+    temp = (target.parent_path() / (std::string(kTemporaryPrefix) + "XXXXXX")).string();
     fd = ::mkstemp(temp.data());
     if (fd < 0) return false;
     struct stat st;
@@ -79,10 +80,8 @@ void RemoveStaleTemporaries(const std::filesystem::path& folder) {
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
     const std::string name = entry.path().filename().string();
-    const std::size_t cut = name.size() - std::min(name.size(), kRandomChars + 1);
-    const std::string written = name.substr(0, cut);  // ".NAME.ini" of ".NAME.ini.XXXXXX"
-    if (name[0] != '.' || name[cut] != '.' || written.size() < 6 ||
-        !(written.ends_with(".ini") || written.ends_with(".txt"))) {
+    if (!name.starts_with(kTemporaryPrefix) ||
+        name.size() != kTemporaryPrefix.size() + kRandomChars) {
       continue;
     }
     const int fd = ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);

@@ -16,8 +16,8 @@ bool WriteFileAtomically(const std::filesystem::path& path, const std::string& b
 // The file a write of `path` replaces: the target of a link; nothing for a dangling link.
 std::optional<std::filesystem::path> WriteTarget(const std::filesystem::path& path);
 
-// Removes what killed writes left in `folder`: our temporary files (".NAME.ini.XXXXXX",
-// ".NAME.txt.XXXXXX") that no running writer holds, or older than a minute.
+// Removes what killed writes left in `folder`: our temporary files (".glosandas-temporal-XXXXXX")
+// that no running writer holds, or older than a minute. No other file is ever touched.
 void RemoveStaleTemporaries(const std::filesystem::path& folder);
 
 }  // namespace glosandas

@@ -135,19 +135,22 @@ TEST_F(SettingsTest, FailedWriteLeavesNothingBehind) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
 }
 
-// Temporary files left by killed saves go at the next start, unless a running save holds one.
+// Temporary files left by killed saves go at the next start, unless a running save holds one;
+// the user's own files, hidden copies included, always stay.
 TEST_F(SettingsTest, LeftoversOfKilledSavesGoAtTheNextStart) {
   const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2);
   struct Case {
     const char* name;
     bool locked, aged, removed;
   };
-  const Case cases[] = {{".glosandas.ini.a1B2c3", false, false, true},
-                        {".glosandas.ini.d4E5f6", true, false, false},
-                        {".glosandas.ini.g7H8i9", true, true, true},
-                        {".glosandas.ini.copia", false, false, false},
-                        {"glosandas.ini.j1K2l3", false, true, false},
-                        {"lists/.frutas.txt.m1N2o3", false, false, true}};
+  const Case cases[] = {{".glosandas-temporal-a1B2c3", false, false, true},
+                        {".glosandas-temporal-d4E5f6", true, false, false},
+                        {".glosandas-temporal-g7H8i9", true, true, true},
+                        {".glosandas-temporal-copia", false, true, false},
+                        {".glosandas.ini.j1K2l3", false, true, false},
+                        {"lists/.glosandas-temporal-m1N2o3", false, false, true},
+                        {"lists/.frutas.txt.backup", false, true, false},
+                        {"lists/.frutas.txt.copia1", false, true, false}};
   std::vector<int> fds;
   for (const Case& c : cases) {
     folder.Write(c.name, "x");
@@ -160,16 +163,18 @@ TEST_F(SettingsTest, LeftoversOfKilledSavesGoAtTheNextStart) {
   for (const Case& c : cases) EXPECT_EQ(!exists(folder.path() / c.name), c.removed) << c.name;
 }
 
-// A settings file kept elsewhere through a link stays a link; a dangling one is left alone.
+// A settings file kept elsewhere through a link stays a link, whatever the length of its name; a
+// dangling one is left alone.
 TEST_F(SettingsTest, ALinkedSettingsFileStaysALink) {
   std::filesystem::create_directory(folder.path() / "nube");
-  folder.Write("nube/opciones.ini", kDefaults);
-  std::filesystem::create_symlink("nube/opciones.ini", folder.path() / "glosandas.ini");
+  const std::string target = "nube/" + std::string(251, 'o') + ".ini";
+  folder.Write(target, kDefaults);
+  std::filesystem::create_symlink(target, folder.path() / "glosandas.ini");
   Start(NumberedList(20)).MnuOpcPalLis_Click(5);
   form->Form_QueryUnload();
   EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "glosandas.ini"));
-  EXPECT_TRUE(ReadBytes(folder.path() / "nube/opciones.ini").starts_with("6 = "));
-  std::filesystem::remove(folder.path() / "nube/opciones.ini");
+  EXPECT_TRUE(ReadBytes(folder.path() / target).starts_with("6 = "));
+  std::filesystem::remove(folder.path() / target);
   Start().Form_QueryUnload();
   EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "glosandas.ini"));
   EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "nube"));
