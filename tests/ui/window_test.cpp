@@ -403,15 +403,35 @@ class WindowTest : public QObject {
     QVERIFY(ReadBytes(folder_.path() / "glosandas.ini").starts_with("4 = "));
   }
 
-  // A signal while a box waits: the box closes, no other opens, the window closes and saves.
-  void SignalClosesAnOpenBoxAndSaves() {
+  // A signal while any box of the running program waits: the box closes, no other opens, the
+  // window closes and saves.
+  void SignalClosesEveryBoxAndSaves_data() {
+    QTest::addColumn<int>("box");
+    int i = 0;
+    for (const char* name :
+         {"F5", "COMPROBAR", "Acerca de", "cuenta rechazada", "lista vac\u00eda", "importar"})
+      QTest::newRow(name) << i++;
+  }
+  void SignalClosesEveryBoxAndSaves() {
+    QFETCH(int, box);
+    folder_.Write("nada.csv", "");  // two files without entries: a box each, but the first ends it
+    const std::function<void()> opens[] = {
+        [&] { QTest::keyClick(Find("TbPal_0"), Qt::Key_F5); },
+        [&] { QTest::mouseClick(Find("CbComprobar"), Qt::LeftButton); },
+        [&] { Options()[5]->trigger(); },
+        [&] {
+          ListItem("ocho")->trigger();
+          Item(0, 8)->trigger();
+        },
+        [&] { ListItem("vacia")->trigger(); },
+        [&] {
+          w_->OpenFiles({folder_.path() / "nada.csv", folder_.path() / "nada.csv"});
+        }};
     w_->on_message_box = [this](QMessageBox&) {
       messages_ << "box";
       QTimer::singleShot(0, w_.get(), [this] { w_->EndBySignal(); });
     };
-    folder_.Write("nada.csv", "");  // two files without entries: a box each, but the first ends it
-    const QString nada = QString::fromStdString((folder_.path() / "nada.csv").string());
-    w_->OpenFiles({nada, nada});
+    opens[box]();
     QCOMPARE(Take(), QStringList{"box"});
     QVERIFY(!w_->isVisible());
     QVERIFY(ReadBytes(folder_.path() / "glosandas.ini").starts_with("4 = "));

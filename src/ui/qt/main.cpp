@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <csignal>
 #include <cstdlib>
 
@@ -60,7 +61,11 @@ int main(int argc, char** argv) {
   QObject::connect(&app, &QCoreApplication::aboutToQuit, window, [window] { window->close(); });
 
   window->ShowStarted();
-  // Files named on the command line (a file manager's "Open with") are lists to import.
-  window->OpenFiles(QCoreApplication::arguments().mid(1));
+  // Files named on the command line (a file manager's "Open with") are lists to import, named by
+  // their bytes as given: a name need not be UTF-8. They are read once the event loop runs, so
+  // that a signal while one of their boxes is open ends the program like any other.
+  std::vector<std::filesystem::path> files;
+  for (int i = 1; i < argc; ++i) files.push_back(std::filesystem::absolute(argv[i]));
+  QTimer::singleShot(0, window, [window, files] { window->OpenFiles(files); });
   return app.exec();
 }

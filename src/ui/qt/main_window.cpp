@@ -22,8 +22,8 @@
 #include <cmath>
 #include <map>
 
-#include "ui/qt/accessible_box.h"
 #include "text/text.h"
+#include "ui/qt/accessible_box.h"
 
 namespace glosandas {
 
@@ -252,11 +252,8 @@ void MainWindow::Handle(const std::function<void()>& handler) {
   }
 }
 
-void MainWindow::OpenFiles(const QStringList& files) {
-  std::vector<std::filesystem::path> paths;
-  for (const QString& file : files)
-    paths.emplace_back(QFileInfo(file).absoluteFilePath().toStdString());
-  if (!paths.empty()) Handle([this, &paths] { form_.ImportLists(paths); });
+void MainWindow::OpenFiles(const std::vector<std::filesystem::path>& files) {
+  if (!files.empty()) Handle([this, &files] { form_.ImportLists(files); });
 }
 
 // Files dropped anywhere on the window, the boxes included (which would take them as text).
@@ -266,11 +263,14 @@ bool MainWindow::TakeDrop(QEvent* event) {
     return false;
   }
   auto* drop = static_cast<QDropEvent*>(event);
-  QStringList files;
+  std::vector<std::filesystem::path> files;
   for (const QUrl& url : drop->mimeData()->urls()) {
-    if (url.isLocalFile()) files << url.toLocalFile();
+    // The name's bytes as the file system has them, also where they are not UTF-8.
+    if (url.isLocalFile())
+      files.emplace_back(
+          QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
   }
-  if (files.isEmpty()) return false;
+  if (files.empty()) return false;
   drop->acceptProposedAction();
   if (event->type() == QEvent::Drop) OpenFiles(files);
   return true;

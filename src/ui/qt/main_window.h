@@ -36,7 +36,7 @@ class MainWindow : public QMainWindow, public Platform {
   int Px(double twips) const;
 
   // Lists to import: from the command line, a file manager or a drop on the window.
-  void OpenFiles(const QStringList& files);
+  void OpenFiles(const std::vector<std::filesystem::path>& files);
 
   // Ends the program as closing the window does, at any moment: an open box is closed and no
   // other opens, and the window closes once the handler in progress has returned.
