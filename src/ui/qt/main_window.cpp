@@ -73,6 +73,54 @@ void InstallSpanishToolkitTexts() {
   }
 }
 
+// The letter a caption's "&" marks, in upper case; none when it marks none.
+QChar AccessKey(const QString& caption) {
+  for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] != '&') return caption[i + 1].toUpper();
+    ++i;
+  }
+  return {};
+}
+
+// A menu in which a letter that several items share moves between them without choosing one
+// (Return then chooses); a letter of one item alone chooses it, as in any menu.
+class AccessKeyMenu : public QMenu {
+ public:
+  using QMenu::QMenu;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const QString typed = event->text();
+    QList<QAction*> sharing;
+    if (typed.size() == 1 && !(event->modifiers() & ~(Qt::ShiftModifier | Qt::AltModifier))) {
+      for (QAction* a : actions()) {
+        if (a->isVisible() && AccessKey(a->text()) == typed[0].toUpper()) sharing << a;
+      }
+    }
+    if (sharing.size() < 2) return QMenu::keyPressEvent(event);
+    // The next enabled one after the item reached, going round; reached with the arrow key,
+    // which opens no submenu.
+    const qsizetype at = sharing.indexOf(activeAction());
+    QAction* next = nullptr;
+    for (qsizetype i = 1; i <= sharing.size() && !next; ++i) {
+      QAction* a = sharing[(at + i + sharing.size()) % sharing.size()];
+      if (a->isEnabled()) next = a;
+    }
+    for (qsizetype i = 0; next && activeAction() != next && i < actions().size(); ++i) {
+      QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+      QMenu::keyPressEvent(&down);
+    }
+    event->accept();
+  }
+};
+
+QMenu* AddMenu(QWidget* parent, const std::string& title, QMenu* to) {
+  auto* menu = new AccessKeyMenu(Q(title), parent);
+  to->addMenu(menu);
+  return menu;
+}
+
 }  // namespace
 
 // The client area: the boxes are its children and the join lines are painted on it, beneath them.
@@ -128,6 +176,7 @@ MainWindow::MainWindow(std::filesystem::path folder, bool system_install)
   // On a screen too small for the exercise the board scrolls; its placement never changes.
   auto* scroll = new QScrollArea(this);
   scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setFocusPolicy(Qt::NoFocus);  // not a stop of its own: Tab goes from control to control
   board_ = new Board(this);
   scroll->setWidget(board_);
   setCentralWidget(scroll);
@@ -141,14 +190,15 @@ MainWindow::MainWindow(std::filesystem::path folder, bool system_install)
   siguiente_.widget = NewButton("CbSiguiente", &Form1::CbSiguiente_Click);
   ver_.widget = NewButton("CbVer", &Form1::CbVer_Click);
 
-  opc_ = menuBar()->addMenu(Q(form_.MnuOpc.Caption));
-  opc_pal_ = opc_->addMenu(Q(form_.MnuOpcPal.Caption));
-  opc_def_ = opc_->addMenu(Q(form_.MnuOpcDef.Caption));
-  opc_arc_ = opc_->addMenu(Q(form_.MnuOpcArc.Caption));
+  opc_ = new AccessKeyMenu(Q(form_.MnuOpc.Caption), this);
+  menuBar()->addMenu(opc_);
+  opc_pal_ = AddMenu(this, form_.MnuOpcPal.Caption, opc_);
+  opc_def_ = AddMenu(this, form_.MnuOpcDef.Caption, opc_);
+  opc_arc_ = AddMenu(this, form_.MnuOpcArc.Caption, opc_);
   mar_ = opc_->addAction(Q(form_.MnuOpcMar.Caption));
   mar_->setCheckable(true);
   connect(mar_, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcMar_Click(); }); });
-  opc_tam_ = opc_->addMenu(Q(form_.MnuOpcTam.Caption));
+  opc_tam_ = AddMenu(this, form_.MnuOpcTam.Caption, opc_);
   ace_ = opc_->addAction(Q(form_.MnuOpcAce.Caption));
   connect(ace_, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcAce_Click(); }); });
   sal_ = opc_->addAction(Q(form_.MnuOpcSal.Caption));
@@ -172,8 +222,12 @@ void MainWindow::ShowStarted() {
   } else {
     show();
   }
-  // The keyboard starts where the exercise does.
-  if (!pal_.empty() && pal_[0].widget) pal_[0].widget->setFocus(Qt::OtherFocusReason);
+  // The keyboard starts where the exercise does, framed as after a Tab.
+  if (!pal_.empty() && pal_[0].widget) {
+    ring_target_ = pal_[0].widget;
+    ring_target_->setFocus(Qt::TabFocusReason);
+    PlaceFocusRing();
+  }
 }
 
 int MainWindow::Px(double twips) const {
@@ -223,6 +277,7 @@ QTextEdit* MainWindow::NewTextBox(const QString& name, Kind kind, Int index) {
 QPushButton* MainWindow::NewButton(const QString& name, void (Form1::*handler)()) {
   auto* button = new QPushButton(board_);
   button->setObjectName(name);
+  button->installEventFilter(this);
   if (handler) {
     connect(button, &QPushButton::clicked, this,
             [this, handler] { Handle([this, handler] { (form_.*handler)(); }); });
@@ -529,6 +584,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     // The first screen was placed for the height the maximised window was expected to have. A
     // compositor that grants that size only once the window is shown gets the screen placed
     // again for it, without a new deal, as long as the learner has not touched it.
+    // Once the learner restores the window, a resize moves only the buttons.
+    if (isVisible() && !isMaximized()) first_screen_top_.reset();
     if (first_screen_top_ && isMaximized() && isVisible() &&
         form_.CbComprobar.Top != *first_screen_top_) {
       const bool untouched = form_.NumUniones == 0 && form_.PalSel == -1 && form_.DefSel == -1;
@@ -559,8 +616,7 @@ void MainWindow::PlaceFocusRing() {
     focus_ring_->hide();
     return;
   }
-  focus_ring_->setGeometry(
-      ring_target_->geometry().adjusted(-kRingWidth, -kRingWidth, kRingWidth, kRingWidth));
+  focus_ring_->setGeometry(ring_target_->geometry());  // inside it: never cut by the board's edge
   focus_ring_->raise();
   focus_ring_->show();
 }
@@ -573,6 +629,20 @@ Int MainWindow::KeyCode(int qt_key) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The frame shows where the keyboard is, on every control Tab reaches; a click already shows
+  // that by itself.
+  const bool focus_in = event->type() == QEvent::FocusIn;
+  if ((focus_in || event->type() == QEvent::FocusOut) &&
+      static_cast<QWidget*>(watched)->parentWidget() == board_) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+        (focus_in || watched == ring_target_)) {
+      const bool keyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                            reason == Qt::ShortcutFocusReason;
+      ring_target_ = focus_in && keyboard ? static_cast<QWidget*>(watched) : nullptr;
+      PlaceFocusRing();
+    }
+  }
   const auto target = targets_.constFind(watched);
   if (target == targets_.constEnd()) return QMainWindow::eventFilter(watched, event);
   if (TakeDrop(event)) return true;
@@ -606,21 +676,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         Handle([&] { form_.TbDef_KeyDown(index, code, shift); });
       }
       if (code == 0) return true;  // the handler took the key
-    }
-  } else if (event->type() == QEvent::FocusIn && target->kind != Kind::kTam) {
-    // The frame shows where the keyboard is; a click already shows that by itself.
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-      const bool keyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                            reason == Qt::ShortcutFocusReason;
-      ring_target_ = keyboard ? static_cast<QWidget*>(watched) : nullptr;
-      PlaceFocusRing();
-    }
-  } else if (event->type() == QEvent::FocusOut && watched == ring_target_) {
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-      ring_target_ = nullptr;
-      PlaceFocusRing();
     }
   }
   return false;  // the box goes on with its ordinary handling of the event

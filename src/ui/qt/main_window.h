@@ -115,10 +115,8 @@ class MainWindow : public QMainWindow, public Platform {
   int handling_ = 0;     // handlers in progress, nested in message boxes
   bool ending_ = false;  // a signal asked the program to end
   QRect extent_;         // what the board shows, in pixels
-  static constexpr int kRingWidth = 4;
   QWidget* focus_ring_ = nullptr;
-  QWidget* ring_target_ = nullptr;  // the box reached from the keyboard  // the release that ends a
-                                    // double-click is no click
+  QWidget* ring_target_ = nullptr;  // the control reached from the keyboard
 
   Board* board_ = nullptr;
   BoxView instruc_;
