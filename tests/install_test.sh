@@ -19,6 +19,7 @@ grep -q '^MimeType=.*application/x-kvtml;' "$desktop"
 grep -qx "Categories=Education;Languages;" "$desktop"
 [ -f "$prefix/share/icons/hicolor/scalable/apps/glosandas.svg" ]
 [ -f "$prefix/lib/glosandas/relieve.txt" ]
+[ -f "$prefix/share/man/man1/glosandas.1.gz" ]
 
 QT_QPA_PLATFORM=offscreen start_and_end "$prefix/bin/glosandas"
 ini="$prefix/lib/glosandas/glosandas.ini"

@@ -22,14 +22,18 @@ cat "$scratch/lintian"
 dpkg-deb -c "$deb" | awk '{print $6}' >"$scratch/contents"
 for path in ./usr/lib/glosandas/glosandas ./usr/bin/glosandas ./usr/share/glosandas/relieve.txt \
     ./usr/share/applications/glosandas.desktop ./usr/share/icons/hicolor/scalable/apps/glosandas.svg \
-    ./usr/share/doc/glosandas/copyright ./usr/share/mime/packages/glosandas.xml; do
+    ./usr/share/doc/glosandas/copyright ./usr/share/mime/packages/glosandas.xml \
+    ./usr/share/man/man1/glosandas.1.gz ./usr/share/metainfo/invalid.glosandas.Glosandas.metainfo.xml; do
   grep -qxF "$path" "$scratch/contents" || { echo "missing from the package: $path"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 case "$depends" in *qt6-translations-l10n*libqt6widgets6*) ;; *) echo "Depends: $depends"; exit 1;; esac
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || { echo "qt6-wayland not recommended"; exit 1; }
 
 dpkg-deb -x "$deb" "$scratch/root"
 desktop-file-validate "$scratch/root/usr/share/applications/glosandas.desktop"
+appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/invalid.glosandas.Glosandas.metainfo.xml"
+zcat "$scratch/root/usr/share/man/man1/glosandas.1.gz" | grep -q '^\.SH SE.ALES'
 home="$scratch/home"
 mkdir -p "$home/.local/share/glosandas" "$scratch/shared"
 printf 'P>isla\r\nD>Tierra rodeada de agua\r\nP>golfo\r\nD>Entrada grande del mar\r\n' \
