@@ -134,7 +134,7 @@ class MainWindow::Board : public QWidget {
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Line& line : window_->form_.Line1) {
       if (!line.Visible || (line.X1 == line.X2 && line.Y1 == line.Y2)) continue;
-      const double scale = window_->Px(1440) / 1440.0;
+      const double scale = window_->PixelsPerTwip();
       painter.setPen(QPen(Qt::black, line.BorderWidth, Qt::SolidLine, Qt::RoundCap));
       painter.drawLine(QPointF(line.X1 * scale, line.Y1 * scale),
                        QPointF(line.X2 * scale, line.Y2 * scale));
@@ -230,10 +230,13 @@ void MainWindow::ShowStarted() {
   }
 }
 
-int MainWindow::Px(double twips) const {
+double MainWindow::PixelsPerTwip() const {
   const QScreen* s = screen();
-  const double dpi = s ? s->logicalDotsPerInchY() : 96.0;
-  return static_cast<int>(std::lround(twips * dpi / 1440.0));
+  return (s ? s->logicalDotsPerInchY() : 96.0) / 1440.0;
+}
+
+int MainWindow::Px(double twips) const {
+  return static_cast<int>(std::lround(twips * PixelsPerTwip()));
 }
 
 QLineEdit* MainWindow::NewLineBox(const QString& name, Kind kind, Int index) {
@@ -548,9 +551,7 @@ int MainWindow::OuterHeightTwips() {
   if (maximize_requested_ && !isVisible()) {
     if (QScreen* s = screen()) pixels = s->availableGeometry().height();
   }
-  const QScreen* s = screen();
-  const double dpi = s ? s->logicalDotsPerInchY() : 96.0;
-  return static_cast<int>(std::lround(pixels * 1440.0 / dpi));
+  return static_cast<int>(std::lround(pixels / PixelsPerTwip()));
 }
 
 void MainWindow::Unload() { close(); }

@@ -32,7 +32,8 @@ class MainWindow : public QMainWindow, public Platform {
   // Shows the window as start-up left it (maximised).
   void ShowStarted();
   void Render();
-  // Twips to the window's pixels.
+  // Twips to the window's pixels, at the screen's logical resolution: the one conversion.
+  double PixelsPerTwip() const;
   int Px(double twips) const;
 
   // Lists to import: from the command line, a file manager or a drop on the window.
