@@ -368,22 +368,25 @@ class WindowTest : public QObject {
     QVERIFY(said("TbPal_1").endsWith("Palabra 2 de 2, libre"));
   }
 
-  // A file dropped on the window, even on a box, is imported and played.
+  // A file dropped on the window, even on a box and by a name that is not UTF-8, is imported and
+  // played.
   void DroppedFileIsPlayed() {
-    folder_.Write("fuera/colores.csv", "rojo;Color de la sangre\nverde;Color de la hierba\n");
+    // A Latin-1 name, as a file manager sends it.
+    folder_.Write("fuera/a\xF1il.csv", "rojo;Color de la sangre\nverde;Color de la hierba\n");
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(
-        QString::fromStdString((folder_.path() / "fuera/colores.csv").string()))});
+    data.setUrls({QUrl::fromEncoded(
+        "file://" + QByteArray::fromStdString((folder_.path() / "fuera/a\xF1il.csv").string())
+                        .toPercentEncoding("/"))});
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(Find("TbPal_0"), &enter);
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(Find("TbPal_0"), &drop);
-    QCOMPARE(w_->form().Archivo, std::string("colores"));
-    QVERIFY(ListItem("colores")->isChecked());
+    QCOMPARE(w_->form().Archivo, std::string("añil"));
+    QVERIFY(ListItem("añil")->isChecked());
     QVERIFY(QStringList({"rojo", "verde"}).contains(Find<QLineEdit>("TbPal_0")->text()));
     CheckRendered();
-    std::filesystem::remove(folder_.path() / "XDG_DATA_HOME/glosandas/colores.txt");
+    std::filesystem::remove(folder_.path() / "XDG_DATA_HOME/glosandas/añil.txt");
   }
 
   // A double-click is one click, as the toolkit reports it to the window: press, release,
