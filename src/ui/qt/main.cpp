@@ -66,6 +66,8 @@ int main(int argc, char** argv) {
   // that a signal while one of their boxes is open ends the program like any other.
   std::vector<std::filesystem::path> files;
   for (int i = 1; i < argc; ++i) files.push_back(std::filesystem::absolute(argv[i]));
-  QTimer::singleShot(0, window, [window, files] { window->OpenFiles(files); });
+  QTimer::singleShot(0, window, [window, files] {
+    if (window->isVisible()) window->OpenFiles(files);  // not once a signal has closed it
+  });
   return app.exec();
 }
