@@ -136,6 +136,7 @@ bool IsHeader(const Entrada& row) {
 struct FieldSplitter {
   std::vector<std::string> fields = {std::string()};
   std::string separators_seen;
+  bool quotes = true;  // whether a quote may open a field
   bool quoted = false;
   bool at_start = true;  // nothing but blanks in the field yet
 
@@ -157,7 +158,7 @@ struct FieldSplitter {
         separators_seen += c;
         fields.emplace_back();
         at_start = true;
-      } else if (c == '"' && at_start) {
+      } else if (c == '"' && at_start && quotes) {
         quoted = true;
         at_start = false;
         field.clear();
@@ -225,6 +226,21 @@ ReadResult ReadDelimited(LineFile& file, bool tabs) {
   RawLine line, flags;  // flags: of all the lines read
   char separator = '\t';
   FieldSplitter row;
+  std::vector<std::string> open_lines;  // the lines of a row whose quoted field is still open
+  // Takes a row read: kept, counted or dropped; false once counting gives up.
+  const auto take = [&](std::vector<std::string>& fields) {
+    const bool blank = fields.size() == 1 && Trim(fields[0]).empty();
+    const bool first = !blank && rows_seen++ == 0;
+    if (fields.size() < 2 || Trim(fields[0]).empty() || Trim(fields[1]).empty()) return true;
+    file.LimitReading(kReadPastEntry);
+    if (rows.size() <= kMaxEntradas) {
+      rows.push_back({std::move(fields[0]), std::move(fields[1])});
+      first_row_kept = first_row_kept || first;
+    } else if (++more == kCountedEntries) {
+      return counted = false;
+    }
+    return true;
+  };
   file.LimitReading(kReadPastEntry);
   // A line as long as the read bound: a quoted field is never cut short of its closing quote.
   while (file.ReadLine(line, kReadPastEntry)) {
@@ -237,21 +253,21 @@ ReadResult ReadDelimited(LineFile& file, bool tabs) {
       }
       if (rows_seen == 0 && !tabs) separator = CsvSeparator(line.bytes);
     }
-    if (!row.Feed(line.bytes, std::string_view(&separator, 1))) continue;
-    std::vector<std::string>& fields = row.fields;
-    const bool blank = fields.size() == 1 && Trim(fields[0]).empty();
-    const bool first = !blank && rows_seen++ == 0;
-    if (fields.size() >= 2 && !Trim(fields[0]).empty() && !Trim(fields[1]).empty()) {
-      file.LimitReading(kReadPastEntry);
-      if (rows.size() <= kMaxEntradas) {
-        rows.push_back({std::move(fields[0]), std::move(fields[1])});
-        first_row_kept = first_row_kept || first;
-      } else if (++more == kCountedEntries) {
-        counted = false;
-        break;
-      }
+    if (!row.Feed(line.bytes, std::string_view(&separator, 1))) {
+      open_lines.push_back(line.bytes);
+      continue;
     }
+    open_lines.clear();
+    if (!take(row.fields)) break;
     row = FieldSplitter();
+  }
+  // A quote that opened a field and never closed takes nothing with it: those lines are read
+  // again, every quote in them an ordinary character.
+  for (const std::string& open_line : open_lines) {
+    FieldSplitter plain;
+    plain.quotes = false;
+    plain.Feed(open_line, std::string_view(&separator, 1));
+    if (!take(plain.fields)) break;
   }
 
   const bool utf8 = file.HadBom() || (flags.utf8 && !flags.ascii);

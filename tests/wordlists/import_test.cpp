@@ -79,6 +79,7 @@ TEST_F(ImportTest, ReadsEveryFormat) {
       // A quote that does not open a field is an ordinary character.
       {"pulgada.csv", "pulgada;Se escribe 1\" o 1 in\nmetro;m\n", R::kRead, 2, 0, "pulgada",
        "Se escribe 1\" o 1 in"},
+      {"abierta.csv", "\"abierta;sin cerrar\nb;c\n", R::kRead, 2, 0, "\"abierta", "sin cerrar"},
       {"pulgada.tsv", "metro\tm\npulgada\t1\" o 1 in\n", R::kRead, 2, 1, "pulgada", "1\" o 1 in"},
       // Angle brackets are text unless the field is HTML; then only formatting tags go.
       {"menor.csv", "menor;Se escribe a<b\npez;El plural de <pez> es <peces>\n", R::kRead, 2, 1,
