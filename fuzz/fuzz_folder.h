@@ -31,8 +31,9 @@ inline void Require(bool condition) {
   if (!condition) __builtin_trap();
 }
 
-// Entries as a list holds them: at most 100, texts in UTF-8, not empty, cut to their lengths.
-inline void CheckEntries(const ReadResult& read) {
+// Entries as a list holds them: at most 100, texts in UTF-8, cut to their lengths, and not empty
+// but where our own format lets a word go without a definition (`ours`).
+inline void CheckEntries(const ReadResult& read, bool ours = false) {
   const std::vector<Entrada>& entries = read.entries;
   Require(entries.size() <= kMaxEntradas);
   Require(entries.empty() ==
@@ -40,7 +41,7 @@ inline void CheckEntries(const ReadResult& read) {
   Require(read.outcome != ReadResult::kSomeDropped || read.held == 0 || read.held > entries.size());
   for (const Entrada& e : entries) {
     for (const std::string* text : {&e.Palabra, &e.Definicion}) {
-      Require(!text->empty() && ValidUtf8Prefix(*text) == text->size());
+      Require((ours || !text->empty()) && ValidUtf8Prefix(*text) == text->size());
     }
     Require(CutChars(e.Palabra, kPalabraLen).size() == e.Palabra.size());
     Require(CutChars(e.Definicion, kDefinicionLen).size() == e.Definicion.size());

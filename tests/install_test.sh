@@ -7,7 +7,7 @@ set -eu
 build="$1"
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/glosandas prefix.XXXXXX")
 pid=""
-trap '[ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null; rm -rf "$prefix" "$build/install_manifest_Unspecified.txt"' EXIT
+trap 'set +e; [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null; rm -rf "$prefix" "$build/install_manifest_Unspecified.txt"' EXIT
 trap 'exit 1' INT TERM HUP
 cmake --install "$build" --prefix "$prefix" --component Unspecified >/dev/null
 

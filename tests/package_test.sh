@@ -7,7 +7,7 @@ set -eu
 cd "$1"
 scratch=$(mktemp -d)
 pid=""
-trap '[ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null; rm -rf "$scratch"' EXIT
+trap 'set +e; [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null; rm -rf "$scratch"' EXIT
 trap 'exit 1' INT TERM HUP
 cmake --preset package >/dev/null
 cmake --build --preset package >/dev/null

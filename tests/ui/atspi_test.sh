@@ -19,6 +19,8 @@ timeout 120 xvfb-run -a -s "-screen 0 1366x768x24" dbus-run-session -- sh -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bus=$!
   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$FOLDER/glosandas" 2>/dev/null & app=$!
   /usr/bin/python3 "$HERE/atspi_read.py"; status=$?
-  kill -TERM $app; wait $app
+  kill -TERM $app
+  for i in $(seq 300); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
+  kill -0 $app 2>/dev/null && { echo "still running 30 s after SIGTERM"; kill -KILL $app; status=1; }
   kill $bus 2>/dev/null
   exit $status'

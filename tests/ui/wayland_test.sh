@@ -15,7 +15,7 @@ XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
 folder=$(mktemp -d)
 compositor=""; pid=""
-trap '[ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null; [ -n "$compositor" ] && kill "$compositor" 2>/dev/null
+trap 'set +e; [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null; [ -n "$compositor" ] && kill "$compositor" 2>/dev/null
       wait 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR" "$folder"' EXIT
 trap 'exit 1' INT TERM HUP
 export XDG_RUNTIME_DIR WAYLAND_DISPLAY=glosandas-test QT_QPA_PLATFORM=wayland
