@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <QTextEdit>
 #include <QtTest>
+#include <map>
 #include <random>
 
 #include "form_fixture.h"
@@ -110,6 +111,231 @@ class WindowTest : public QObject {
     for (int i = 0; i < 2; ++i) item(Item(4, i), f.MnuOpcTamLis[i]);
     item(options[5], f.MnuOpcAce);
     item(options[6], f.MnuOpcSal);
+  }
+
+  // ---- scripted sessions: a command per line, then exactly the lines of state it changes ----
+  using State = std::map<QString, QString>;
+
+  static QString Quote(const std::string& text) {
+    QString q;
+    for (unsigned char c : text) {
+      if (c == '\\' || c == '"')
+        q += QString("\\") + QChar(c);
+      else if (c == '\r')
+        q += "\\r";
+      else if (c == '\n')
+        q += "\\n";
+      else
+        q += QChar(c);  // bytes: UTF-8 is read back as such below
+    }
+    return '"' + QString::fromUtf8(q.toLatin1()) + '"';
+  }
+  static QString Num(float v) { return QString::fromStdString(ShortestText(v)); }
+  static QString At(float l, float t, float w, float h) {
+    return QString("%1,%2 %3x%4").arg(Num(l), Num(t), Num(w), Num(h));
+  }
+
+  // What a learner can see and hear of the window, from the records and the widgets' focus.
+  State Snapshot() {
+    State s;
+    const Form1& f = w_->form();
+    const auto box = [&](const QString& name, const TextBox& b, const QString& widget) {
+      if (!b.Visible) return;
+      const std::uint32_t c = b.BackColor;
+      s[name + ".text"] = Quote(b.Text);
+      s[name + ".colour"] = c == kWhite    ? "W"
+                            : c == kYellow ? "Y"
+                            : c == kCyan   ? "C"
+                            : c == kRed    ? "R"
+                                           : "?";
+      s[name + ".at"] = At(b.Left, b.Top, b.Width, b.Height);
+      s[name + ".font"] = QString::fromStdString(b.FontName) + " " + Num(b.FontSize);
+      s[name + ".flags"] =
+          QString("%1%2%3%4tab %5")
+              .arg(b.Enabled ? "" : "disabled ", b.Locked ? "locked " : "",
+                   b.MultiLine ? "multiline " : "", b.Alignment == Align::kCenter ? "centred " : "")
+              .arg(b.TabIndex);
+      if (!b.ToolTipText.empty()) s[name + ".tip"] = Quote(b.ToolTipText);
+      if (auto* w = w_->findChild<QWidget*>(widget); w && !w->accessibleDescription().isEmpty())
+        s[name + ".says"] = Quote(w->accessibleDescription().toStdString());
+    };
+    box("Instruc", f.TbInstruc, "TbInstruc");
+    for (int i = 0; i < 2; ++i)
+      box(QString("Tam%1").arg(i), f.TbTam[i], QString("TbTam_%1").arg(i));
+    for (int i = 0; i < kNumBoxes; ++i) {
+      box(QString("P%1").arg(i), f.TbPal[i], QString("TbPal_%1").arg(i));
+      box(QString("D%1").arg(i), f.TbDef[i], QString("TbDef_%1").arg(i));
+      const Line& l = f.Line1[i];
+      if (l.Visible && (l.X1 || l.Y1 || l.X2 || l.Y2))
+        s[QString("L%1").arg(i)] =
+            QString("%1,%2 %3,%4").arg(Num(l.X1), Num(l.Y1), Num(l.X2), Num(l.Y2));
+    }
+    for (auto [b, name] : {std::pair{&f.CbComprobar, "Comprobar"},
+                           {&f.CbSiguiente, "Siguiente"},
+                           {&f.CbVer, "Ver"}}) {
+      s[QString(name) + ".caption"] = Quote(b->Caption);
+      s[QString(name) + ".at"] = At(b->Left, b->Top, b->Width, b->Height);
+      s[QString(name) + ".font"] = QString::fromStdString(b->FontName) + " " + Num(b->FontSize);
+      s[QString(name) + ".flags"] = QString("tab %1").arg(b->TabIndex);
+      s[QString(name) + ".tip"] = Quote(b->ToolTipText);
+    }
+    const auto item = [&](const QString& name, const MenuItem& m) {
+      s["menu." + name] = Quote(m.Caption) + (m.Checked ? " checked" : "") +
+                          (m.Enabled ? "" : " disabled") +
+                          (m.Shortcut.empty() ? "" : " " + QString::fromStdString(m.Shortcut));
+    };
+    for (auto [m, name] : {std::pair{&f.MnuOpc, "Opc"},
+                           {&f.MnuOpcPal, "Pal"},
+                           {&f.MnuOpcDef, "Def"},
+                           {&f.MnuOpcArc, "Arc"},
+                           {&f.MnuOpcMar, "Mar"},
+                           {&f.MnuOpcTam, "Tam"},
+                           {&f.MnuOpcAce, "Ace"},
+                           {&f.MnuOpcSal, "Sal"}})
+      item(name, *m);
+    for (std::size_t i = 0; i < f.MnuOpcPalLis.size(); ++i)
+      item(QString("Pal.%1").arg(i), f.MnuOpcPalLis[i]);
+    for (std::size_t i = 0; i < f.MnuOpcDefLis.size(); ++i)
+      item(QString("Def.%1").arg(i), f.MnuOpcDefLis[i]);
+    for (std::size_t i = 0; i < f.MnuOpcArcLis.size(); ++i)
+      item(QString("Arc.%1").arg(i), f.MnuOpcArcLis[i]);
+    for (int i = 0; i < 2; ++i) item(QString("Tam.%1").arg(i), f.MnuOpcTamLis[i]);
+    if (QWidget* focus = QApplication::focusWidget(); focus && w_->isVisible())
+      s["focus"] = focus->objectName();
+    if (auto* ring = w_->findChild<QWidget*>("FocusRing"); ring && ring->isVisible()) {
+      for (QWidget* w :
+           ring->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (w != ring && w->isVisible() && w->geometry() == ring->geometry())
+          s["frame"] = w->objectName();
+    }
+    return s;
+  }
+
+  // Runs one command of a session on the window; `folder` holds the session's files.
+  void Run(const QString& command, const TempFolder& folder, QTime& clock) {
+    const QString verb = command.section(' ', 0, 0), arg = command.section(' ', 1);
+    const auto widget = [this](const QString& name) -> QWidget* {
+      if (name[0] == 'P' && name[1].isDigit()) return Box("TbPal", name.mid(1).toInt());
+      if (name[0] == 'D' && name[1].isDigit()) return Box("TbDef", name.mid(1).toInt());
+      if (name.startsWith("Tam")) return Find(QString("TbTam_%1").arg(name.mid(3)));
+      return Find("Cb" + name);
+    };
+    if (verb == "clock") {
+      clock = QTime::fromString(arg, "hh:mm:ss");
+    } else if (verb == "list") {  // NAME ENTRIES
+      folder.Write(arg.section(' ', 0, 0).toStdString() + ".txt",
+                   NumberedList(arg.section(' ', 1).toInt()));
+    } else if (verb == "file") {  // NAME TEXT, with \n for a line break
+      folder.Write(arg.section(' ', 0, 0).toStdString(),
+                   arg.section(' ', 1).replace("\\n", "\n").replace("\\r", "\r").toStdString());
+    } else if (verb == "start" || verb == "restart") {
+      if (w_) w_->close();
+      w_ = std::make_unique<MainWindow>(folder.path(), false, [clock] { return clock; });
+      w_->on_message_box = [this](QMessageBox& box) {
+        messages_ << box.text() + " | " + box.windowTitle();
+        QMetaObject::invokeMethod(&box, "accept", Qt::QueuedConnection);
+      };
+      w_->ShowStarted();
+      QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+      QApplication::setActiveWindow(w_.get());
+    } else if (verb == "click") {
+      QTest::mouseClick(widget(arg), Qt::LeftButton);
+    } else if (verb == "dclick") {
+      QWidget* box = widget(arg);
+      QTest::mouseDClick(w_->windowHandle(), Qt::LeftButton, {},
+                         box->mapTo(w_.get(), box->rect().center()));
+    } else if (verb == "key") {
+      const QKeyCombination key = QKeySequence::fromString(arg)[0];
+      QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+      if (key.keyboardModifiers() & Qt::AltModifier) QTest::qWait(300);  // a button's press shows
+    } else if (verb == "menu") {
+      QList<QAction*> actions = w_->menuBar()->actions();
+      QAction* found = nullptr;
+      for (const QString& caption : arg.split('/')) {
+        found = nullptr;
+        for (QAction* a : actions)
+          if (QString(a->text()).remove('&') == caption) found = a;
+        QVERIFY2(found, qPrintable(command));
+        if (found->menu()) actions = found->menu()->actions();
+      }
+      found->trigger();
+    } else if (verb == "resize") {
+      w_->showNormal();
+      w_->resize(arg.section('x', 0, 0).toInt(), arg.section('x', 1).toInt());
+      QTest::qWait(10);
+    } else if (verb == "close") {
+      w_->close();
+    } else {
+      QFAIL(qPrintable("unknown command: " + command));
+    }
+  }
+
+  // A session script: each command is followed by the lines it changes, indented; the boxes it
+  // opened first, then the state in order. GLOSANDAS_REWRITE=1 writes what was seen back.
+  void RunSession(const QString& path) {
+    QFile in(path);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(in.readAll()).split('\n');
+    TempFolder folder;
+    std::map<const char*, QByteArray> outside;  // the other tests' folders, back at the end
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"}) {
+      outside[name] = qgetenv(name);
+      qputenv(name, QByteArray::fromStdString((folder.path() / name).string()));
+    }
+    w_.reset();
+    QTime clock(10, 15, 30);
+    QStringList seen, failures;
+    State before;
+    for (int i = 0; i < lines.size(); ++i) {
+      const QString& line = lines[i];
+      if (line.isEmpty() || line.startsWith('#')) {
+        if (i + 1 < lines.size() || !line.isEmpty()) seen << line;
+        continue;
+      }
+      if (line.startsWith("  ")) continue;  // what the last command was expected to change
+      QStringList expected;
+      for (int j = i + 1; j < lines.size() && lines[j].startsWith("  "); ++j)
+        expected << lines[j].mid(2);
+      messages_.clear();
+      Run(line, folder, clock);
+      if (QTest::currentTestFailed()) return;
+      State after = w_ ? Snapshot() : State();
+      if (line == "close") after["ini"] = Quote(ReadBytes(SettingsFile(w_->Where())));
+      QStringList changed;
+      for (const QString& m : std::exchange(messages_, {})) changed << "box " + m;
+      for (const auto& [key, value] : after)
+        if (!before.count(key) || before[key] != value) changed << key + "=" + value;
+      for (const auto& [key, value] : before)
+        if (!after.count(key)) changed << key;
+      before = after;
+      seen << line;
+      for (const QString& c : changed) seen << "  " + c;
+      if (changed != expected) {
+        QStringList diff;
+        for (const QString& e : expected)
+          if (!changed.contains(e)) diff << "- " + e;
+        for (const QString& c : changed)
+          if (!expected.contains(c)) diff << "+ " + c;
+        if (diff.isEmpty()) diff << "(the same lines in another order)";
+        failures << QString("line %1: %2\n  %3").arg(i + 1).arg(line, diff.join("\n  "));
+      }
+      if (w_ && w_->isVisible()) {
+        CheckRendered();
+        QCOMPARE(BrokenInvariant(w_->form()), std::string());
+      }
+    }
+    w_.reset();
+    for (const auto& [name, value] : outside) qputenv(name, value);
+    const QString name = QFileInfo(path).fileName();
+    const QString out = qEnvironmentVariableIsSet("GLOSANDAS_REWRITE")
+                            ? path
+                            : QDir::current().filePath("sessions-seen/" + name);
+    QDir().mkpath(QFileInfo(out).path());
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write((seen.join('\n') + '\n').toUtf8());
+    if (!qEnvironmentVariableIsSet("GLOSANDAS_REWRITE") && !failures.isEmpty())
+      QFAIL(qPrintable(failures.join("\n") + "\nwhat was seen: " + out));
   }
 
  private slots:
@@ -501,6 +727,18 @@ class WindowTest : public QObject {
       QVERIFY2(scroll->viewport()->rect().contains(seen), name);
     }
     CheckRendered();
+  }
+
+  // Every session script of tests/sessions.
+  void Sessions_data() {
+    QTest::addColumn<QString>("path");
+    const QDir dir(GLOSANDAS_SESSIONS);
+    for (const QString& name : dir.entryList({"*.t"}, QDir::Files, QDir::Name))
+      QTest::newRow(qPrintable(name)) << dir.filePath(name);
+  }
+  void Sessions() {
+    QFETCH(QString, path);
+    RunSession(path);
   }
 
   // Thousands of random events on the real window, boxes answered as they open; the records

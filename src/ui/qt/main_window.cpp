@@ -16,7 +16,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTextEdit>
-#include <QTime>
 #include <QTranslator>
 #include <cmath>
 #include <map>
@@ -165,9 +164,11 @@ class FocusRing : public QWidget {
   }
 };
 
-MainWindow::MainWindow(std::filesystem::path folder, bool system_install)
+MainWindow::MainWindow(std::filesystem::path folder, bool system_install,
+                       std::function<QTime()> clock)
     : folders_(FoldersFor(folder, system_install,
                           [](const char* name) -> const char* { return std::getenv(name); })),
+      clock_(std::move(clock)),
       form_(*this) {
   InstallSpanishToolkitTexts();
   setWindowTitle(Q(form_.Caption));
@@ -555,9 +556,9 @@ int MainWindow::OuterHeightTwips() {
 
 void MainWindow::Unload() { close(); }
 
-int MainWindow::Second() { return QTime::currentTime().second(); }
-int MainWindow::Minute() { return QTime::currentTime().minute(); }
-int MainWindow::Hour() { return QTime::currentTime().hour(); }
+int MainWindow::Second() { return clock_().second(); }
+int MainWindow::Minute() { return clock_().minute(); }
+int MainWindow::Hour() { return clock_().hour(); }
 
 float MainWindow::FontSizeShown(float points) {
   return static_cast<float>(QFontInfo(FontFor(form_.TbDef[0].FontName, points)).pointSizeF());

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QRect>
+#include <QTime>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -25,7 +26,9 @@ class MainWindow : public QMainWindow, public Platform {
 
  public:
   // A program in `folder`; a system install keeps each user's settings and lists in their home.
-  explicit MainWindow(std::filesystem::path folder, bool system_install = false);
+  // `clock` tells the local time (a session replayed at a fixed time deals the same screens).
+  explicit MainWindow(std::filesystem::path folder, bool system_install = false,
+                      std::function<QTime()> clock = &QTime::currentTime);
   ~MainWindow() override;
 
   Form1& form() { return form_; }
@@ -107,6 +110,7 @@ class MainWindow : public QMainWindow, public Platform {
   QHash<QObject*, Target> targets_;  // box widgets (and text viewports) to their control
 
   Folders folders_;
+  std::function<QTime()> clock_;
   Form1 form_;
   bool loaded_ = false;
   bool maximize_requested_ = false;
