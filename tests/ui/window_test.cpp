@@ -116,19 +116,23 @@ class WindowTest : public QObject {
   // ---- scripted sessions: a command per line, then exactly the lines of state it changes ----
   using State = std::map<QString, QString>;
 
+  // A text in quotes, line breaks and quotes escaped; bytes that are not UTF-8 as \xNN.
   static QString Quote(const std::string& text) {
-    QString q;
+    const bool utf8 = ValidUtf8Prefix(text) == text.size();
+    std::string q;
     for (unsigned char c : text) {
       if (c == '\\' || c == '"')
-        q += QString("\\") + QChar(c);
+        q += std::string("\\") + char(c);
       else if (c == '\r')
         q += "\\r";
       else if (c == '\n')
         q += "\\n";
+      else if (c >= 0x80 && !utf8)
+        q += QString("\\x%1").arg(c, 2, 16, QChar('0')).toStdString();
       else
-        q += QChar(c);  // bytes: UTF-8 is read back as such below
+        q += char(c);
     }
-    return '"' + QString::fromUtf8(q.toLatin1()) + '"';
+    return '"' + QString::fromStdString(q) + '"';
   }
   static QString Num(float v) { return QString::fromStdString(ShortestText(v)); }
   static QString At(float l, float t, float w, float h) {
@@ -200,7 +204,7 @@ class WindowTest : public QObject {
     for (std::size_t i = 0; i < f.MnuOpcArcLis.size(); ++i)
       item(QString("Arc.%1").arg(i), f.MnuOpcArcLis[i]);
     for (int i = 0; i < 2; ++i) item(QString("Tam.%1").arg(i), f.MnuOpcTamLis[i]);
-    if (QWidget* focus = QApplication::focusWidget(); focus && w_->isVisible())
+    if (QWidget* focus = w_->focusWidget(); focus && w_->isVisible())
       s["focus"] = focus->objectName();
     if (auto* ring = w_->findChild<QWidget*>("FocusRing"); ring && ring->isVisible()) {
       for (QWidget* w :
@@ -238,16 +242,22 @@ class WindowTest : public QObject {
       w_->ShowStarted();
       QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
       QApplication::setActiveWindow(w_.get());
-    } else if (verb == "click") {
-      QTest::mouseClick(widget(arg), Qt::LeftButton);
-    } else if (verb == "dclick") {
-      QWidget* box = widget(arg);
-      QTest::mouseDClick(w_->windowHandle(), Qt::LeftButton, {},
-                         box->mapTo(w_.get(), box->rect().center()));
+    } else if (verb == "click" || verb == "dclick") {  // through the window, as a mouse does
+      QWidget* target = widget(arg);
+      const QPoint at = target->mapTo(w_.get(), target->rect().center());
+      if (verb == "click")
+        QTest::mouseClick(w_->windowHandle(), Qt::LeftButton, {}, at);
+      else
+        QTest::mouseDClick(w_->windowHandle(), Qt::LeftButton, {}, at);
     } else if (verb == "key") {
       const QKeyCombination key = QKeySequence::fromString(arg)[0];
-      QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+      QApplication::setActiveWindow(w_.get());  // the window manager's part after a box
+      QWidget* focus = w_->focusWidget();
+      QVERIFY2(focus, "no focus for the key");
+      QTest::keyClick(focus, key.key(), key.keyboardModifiers());
       if (key.keyboardModifiers() & Qt::AltModifier) QTest::qWait(300);  // a button's press shows
+    } else if (verb == "type") {  // into the box that has the keyboard
+      QTest::keyClicks(w_->focusWidget(), arg);
     } else if (verb == "menu") {
       QList<QAction*> actions = w_->menuBar()->actions();
       QAction* found = nullptr;
