@@ -139,29 +139,28 @@ class WindowTest : public QObject {
     return QString("%1,%2 %3x%4").arg(Num(l), Num(t), Num(w), Num(h));
   }
 
-  // What a learner can see and hear of the window, from the records and the widgets' focus.
+  // What a learner can see and hear of the window, a line per control, from the records and the
+  // widgets' focus.
   State Snapshot() {
     State s;
     const Form1& f = w_->form();
     const auto box = [&](const QString& name, const TextBox& b, const QString& widget) {
       if (!b.Visible) return;
       const std::uint32_t c = b.BackColor;
-      s[name + ".text"] = Quote(b.Text);
-      s[name + ".colour"] = c == kWhite    ? "W"
-                            : c == kYellow ? "Y"
-                            : c == kCyan   ? "C"
-                            : c == kRed    ? "R"
-                                           : "?";
-      s[name + ".at"] = At(b.Left, b.Top, b.Width, b.Height);
-      s[name + ".font"] = QString::fromStdString(b.FontName) + " " + Num(b.FontSize);
-      s[name + ".flags"] =
-          QString("%1%2%3%4tab %5")
-              .arg(b.Enabled ? "" : "disabled ", b.Locked ? "locked " : "",
-                   b.MultiLine ? "multiline " : "", b.Alignment == Align::kCenter ? "centred " : "")
-              .arg(b.TabIndex);
-      if (!b.ToolTipText.empty()) s[name + ".tip"] = Quote(b.ToolTipText);
+      QString& line = s[name];
+      line = QString(c == kWhite    ? "W"
+                     : c == kYellow ? "Y"
+                     : c == kCyan   ? "C"
+                     : c == kRed    ? "R"
+                                    : "?") +
+             " " + Quote(b.Text) + " " + At(b.Left, b.Top, b.Width, b.Height) + " " +
+             QString::fromStdString(b.FontName) + " " + Num(b.FontSize) +
+             (b.Enabled ? "" : " disabled") + (b.Locked ? " locked" : "") +
+             (b.MultiLine ? " multiline" : "") + (b.Alignment == Align::kCenter ? " centred" : "") +
+             QString(" tab %1").arg(b.TabIndex);
+      if (!b.ToolTipText.empty()) line += " tip " + Quote(b.ToolTipText);
       if (auto* w = w_->findChild<QWidget*>(widget); w && !w->accessibleDescription().isEmpty())
-        s[name + ".says"] = Quote(w->accessibleDescription().toStdString());
+        line += " says " + Quote(w->accessibleDescription().toStdString());
     };
     box("Instruc", f.TbInstruc, "TbInstruc");
     for (int i = 0; i < 2; ++i)
@@ -177,33 +176,29 @@ class WindowTest : public QObject {
     for (auto [b, name] : {std::pair{&f.CbComprobar, "Comprobar"},
                            {&f.CbSiguiente, "Siguiente"},
                            {&f.CbVer, "Ver"}}) {
-      s[QString(name) + ".caption"] = Quote(b->Caption);
-      s[QString(name) + ".at"] = At(b->Left, b->Top, b->Width, b->Height);
-      s[QString(name) + ".font"] = QString::fromStdString(b->FontName) + " " + Num(b->FontSize);
-      s[QString(name) + ".flags"] = QString("tab %1").arg(b->TabIndex);
-      s[QString(name) + ".tip"] = Quote(b->ToolTipText);
+      s[name] = Quote(b->Caption) + " " + At(b->Left, b->Top, b->Width, b->Height) + " " +
+                QString::fromStdString(b->FontName) + " " + Num(b->FontSize) +
+                QString(" tab %1 tip ").arg(b->TabIndex) + Quote(b->ToolTipText);
     }
-    const auto item = [&](const QString& name, const MenuItem& m) {
-      s["menu." + name] = Quote(m.Caption) + (m.Checked ? " checked" : "") +
-                          (m.Enabled ? "" : " disabled") +
-                          (m.Shortcut.empty() ? "" : " " + QString::fromStdString(m.Shortcut));
+    // A menu: its caption, then its items, [checked] and (disabled).
+    const auto item = [](const MenuItem& m) {
+      const QString caption =
+          Quote(m.Caption) + (m.Shortcut.empty() ? "" : " " + QString::fromStdString(m.Shortcut));
+      return m.Checked ? "[" + caption + "]" : m.Enabled ? caption : "(" + caption + ")";
     };
-    for (auto [m, name] : {std::pair{&f.MnuOpc, "Opc"},
-                           {&f.MnuOpcPal, "Pal"},
-                           {&f.MnuOpcDef, "Def"},
-                           {&f.MnuOpcArc, "Arc"},
-                           {&f.MnuOpcMar, "Mar"},
-                           {&f.MnuOpcTam, "Tam"},
-                           {&f.MnuOpcAce, "Ace"},
-                           {&f.MnuOpcSal, "Sal"}})
-      item(name, *m);
-    for (std::size_t i = 0; i < f.MnuOpcPalLis.size(); ++i)
-      item(QString("Pal.%1").arg(i), f.MnuOpcPalLis[i]);
-    for (std::size_t i = 0; i < f.MnuOpcDefLis.size(); ++i)
-      item(QString("Def.%1").arg(i), f.MnuOpcDefLis[i]);
-    for (std::size_t i = 0; i < f.MnuOpcArcLis.size(); ++i)
-      item(QString("Arc.%1").arg(i), f.MnuOpcArcLis[i]);
-    for (int i = 0; i < 2; ++i) item(QString("Tam.%1").arg(i), f.MnuOpcTamLis[i]);
+    const auto menu = [&](const QString& name, const MenuItem& title, const auto& items) {
+      QString& line = s["menu." + name];
+      line = item(title) + ":";
+      for (const MenuItem& m : items) line += " " + item(m);
+    };
+    s["menu.Opc"] = item(f.MnuOpc);
+    menu("Pal", f.MnuOpcPal, f.MnuOpcPalLis);
+    menu("Def", f.MnuOpcDef, f.MnuOpcDefLis);
+    menu("Arc", f.MnuOpcArc, f.MnuOpcArcLis);
+    menu("Tam", f.MnuOpcTam, f.MnuOpcTamLis);
+    s["menu.Mar"] = item(f.MnuOpcMar);
+    s["menu.Ace"] = item(f.MnuOpcAce);
+    s["menu.Sal"] = item(f.MnuOpcSal);
     if (QWidget* focus = w_->focusWidget(); focus && w_->isVisible())
       s["focus"] = focus->objectName();
     if (auto* ring = w_->findChild<QWidget*>("FocusRing"); ring && ring->isVisible()) {
