@@ -307,7 +307,8 @@ class WindowTest : public QObject {
       State after = w_ ? Snapshot() : State();
       if (line == "close") after["ini"] = Quote(ReadBytes(SettingsFile(w_->Where())));
       QStringList changed;
-      for (const QString& m : std::exchange(messages_, {})) changed << "box " + m;
+      for (QString m : std::exchange(messages_, {}))
+        changed << "box " + m.replace("\r", "\\r").replace("\n", "\\n");
       for (const auto& [key, value] : after)
         if (!before.count(key) || before[key] != value) changed << key + "=" + value;
       for (const auto& [key, value] : before)
