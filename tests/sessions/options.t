@@ -1,6 +1,6 @@
-# The options: counts chosen, lowered by a short list and refused, a list without entries, the
-# letter size from the menu, its key and the "+" box, About; the settings at close, then restored
-# at the next start.
+# The options: counts chosen, lowered by a short list and refused, a list without entries and one
+# that is gone, the letter size from the menu, its key and the "+" box, About; the settings at
+# close, then restored at the next start.
 list relieve 20
 list cinco 5
 list ocho 8
@@ -122,6 +122,9 @@ menu Opciones/Número de palabras/3
   P4
 menu Opciones/Archivo de glosandas/vacia
   box El archivo de glosandas "vacia.txt" no contiene ninguna entrada: ninguna línea empieza por "P>". | Error
+remove cinco.txt
+menu Opciones/Archivo de glosandas/cinco
+  box No se puede abrir el archivo de glosandas "cinco.txt". Compruebe que está en la carpeta del programa y que se puede leer. | Error
 menu Opciones/Tamaño de letra (10)/Aumentar
   D0=W "definición 5" 0,1760 4000x1000 Verdana 10.5 multiline centred tab 1 says "Definición 1 de 8, columna izquierda, libre"
   D1=W "definición 8" 0,3920 4000x1000 Verdana 10.5 multiline centred tab 3 says "Definición 2 de 8, columna izquierda, libre"
@@ -173,4 +176,5 @@ restart
   P2=W "palabra6" 4500,7825 3000x500 Verdana 12 tab 4 says "Palabra 3 de 3, libre"
   focus=TbPal_0
   frame=TbPal_0
+  menu.Arc="&Archivo de glosandas": ["ocho"] "relieve" "vacia"
   ini

@@ -40,6 +40,8 @@ run() {
     status=0
     wait "$pid" || status=$?
     pid=""
+    # Its windows gone from the server too, so that the next run waits for its own.
+    for i in $(seq 300); do xwininfo -root -tree 2>/dev/null | grep -q '("glosandas"' || break; sleep 0.1; done
     [ "$status" -eq 0 ] || { echo "$name, SIG$sig: ended with status $status"; exit 1; }
     first=$(head -n 1 "$dir/glosandas.ini")
     if [ "$saves" = yes ]; then

@@ -227,6 +227,8 @@ class WindowTest : public QObject {
     } else if (verb == "file") {  // NAME TEXT, with \n for a line break
       folder.Write(arg.section(' ', 0, 0).toStdString(),
                    arg.section(' ', 1).replace("\\n", "\n").replace("\\r", "\r").toStdString());
+    } else if (verb == "remove") {
+      std::filesystem::remove(folder.path() / arg.toStdString());
     } else if (verb == "start" || verb == "restart") {
       if (w_) w_->close();
       w_ = std::make_unique<MainWindow>(folder.path(), false, [clock] { return clock; });
@@ -440,51 +442,6 @@ class WindowTest : public QObject {
              QStringList({QString::fromStdString("Unido a " + partner + "|Glosandas |#00ffff"),
                           "Ha cometido 2 errores., \" |Glosandas|#ff0000",
                           "Correcto|Comprobar|#00ffff"}));
-  }
-
-  // A session through the menus and the board; after every step the widgets show the records,
-  // whatever the toolkit did to a checkable item on its own.
-  void EveryStepIsRendered() {
-    Form1& f = w_->form();
-    const QString refused =
-        "El archivo de glosandas cargado s\u00f3lo contiene 8 entradas. Por favor, escoja un "
-        "n\u00famero de palabras inferior o cargue otro archivo de glosandas.|Error|#ffffff";
-    const std::vector<std::pair<std::function<void()>, QStringList>> steps = {
-        {[] {}, {}},
-        {[&] { Options()[5]->trigger(); },
-         {"Glosandas, hecho por el equipo de Glosandas para aprender vocabulario.\r\nDiciembre de "
-          "2026|Acerca de glosandas|#ffffff"}},
-        {[&] { Item(0, 5)->trigger(); }, {}},  // six words
-        {[&] { Item(0, 5)->trigger(); }, {}},  // the count in force again
-        {[&] { ListItem("ocho")->trigger(); }, {}},
-        {[&] { Item(0, 9)->trigger(); }, {refused}},
-        {[&] { Item(1, 8)->trigger(); }, {refused}},
-        {[&] { ListItem("ocho")->trigger(); }, {}},  // the list in force again
-        {[&] {
-           std::filesystem::rename(folder_.path() / "agua.txt", folder_.path() / "agua.bak");
-           ListItem("agua")->trigger();
-           std::filesystem::rename(folder_.path() / "agua.bak", folder_.path() / "agua.txt");
-         },
-         {"No se puede abrir el archivo de glosandas \"agua.txt\". Compruebe que est\u00e1 en la "
-          "carpeta del programa y que se puede leer.|Error|#ffffff"}},
-        {[&] { ListItem("vacia")->trigger(); },
-         {"El archivo de glosandas \"vacia.txt\" no contiene ninguna entrada: ninguna l\u00ednea "
-          "empieza por \"P>\".|Error|#ffffff"}},
-        {[&] { QTest::mouseClick(Box("TbPal", 0), Qt::LeftButton); }, {}},
-        {[&] { QTest::mouseClick(Box("TbDef", 1), Qt::LeftButton); }, {}},
-        {[&] { Options()[3]->trigger(); }, {}},  // Marcar errores off
-        {[&] { QTest::keyClick(w_.get(), Qt::Key_F2); }, {}},
-        {[&] { QTest::mouseClick(Find("TbTam_1"), Qt::LeftButton); }, {}},
-        {[&] { QTest::mouseClick(Find("CbVer"), Qt::LeftButton); }, {}},
-        {[&] { ListItem("agua")->trigger(); }, {}},
-    };
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-      steps[i].first();
-      QCOMPARE(Take(), steps[i].second);
-      CheckRendered();
-      if (QTest::currentTestFailed()) qFatal("step %zu", i);
-    }
-    QCOMPARE(f.Archivo, std::string("agua"));
   }
 
   // A whole screen from the keyboard: Tab to a box and Return clicks it; Alt+C checks.
