@@ -49,6 +49,9 @@ TEST_F(ImportTest, ReadsEveryFormat) {
        R::kRead, 2, 0, "gato", "Animal doméstico que maúlla & caza"},
       {"b.tab", std::string("\xFF\xFEg\0a\0t\0o\0\t\0m\0i\0a\0u\0\r\0\n\0", 22), R::kRead, 1, 0,
        "gato", "miau"},
+      // A lone surrogate in UTF-16 is a replacement character; the text goes on after it.
+      {"solo.tab", std::string("\xFF\xFEg\0\t\0m\0\x00\xD8u\0\n\0", 14), R::kRead, 1, 0, "g",
+       "m\xEF\xBF\xBDu"},
       {"c.csv",
        "Palabra;Definici\xF3n\r\nca\xF1\xF3n;\"Valle \"\"hondo\"\",\r\nestrecho\"\r\n;sin "
        "palabra\r\nr\xEDo;Corriente\r\n",
