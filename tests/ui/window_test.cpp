@@ -201,6 +201,10 @@ class WindowTest : public QObject {
     s["menu.Sal"] = item(f.MnuOpcSal);
     if (QWidget* focus = w_->focusWidget(); focus && w_->isVisible())
       s["focus"] = focus->objectName();
+    if (auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+      s["menu.open"] =
+          Quote(open->title().toStdString()) + " at " +
+          Quote(open->activeAction() ? open->activeAction()->text().toStdString() : "");
     if (auto* ring = w_->findChild<QWidget*>("FocusRing"); ring && ring->isVisible()) {
       for (QWidget* w :
            ring->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
@@ -248,8 +252,11 @@ class WindowTest : public QObject {
         QTest::mouseDClick(w_->windowHandle(), Qt::LeftButton, {}, at);
     } else if (verb == "key") {
       const QKeyCombination key = QKeySequence::fromString(arg)[0];
-      QApplication::setActiveWindow(w_.get());  // the window manager's part after a box
-      QWidget* focus = w_->focusWidget();
+      QWidget* focus = QApplication::activePopupWidget();  // an open menu takes the keys
+      if (!focus) {
+        QApplication::setActiveWindow(w_.get());  // the window manager's part after a box
+        focus = w_->focusWidget();
+      }
       QVERIFY2(focus, "no focus for the key");
       QTest::keyClick(focus, key.key(), key.keyboardModifiers());
       if (key.keyboardModifiers() & Qt::AltModifier) QTest::qWait(300);  // a button's press shows
@@ -485,37 +492,6 @@ class WindowTest : public QObject {
     QTest::keyClick(def, Qt::Key_Return, Qt::ShiftModifier);
     QVERIFY(def->toPlainText().contains(QChar::LineSeparator) || def->toPlainText().contains('\n'));
     QCOMPARE(f.DefSel, Int{0});
-  }
-
-  // In an open menu, a letter that two items share moves between them, opening and choosing
-  // nothing; Return chooses.
-  void SharedAccessKeysMove() {
-    Form1& f = w_->form();
-    QMenu* options = w_->menuBar()->actions()[0]->menu();
-    struct Step {
-      QMenu* menu;
-      Qt::Key key;
-      QAction* first;
-      QAction* second;
-      std::function<bool()> chosen;  // what Return then did
-    };
-    const Step steps[] = {
-        {options, Qt::Key_A, Options()[2], Options()[5], [&] { return messages_.size() == 1; }},
-        {options, Qt::Key_M, Options()[1], Options()[3], [&] { return !f.MarcarErrores; }},
-        {Options()[0]->menu(), Qt::Key_1, Item(0, 0), Item(0, 9), [&] { return f.NumPal == 10; }}};
-    for (const Step& s : steps) {
-      s.menu->popup(QPoint(10, 10));
-      QVERIFY(QTest::qWaitForWindowExposed(s.menu));
-      const auto before = std::tuple(messages_.size(), f.MarcarErrores, f.NumPal);
-      for (QAction* expected : {s.first, s.second, s.first, s.second}) {
-        QTest::keyClick(s.menu, s.key);
-        QCOMPARE(s.menu->activeAction(), expected);
-        for (QAction* a : s.menu->actions()) QVERIFY(!a->menu() || !a->menu()->isVisible());
-      }
-      QVERIFY(std::tuple(messages_.size(), f.MarcarErrores, f.NumPal) == before);
-      QTest::keyClick(s.menu, Qt::Key_Return);
-      QTRY_VERIFY_WITH_TIMEOUT(s.chosen(), 5000);
-    }
   }
 
   // A screen reader hears each box's place and state as it changes, and can press a box.
