@@ -1,6 +1,6 @@
 # The keyboard alone: the Tab chain, framed at every stop and at the start; Return clicks a box,
 # Alt+C checks, Shift+Return is a line break in a definition; in the open menu a letter two items
-# share moves between them and Return chooses.
+# share moves between them and Return chooses. A screen reader's own command presses a box.
 list relieve 20
 start
   Comprobar="&COMPROBAR" 2000,10400 2000x500 Arial Narrow 12 tab 33 tip "Pulse para comprobar si se han unido correctamente las palabras con su definición "
@@ -133,3 +133,9 @@ key Return
   P2
   P3
   menu.open
+press P0
+  P0=Y "palabra10" 4500,5250 3000x500 Verdana 12 tab 0 says "Palabra 1 de 1, seleccionada"
+press D1
+  D1=C "definición 13" 0,6800 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 4, columna izquierda, unida a «palabra10»"
+  L0=4000,7300 4500,5500
+  P0=C "palabra10" 4500,5250 3000x500 Verdana 12 tab 0 says "Palabra 1 de 1, unida a «definición 13»"

@@ -1,0 +1,97 @@
+# Lists from the folders and from other programs: without the default list the boxes keep their
+# design texts and COMPROBAR has nothing to judge; the file menu holds every word list, sorted
+# letter case aside, each "elieve" marked at the start, and leaves out hidden files, files whose
+# first line has no ">", empty files, other extensions and folders; a list chosen lowers the
+# counts; a spreadsheet with a Latin-1 name dropped on the window is saved and played.
+file agua.txt P>r\xEDo\r\nD>Corriente\r\nP>lago\r\nD>Agua quieta\r\n
+list MAYUS 6
+file notas.txt sin marca\r\nP>a\r\nD>b\r\n
+file vacio.txt 
+list .oculta 3
+file sierra_relieve.txt texto > con marca\r\nP>a\r\nD>b\r\n
+file otra.csv a;b\n
+file x.txt/dentro.txt P>a\r\nD>b\r\n
+start
+  box No se puede abrir el archivo de glosandas "relieve.txt". Compruebe que está en la carpeta del programa y que se puede leer. | Error
+  Comprobar="&COMPROBAR" 2000,10400 2000x500 Arial Narrow 12 tab 33 tip "Pulse para comprobar si se han unido correctamente las palabras con su definición "
+  D0=W "Definición" 0,3200 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 4, columna izquierda, libre"
+  D1=W "Definición" 0,6800 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 4, columna izquierda, libre"
+  D2=W "Definición" 8000,3200 4000x1000 Verdana 9.75 multiline centred tab 5 says "Definición 3 de 4, columna derecha, libre"
+  D3=W "Definición" 8000,6800 4000x1000 Verdana 9.75 multiline centred tab 7 says "Definición 4 de 4, columna derecha, libre"
+  Instruc=W "Una cada elemento de la columna central con uno de los laterales y pulse en Comprobar\r\n" 0,100 10750x500 Verdana 9.75 locked multiline centred tab 32
+  P0=W "Palabra" 4500,2160 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, libre"
+  P1=W "Palabra" 4500,4220 3000x500 Verdana 12 tab 2 says "Palabra 2 de 4, libre"
+  P2=W "Palabra" 4500,6280 3000x500 Verdana 12 tab 4 says "Palabra 3 de 4, libre"
+  P3=W "Palabra" 4500,8340 3000x500 Verdana 12 tab 6 says "Palabra 4 de 4, libre"
+  Siguiente="&Siguiente" 5000,10400 2000x500 Arial Narrow 12 tab 34 tip "Pulse para que se muestre una nueva pantalla de palabras y glosandas"
+  Tam0=W "+" 10750,100 500x500 Verdana 9.75 locked centred tab 36 tip "Aumentar tamaño de la letrad de las glosandas"
+  Tam1=W "-" 11250,100 500x500 Verdana 9.75 locked centred tab 37 tip "Reducir tamaño de la letra de las glosandas"
+  Ver="&Ver solución" 8000,10400 2000x500 Arial Narrow 12 tab 35 tip "Pulse para ver  la forma correcta de unir cada palabra con su definición"
+  focus=TbPal_0
+  frame=TbPal_0
+  menu.Ace="&Acerca de glosandas..."
+  menu.Arc="&Archivo de glosandas": "agua" "MAYUS" ["sierra_relieve"]
+  menu.Def="Nú&mero de glosandas": ("&1") ("&2") ("&3") ["&4"] "&5" "&6" "&7" "&8" "&9" "&10"
+  menu.Mar=["&Marcar errores"]
+  menu.Opc="&Opciones"
+  menu.Pal="&Número de palabras": "&1" "&2" "&3" ["&4"] "&5" "&6" "&7" "&8" "&9" "&10"
+  menu.Sal="&Salir Alt - F4"
+  menu.Tam="&Tamaño de letra (10)": "&Aumentar" F2 "&Reducir" F3
+click P0
+  P0=Y "Palabra" 4500,2160 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, seleccionada"
+  frame
+click D0
+  D0=C "Definición" 0,3200 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 4, columna izquierda, unida a «Palabra»"
+  L0=4000,3700 4500,2410
+  P0=C "Palabra" 4500,2160 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, unida a «Definición»"
+  focus=TbDef_0
+click P1
+  P1=Y "Palabra" 4500,4220 3000x500 Verdana 12 tab 2 says "Palabra 2 de 4, seleccionada"
+  focus=TbPal_1
+click D1
+  D1=C "Definición" 0,6800 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 4, columna izquierda, unida a «Palabra»"
+  L1=4000,7300 4500,4470
+  P1=C "Palabra" 4500,4220 3000x500 Verdana 12 tab 2 says "Palabra 2 de 4, unida a «Definición»"
+  focus=TbDef_1
+click P2
+  P2=Y "Palabra" 4500,6280 3000x500 Verdana 12 tab 4 says "Palabra 3 de 4, seleccionada"
+  focus=TbPal_2
+click D2
+  D2=C "Definición" 8000,3200 4000x1000 Verdana 9.75 multiline centred tab 5 says "Definición 3 de 4, columna derecha, unida a «Palabra»"
+  L2=7500,6530 8000,3700
+  P2=C "Palabra" 4500,6280 3000x500 Verdana 12 tab 4 says "Palabra 3 de 4, unida a «Definición»"
+  focus=TbDef_2
+click P3
+  P3=Y "Palabra" 4500,8340 3000x500 Verdana 12 tab 6 says "Palabra 4 de 4, seleccionada"
+  focus=TbPal_3
+click D3
+  D3=C "Definición" 8000,6800 4000x1000 Verdana 9.75 multiline centred tab 7 says "Definición 4 de 4, columna derecha, unida a «Palabra»"
+  L3=7500,8590 8000,7300
+  P3=C "Palabra" 4500,8340 3000x500 Verdana 12 tab 6 says "Palabra 4 de 4, unida a «Definición»"
+  focus=TbDef_3
+click Comprobar
+  box No hay ninguna lista de glosandas cargada. | Comprobar
+  focus=CbComprobar
+menu Opciones/Archivo de glosandas/agua
+  D0=W "Agua quieta" 0,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 2, columna izquierda, libre"
+  D1=W "Corriente" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 2, columna derecha, libre"
+  P0=W "lago" 4500,3533 3000x500 Verdana 12 tab 0 says "Palabra 1 de 2, libre"
+  P1=W "río" 4500,6966 3000x500 Verdana 12 tab 2 says "Palabra 2 de 2, libre"
+  menu.Arc="&Archivo de glosandas": ["agua"] "MAYUS" "sierra_relieve"
+  menu.Def="Nú&mero de glosandas": ("&1") ["&2"] "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
+  menu.Pal="&Número de palabras": "&1" ["&2"] "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
+  D2
+  D3
+  L0
+  L1
+  L2
+  L3
+  P2
+  P3
+file fuera/a\xF1il.csv rojo;Color de la sangre\nverde;Color de la hierba\n
+drop fuera/a\xF1il.csv
+  D0=W "Color de la sangre" 0,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 2, columna izquierda, libre"
+  D1=W "Color de la hierba" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 2, columna derecha, libre"
+  P0=W "rojo" 4500,3533 3000x500 Verdana 12 tab 0 says "Palabra 1 de 2, libre"
+  P1=W "verde" 4500,6966 3000x500 Verdana 12 tab 2 says "Palabra 2 de 2, libre"
+  menu.Arc="&Archivo de glosandas": "agua" ["añil"] "MAYUS" "sierra_relieve"
