@@ -629,9 +629,11 @@ class WindowTest : public QObject {
   // Every session script of tests/sessions.
   void Sessions_data() {
     QTest::addColumn<QString>("path");
+    // Sessions named *.es.t run under a Spanish locale (its decimal comma), the others under C.
+    const bool spanish = QLocale::system().decimalPoint() == ",";
     const QDir dir(GLOSANDAS_SESSIONS);
     for (const QString& name : dir.entryList({"*.t"}, QDir::Files, QDir::Name))
-      QTest::newRow(qPrintable(name)) << dir.filePath(name);
+      if (name.endsWith(".es.t") == spanish) QTest::newRow(qPrintable(name)) << dir.filePath(name);
   }
   void Sessions() {
     QFETCH(QString, path);
