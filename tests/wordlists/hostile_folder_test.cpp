@@ -18,6 +18,8 @@ class HostileFolderTest : public FormTest {
     folder.Write("vacio.txt", "");
     folder.Write("grande.txt", "");
     std::filesystem::resize_file(p / "grande.txt", 1ull << 30);  // sparse, no line break
+    // Its ">" just past the 64 KiB the first-line test looks at.
+    folder.Write("larga.txt", std::string(64 * 1024, 'x') + ">\r\n" + NumberedList(3));
     folder.Write("binario.txt", std::string("P>\0a>\x01\xFF", 7) + "\r\nD>" +
                                     std::string("\0\0def\x81\x8D", 7) + "\r\n" +
                                     std::string(3000, '\0') + "\r\n");

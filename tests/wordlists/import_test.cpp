@@ -96,6 +96,8 @@ TEST_F(ImportTest, ReadsEveryFormat) {
       // A first row of column or language names is no entry; any other row is one.
       {"idiomas.csv", "\xC3\x89spa\xC3\xB1ol;INGL\xC3\x89S\ncasa;house\n", R::kRead, 1, 0, "casa",
        "house"},
+      {"titulo.csv", "Vocabulario\nPalabra;Definici\xF3n\n", R::kRead, 1, 0, "Palabra",
+       "Definición"},  // the names are not on the first row: an entry
       {"palabra.tsv", "Palabra\tCasa\nperro\tdog\n", R::kRead, 2, 0, "Palabra", "Casa"},
       // A flashcard export saved as .txt, UTF-16 with tabs.
       {"export.txt", Utf16Le("gato\tcat\r\nperro\tdog\r\n"), R::kRead, 2, 1, "perro", "dog"},
