@@ -1,5 +1,6 @@
 # For the test scripts: starts a program in the background, ends it with SIGTERM once it catches
-# that signal and waits for it, never more than 30 s for either; fails unless it exits normally.
+# that signal and waits for it, never more than 30 s for either (then SIGKILL); fails unless it
+# exits normally.
 # The caller's EXIT trap kills "$pid" if it is still set.
 start_and_end() {
   "$@" &
@@ -12,6 +13,9 @@ start_and_end() {
   [ -z "${SETTLE:-}" ] || sleep "$SETTLE"
   kill -TERM "$pid"
   for i in $(seq 3000); do kill -0 "$pid" 2>/dev/null || break; sleep 0.01; done
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "still running 30 s after SIGTERM"; kill -KILL "$pid"; wait "$pid"; pid=""; return 1
+  fi
   wait "$pid" || return 1
   pid=""
 }
