@@ -215,7 +215,7 @@ constexpr char kReplacement[] = "\xEF\xBF\xBD";
 
 }  // namespace
 
-int OpenOrdinaryFile(const std::filesystem::path& path, OpenFailure& why) {
+int OpenOrdinaryFile(const std::filesystem::path& path, OpenFailure& why, struct stat* info) {
   why = OpenFailure::kNone;
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) {
@@ -230,14 +230,15 @@ int OpenOrdinaryFile(const std::filesystem::path& path, OpenFailure& why) {
     ::close(fd);
     return -1;
   }
+  if (info) *info = st;
   return fd;
 }
 
 LineFile::LineFile(const std::filesystem::path& path, std::size_t first_read)
     : read_size_(std::clamp<std::size_t>(first_read, 1, kBufferSize)) {
-  fd_ = OpenOrdinaryFile(path, failure_);
   struct stat st;
-  if (fd_ < 0 || ::fstat(fd_, &st) != 0) return;
+  fd_ = OpenOrdinaryFile(path, failure_, &st);
+  if (fd_ < 0) return;
   id_ = {static_cast<long long>(st.st_dev), static_cast<long long>(st.st_ino), st.st_size,
          st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
 }

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+struct stat;
+
 namespace glosandas {
 
 // Removes leading and trailing blanks (spaces only, as the lists are written).
@@ -38,8 +40,9 @@ std::string FoldCase(std::string_view text);
 enum class OpenFailure { kNone, kMissing, kFolder, kNotAllowed, kNotOrdinary };
 
 // Opens an ordinary file for reading without ever blocking (a FIFO or a device is refused);
-// -1 and the reason when it cannot.
-int OpenOrdinaryFile(const std::filesystem::path& path, OpenFailure& why);
+// -1 and the reason when it cannot. `info`, when given, receives the open file's status.
+int OpenOrdinaryFile(const std::filesystem::path& path, OpenFailure& why,
+                     struct stat* info = nullptr);
 
 // Raw lines of a file, as read, and what the whole line was, cut or not.
 struct RawLine {
