@@ -95,3 +95,48 @@ drop fuera/a\xF1il.csv
   P0=W "rojo" 4500,3533 3000x500 Verdana 12 tab 0 says "Palabra 1 de 2, libre"
   P1=W "verde" 4500,6966 3000x500 Verdana 12 tab 2 says "Palabra 2 de 2, libre"
   menu.Arc="&Archivo de glosandas": "agua" ["añil"] "MAYUS" "sierra_relieve"
+# Dropped together: each file that cannot be read is named with its reason, each list read is
+# saved in the user's folder as it reads, and the last one read is played; one cut to 100
+# entries is told once its screen is dealt, and a name longer than 200 bytes is cut between
+# characters. The same entries again are not saved twice; other entries under a name already
+# used get " (2)". A file whose extension is in capitals is listed and opened.
+file carpeta.csv/x
+file solo.csv solo una columna\n
+file nada.txt nada\r\n
+file fuera/frutas.csv manzana;Fruta del manzano\r\npera;Fruta del peral\r\n
+list nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ 150
+file Zeta.TXT P>zeta\r\nD>la \xFAltima\r\n
+drop falta.csv carpeta.csv solo.csv nada.txt fuera/frutas.csv nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ.txt
+  box No se puede abrir el archivo "falta.csv". El archivo no existe. | Error
+  box No se puede abrir el archivo "carpeta.csv". Es una carpeta, no un archivo. | Error
+  box El archivo "solo.csv" no contiene ninguna pareja de palabra y definición. | Error
+  box El archivo de glosandas "nada.txt" no contiene ninguna entrada: ninguna línea empieza por "P>". | Error
+  box El archivo "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ.txt" tiene 150 entradas; sólo se han importado las 100 primeras. | Importar
+  D0=W "definición 63" 0,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 2, columna izquierda, libre"
+  D1=W "definición 20" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 2, columna derecha, libre"
+  P0=W "palabra20" 4500,3533 3000x500 Verdana 12 tab 0 says "Palabra 1 de 2, libre"
+  P1=W "palabra63" 4500,6966 3000x500 Verdana 12 tab 2 says "Palabra 2 de 2, libre"
+  menu.Arc="&Archivo de glosandas": "agua" "añil" "frutas" "MAYUS" ["nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnññ"] "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ" "sierra_relieve" "Zeta"
+bytes XDG_DATA_HOME/glosandas/frutas.txt
+  bytes XDG_DATA_HOME/glosandas/frutas.txt="P>manzana\r\nD>Fruta del manzano\r\nP>pera\r\nD>Fruta del peral\r\n"
+drop fuera/frutas.csv
+  D0=W "Fruta del manzano" 0,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 2, columna izquierda, libre"
+  D1=W "Fruta del peral" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 2, columna derecha, libre"
+  P0=W "pera" 4500,3533 3000x500 Verdana 12 tab 0 says "Palabra 1 de 2, libre"
+  P1=W "manzana" 4500,6966 3000x500 Verdana 12 tab 2 says "Palabra 2 de 2, libre"
+  menu.Arc="&Archivo de glosandas": "agua" "añil" ["frutas"] "MAYUS" "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnññ" "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ" "sierra_relieve" "Zeta"
+file otra/frutas.tsv kiwi\tFruta peluda \xE2\x82\xAC\xE2\x80\x8B\n
+drop otra/frutas.tsv
+  D0=W "Fruta peluda €​" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
+  P0=W "kiwi" 4500,5250 3000x500 Verdana 12 tab 0 says "Palabra 1 de 1, libre"
+  menu.Arc="&Archivo de glosandas": "agua" "añil" ["frutas (2)"] "frutas" "MAYUS" "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnññ" "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ" "sierra_relieve" "Zeta"
+  menu.Def="Nú&mero de glosandas": ["&1"] "&2" "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
+  menu.Pal="&Número de palabras": ["&1"] "&2" "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
+  D1
+  P1
+bytes XDG_DATA_HOME/glosandas/frutas (2).txt
+  bytes XDG_DATA_HOME/glosandas/frutas (2).txt="P>kiwi\r\nD>Fruta peluda €​\r\n"
+menu Opciones/Archivo de glosandas/Zeta
+  D0=W "la última" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
+  P0=W "zeta" 4500,5250 3000x500 Verdana 12 tab 0 says "Palabra 1 de 1, libre"
+  menu.Arc="&Archivo de glosandas": "agua" "añil" "frutas (2)" "frutas" "MAYUS" "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnññ" "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ" "sierra_relieve" ["Zeta"]

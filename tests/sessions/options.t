@@ -157,20 +157,51 @@ click Tam0
   focus=TbTam_0
   menu.Tam="&Tamaño de letra (10.5)": "&Aumentar" F2 "&Reducir" F3
   frame
+# The letter never goes below what the screen shows as a point, nor past 72 points.
+key F3 *20
+  D0=W "definición 5" 0,1760 4000x1000 Verdana 1.5 multiline centred tab 1 says "Definición 1 de 8, columna izquierda, libre"
+  D1=W "definición 8" 0,3920 4000x1000 Verdana 1.5 multiline centred tab 3 says "Definición 2 de 8, columna izquierda, libre"
+  D2=W "definición 4" 0,6080 4000x1000 Verdana 1.5 multiline centred tab 5 says "Definición 3 de 8, columna izquierda, libre"
+  D3=W "definición 2" 0,8240 4000x1000 Verdana 1.5 multiline centred tab 7 says "Definición 4 de 8, columna izquierda, libre"
+  D4=W "definición 3" 8000,1760 4000x1000 Verdana 1.5 multiline centred tab 9 says "Definición 5 de 8, columna derecha, libre"
+  D5=W "definición 6" 8000,3920 4000x1000 Verdana 1.5 multiline centred tab 11 says "Definición 6 de 8, columna derecha, libre"
+  D6=W "definición 7" 8000,6080 4000x1000 Verdana 1.5 multiline centred tab 13 says "Definición 7 de 8, columna derecha, libre"
+  D7=W "definición 1" 8000,8240 4000x1000 Verdana 1.5 multiline centred tab 15 says "Definición 8 de 8, columna derecha, libre"
+  menu.Tam="&Tamaño de letra (1.5)": "&Aumentar" F2 "&Reducir" F3
+key F2 *100
+  D0=W "definición 5" 0,1760 4000x1000 Verdana 72 multiline centred tab 1 says "Definición 1 de 8, columna izquierda, libre"
+  D1=W "definición 8" 0,3920 4000x1000 Verdana 72 multiline centred tab 3 says "Definición 2 de 8, columna izquierda, libre"
+  D2=W "definición 4" 0,6080 4000x1000 Verdana 72 multiline centred tab 5 says "Definición 3 de 8, columna izquierda, libre"
+  D3=W "definición 2" 0,8240 4000x1000 Verdana 72 multiline centred tab 7 says "Definición 4 de 8, columna izquierda, libre"
+  D4=W "definición 3" 8000,1760 4000x1000 Verdana 72 multiline centred tab 9 says "Definición 5 de 8, columna derecha, libre"
+  D5=W "definición 6" 8000,3920 4000x1000 Verdana 72 multiline centred tab 11 says "Definición 6 de 8, columna derecha, libre"
+  D6=W "definición 7" 8000,6080 4000x1000 Verdana 72 multiline centred tab 13 says "Definición 7 de 8, columna derecha, libre"
+  D7=W "definición 1" 8000,8240 4000x1000 Verdana 72 multiline centred tab 15 says "Definición 8 de 8, columna derecha, libre"
+  menu.Tam="&Tamaño de letra (72)": "&Aumentar" F2 "&Reducir" F3
+key F3 *100
+  D0=W "definición 5" 0,1760 4000x1000 Verdana 1.5 multiline centred tab 1 says "Definición 1 de 8, columna izquierda, libre"
+  D1=W "definición 8" 0,3920 4000x1000 Verdana 1.5 multiline centred tab 3 says "Definición 2 de 8, columna izquierda, libre"
+  D2=W "definición 4" 0,6080 4000x1000 Verdana 1.5 multiline centred tab 5 says "Definición 3 de 8, columna izquierda, libre"
+  D3=W "definición 2" 0,8240 4000x1000 Verdana 1.5 multiline centred tab 7 says "Definición 4 de 8, columna izquierda, libre"
+  D4=W "definición 3" 8000,1760 4000x1000 Verdana 1.5 multiline centred tab 9 says "Definición 5 de 8, columna derecha, libre"
+  D5=W "definición 6" 8000,3920 4000x1000 Verdana 1.5 multiline centred tab 11 says "Definición 6 de 8, columna derecha, libre"
+  D6=W "definición 7" 8000,6080 4000x1000 Verdana 1.5 multiline centred tab 13 says "Definición 7 de 8, columna derecha, libre"
+  D7=W "definición 1" 8000,8240 4000x1000 Verdana 1.5 multiline centred tab 15 says "Definición 8 de 8, columna derecha, libre"
+  menu.Tam="&Tamaño de letra (1.5)": "&Aumentar" F2 "&Reducir" F3
 menu Opciones/Acerca de glosandas...
   box Glosandas, hecho por el equipo de Glosandas para aprender vocabulario.\r\nDiciembre de 2026 | Acerca de glosandas
 close
-  ini="3 = n\xfamero de palabras\r\n8 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nocho = \xfaltimo archivo utilizado\r\n10.5 = tama\xf1o de letra\r\n"
+  ini="3 = n\xfamero de palabras\r\n8 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nocho = \xfaltimo archivo utilizado\r\n1.5 = tama\xf1o de letra\r\n"
   focus
 restart
-  D0=W "definición 6" 0,1760 4000x1000 Verdana 10.5 multiline centred tab 1 says "Definición 1 de 8, columna izquierda, libre"
-  D1=W "definición 1" 0,3920 4000x1000 Verdana 10.5 multiline centred tab 3 says "Definición 2 de 8, columna izquierda, libre"
-  D2=W "definición 2" 0,6080 4000x1000 Verdana 10.5 multiline centred tab 5 says "Definición 3 de 8, columna izquierda, libre"
-  D3=W "definición 4" 0,8240 4000x1000 Verdana 10.5 multiline centred tab 7 says "Definición 4 de 8, columna izquierda, libre"
-  D4=W "definición 5" 8000,1760 4000x1000 Verdana 10.5 multiline centred tab 9 says "Definición 5 de 8, columna derecha, libre"
-  D5=W "definición 7" 8000,3920 4000x1000 Verdana 10.5 multiline centred tab 11 says "Definición 6 de 8, columna derecha, libre"
-  D6=W "definición 8" 8000,6080 4000x1000 Verdana 10.5 multiline centred tab 13 says "Definición 7 de 8, columna derecha, libre"
-  D7=W "definición 3" 8000,8240 4000x1000 Verdana 10.5 multiline centred tab 15 says "Definición 8 de 8, columna derecha, libre"
+  D0=W "definición 6" 0,1760 4000x1000 Verdana 1.5 multiline centred tab 1 says "Definición 1 de 8, columna izquierda, libre"
+  D1=W "definición 1" 0,3920 4000x1000 Verdana 1.5 multiline centred tab 3 says "Definición 2 de 8, columna izquierda, libre"
+  D2=W "definición 2" 0,6080 4000x1000 Verdana 1.5 multiline centred tab 5 says "Definición 3 de 8, columna izquierda, libre"
+  D3=W "definición 4" 0,8240 4000x1000 Verdana 1.5 multiline centred tab 7 says "Definición 4 de 8, columna izquierda, libre"
+  D4=W "definición 5" 8000,1760 4000x1000 Verdana 1.5 multiline centred tab 9 says "Definición 5 de 8, columna derecha, libre"
+  D5=W "definición 7" 8000,3920 4000x1000 Verdana 1.5 multiline centred tab 11 says "Definición 6 de 8, columna derecha, libre"
+  D6=W "definición 8" 8000,6080 4000x1000 Verdana 1.5 multiline centred tab 13 says "Definición 7 de 8, columna derecha, libre"
+  D7=W "definición 3" 8000,8240 4000x1000 Verdana 1.5 multiline centred tab 15 says "Definición 8 de 8, columna derecha, libre"
   P0=W "palabra1" 4500,2675 3000x500 Verdana 12 tab 0 says "Palabra 1 de 3, libre"
   P1=W "palabra2" 4500,5250 3000x500 Verdana 12 tab 2 says "Palabra 2 de 3, libre"
   P2=W "palabra6" 4500,7825 3000x500 Verdana 12 tab 4 says "Palabra 3 de 3, libre"

@@ -135,6 +135,29 @@ click Siguiente
   L1
   L2
   L3
+# Restored and maximised again, the window moves only its buttons; the next screen spreads over
+# the height it has.
+resize 640x480
+  Comprobar="&COMPROBAR" 2000,5660 2000x500 Arial Narrow 12 tab 33 tip "Pulse para comprobar si se han unido correctamente las palabras con su definición "
+  Siguiente="&Siguiente" 5000,5660 2000x500 Arial Narrow 12 tab 34 tip "Pulse para que se muestre una nueva pantalla de palabras y glosandas"
+  Ver="&Ver solución" 8000,5660 2000x500 Arial Narrow 12 tab 35 tip "Pulse para ver  la forma correcta de unir cada palabra con su definición"
+maximize
+  Comprobar="&COMPROBAR" 2000,10400 2000x500 Arial Narrow 12 tab 33 tip "Pulse para comprobar si se han unido correctamente las palabras con su definición "
+  Siguiente="&Siguiente" 5000,10400 2000x500 Arial Narrow 12 tab 34 tip "Pulse para que se muestre una nueva pantalla de palabras y glosandas"
+  Ver="&Ver solución" 8000,10400 2000x500 Arial Narrow 12 tab 35 tip "Pulse para ver  la forma correcta de unir cada palabra con su definición"
+resize 640x480
+  Comprobar="&COMPROBAR" 2000,5660 2000x500 Arial Narrow 12 tab 33 tip "Pulse para comprobar si se han unido correctamente las palabras con su definición "
+  Siguiente="&Siguiente" 5000,5660 2000x500 Arial Narrow 12 tab 34 tip "Pulse para que se muestre una nueva pantalla de palabras y glosandas"
+  Ver="&Ver solución" 8000,5660 2000x500 Arial Narrow 12 tab 35 tip "Pulse para ver  la forma correcta de unir cada palabra con su definición"
+click Siguiente
+  D0=W "definición 8" 0,1620 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 4, columna izquierda, libre"
+  D1=W "definición 6" 0,3640 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 4, columna izquierda, libre"
+  D2=W "definición 12" 8000,1620 4000x1000 Verdana 9.75 multiline centred tab 5 says "Definición 3 de 4, columna derecha, libre"
+  D3=W "definición 7" 8000,3640 4000x1000 Verdana 9.75 multiline centred tab 7 says "Definición 4 de 4, columna derecha, libre"
+  P0=W "palabra6" 4500,1212 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, libre"
+  P1=W "palabra12" 4500,2324 3000x500 Verdana 12 tab 2 says "Palabra 2 de 4, libre"
+  P2=W "palabra7" 4500,3436 3000x500 Verdana 12 tab 4 says "Palabra 3 de 4, libre"
+  P3=W "palabra8" 4500,4548 3000x500 Verdana 12 tab 6 says "Palabra 4 de 4, libre"
 close
   ini="4 = n\xfamero de palabras\r\n4 = n\xfamero de glosandas \r\nFalse = marcar errores en rojo\r\nrelieve = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\n"
   focus

@@ -45,19 +45,6 @@ TEST_F(PlacementTest, ColumnSplitRoundsHalvesToEven) {
   }
 }
 
-TEST_F(PlacementTest, ResizeMovesOnlyTheButtons) {
-  Form1& f = Start(NumberedList(20));
-  EXPECT_EQ(f.CbComprobar.Top, 12000 - 1600);  // the first screen uses the maximised height
-  const float before = f.TbDef[1].Top;
-  platform.maximized_height = 15000;
-  f.Form_Resize();
-  EXPECT_EQ(f.CbVer.Top, 13400);
-  EXPECT_EQ(f.CbSiguiente.Top, 13400);
-  EXPECT_EQ(f.TbDef[1].Top, before);
-  f.CbSiguiente_Click();
-  EXPECT_GT(f.TbDef[1].Top, before);
-}
-
 TEST_F(PlacementTest, VeryTallWindowStaysInSixteenBits) {
   platform.maximized_height = 200000;
   Form1& f = Start(NumberedList(20));

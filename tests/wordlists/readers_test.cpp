@@ -1,0 +1,121 @@
+#include <sys/stat.h>
+
+#include <map>
+
+#include "form_fixture.h"
+#include "wordlists/readers.h"
+
+namespace glosandas::testing {
+namespace {
+
+using ImportTest = FormTest;  // the readers, and the loader in the window record
+
+// A text of the table as bytes: escapes, repeats and the UTF-16 prefixes (see readers.txt).
+std::string Bytes(std::string text) {
+  for (std::size_t at; (at = text.find("\\{")) != std::string::npos;) {
+    const std::size_t colon = text.find(':', at), end = text.find("\\}", at);
+    const std::string part = text.substr(colon + 1, end - colon - 1);
+    std::string repeated;
+    for (int k = 1; k <= std::stoi(text.substr(at + 2)); ++k) {
+      std::string one = part;
+      for (std::size_t hash; (hash = one.find('#')) != std::string::npos;)
+        one.replace(hash, 1, std::to_string(k));
+      repeated += one;
+    }
+    text.replace(at, end + 2 - at, repeated);
+  }
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = i + 1 < text.size() && text[i] == '\\' ? text[++i] : 0;
+    if (c == 'x') {
+      out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+      i += 2;
+    } else {
+      const std::string_view from = "rnt0\\", to{"\r\n\t\0\\", 5};
+      out += c ? to.at(from.find(c)) : text[i];
+    }
+  }
+  for (const bool little : {true, false}) {
+    if (!out.starts_with(little ? "utf-16le:" : "utf-16be:")) continue;
+    std::string wide = little ? "\xFF\xFE" : "\xFE\xFF";
+    for (std::size_t i = 9; i < out.size(); ++i) {  // characters of up to two bytes
+      unsigned c = static_cast<unsigned char>(out[i]);
+      if (c >= 0xC0) c = ((c & 0x1F) << 6) | (static_cast<unsigned char>(out[++i]) & 0x3F);
+      const char lo = static_cast<char>(c & 0xFF), hi = static_cast<char>(c >> 8);
+      wide += little ? std::string{lo, hi} : std::string{hi, lo};
+    }
+    return wide;
+  }
+  return out;
+}
+
+// Every format and code page, a file a line of readers.txt: what is read and how it went.
+TEST_F(ImportTest, ReadsEveryFormat) {
+  std::ifstream table(GLOSANDAS_READERS);
+  const std::map<std::string, ReadResult::Outcome> outcomes = {
+      {"read", ReadResult::kRead}, {"no-entry", ReadResult::kNoEntry},
+      {"some-dropped", ReadResult::kSomeDropped}};
+  const std::map<std::string, OpenFailure> unopened = {{"missing", OpenFailure::kMissing},
+                                                       {"folder", OpenFailure::kFolder},
+                                                       {"not-ordinary", OpenFailure::kNotOrdinary}};
+  int rows = 0;
+  for (std::string line; std::getline(table, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string> f;
+    for (std::stringstream fields(line); std::getline(fields, f.emplace_back(), '\t');) {
+    }
+    f.resize(8);
+    SCOPED_TRACE(f[0]);
+    ++rows;
+    if (f[1] == "(folder)")
+      std::filesystem::create_directory(folder.path() / f[0]);
+    else if (f[1] == "(fifo)")
+      mkfifo((folder.path() / f[0]).c_str(), 0600);
+    else if (f[1] != "(none)")
+      folder.Write(f[0], Bytes(f[1]));
+    const ReadResult read = ReadAnyList(folder.path() / f[0]);
+    if (unopened.count(f[2])) {
+      EXPECT_EQ(read.outcome, ReadResult::kCannotOpen);
+      EXPECT_EQ(read.why, unopened.at(f[2]));
+    } else {
+      EXPECT_EQ(read.outcome, outcomes.at(f[2]));
+    }
+    if (read.outcome == ReadResult::kSomeDropped) EXPECT_EQ(read.held, std::stoul(f[7]));
+    ASSERT_EQ(read.entries.size(), std::stoul(f[3]));
+    if (read.entries.empty()) continue;
+    EXPECT_EQ(Trim(read.entries.at(std::stoi(f[4])).Palabra), Bytes(f[5]));
+    EXPECT_EQ(Trim(read.entries.at(std::stoi(f[4])).Definicion), Bytes(f[6]));
+  }
+  EXPECT_GT(rows, 40);  // the table was found
+}
+
+// A huge file that yields nothing more is read only so far past its last entry.
+TEST_F(ImportTest, HugeFilesAreNotReadToTheEnd) {
+  for (const char* name : {"grande.csv", "grande.kvtml"}) {
+    SCOPED_TRACE(name);
+    folder.Write(name, std::string(name).ends_with(".csv") ? "a;b\n" : "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\"><entries>");
+    std::filesystem::resize_file(folder.path() / name, 1ull << 30);  // sparse: zeros
+    const long long before = BytesRead();
+    ReadAnyList(folder.path() / name);
+    EXPECT_LT(BytesRead() - before, (1 << 20) + (128 << 10));  // 1 MiB and a buffer
+  }
+}
+
+// The settings naming the list start-up has just loaded do not read it again; a changed one is.
+TEST_F(ImportTest, AnUnchangedListIsNotReadAgainButAChangedOneIs) {
+  const std::string list = NumberedList(100);
+  long long before = BytesRead();
+  Start(list);
+  const long long without_settings = BytesRead() - before;
+  const std::string ini = "4\r\n4\r\nTrue x\r\nrelieve\r\n9.75\r\n";
+  folder.Write("glosandas.ini", ini);
+  before = BytesRead();
+  Form1& f = Start(list);
+  EXPECT_LE(BytesRead() - before - without_settings, static_cast<long long>(ini.size()) + 64);
+  folder.Write("relieve.txt", NumberedList(3));
+  f.MnuOpcArcLis_Click(0);
+  EXPECT_EQ(f.NumEntradas, 3);
+}
+
+}  // namespace
+}  // namespace glosandas::testing
