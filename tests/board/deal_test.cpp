@@ -71,28 +71,6 @@ TEST_F(DealTest, SeedIsSecondTimesMinuteTimesHourPlusOne) {
   EXPECT_NE(screens(30, 10, 2), screens(30, 10, 3));
 }
 
-TEST_F(DealTest, NewScreenClearsJoinsMarksAndSelection) {
-  Form1& f = Start(NumberedList(20));
-  f.TbPal_Click(1);
-  f.TbDef_Click(2);
-  f.TbDef_Click(3);
-  f.TbPal[0].BackColor = kRed;
-  f.CbSiguiente_Click();
-  EXPECT_EQ(f.NumUniones, 0);
-  EXPECT_EQ(f.DefSel, -1);
-  EXPECT_EQ(f.Uniones(1, 0), 0);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(f.TbPal[i].BackColor, kWhite);
-  EXPECT_EQ(f.TbDef[3].BackColor, kWhite);
-  EXPECT_EQ(f.Line1[0].X1 + f.Line1[0].X2 + f.Line1[0].Y2, 0);
-  EXPECT_TRUE(f.Line1[0].Visible);  // collapsed, not hidden
-}
-
-}  // namespace
-}  // namespace glosandas::testing
-
-namespace glosandas::testing {
-namespace {
-
 // The order of the draws decides the screen: entry, word box, definition box per word, then
 // entry and box per extra definition. This screen was dealt by that order from seed 1.
 TEST_F(DealTest, DrawsInTheirOrder) {
