@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -197,6 +198,15 @@ class Form1 {
   // as one of our lists in the user's lists folder; the last one becomes the list in force.
   // False when none could be.
   bool ImportLists(const std::vector<std::filesystem::path>& files);
+  // A list written in the program, saved as NAME.txt in the user's lists folder (over the user's
+  // list of that name, letter case aside); it is then offered and chosen. False, after a
+  // message, when it cannot be written.
+  bool SaveList(const std::string& name, const std::vector<Entrada>& entries);
+  // The file menu read again from the folders, and the list of that name chosen.
+  bool OfferList(const std::string& name);
+  // The user's own list of that name; whether a folder other than the user's holds one too.
+  std::optional<std::filesystem::path> UserList(const std::string& name);
+  bool HasOriginal(const std::string& name);
 
   // ---- private operations (public so that tests can drive them) ----
   bool CargarArchivo();  // false when the list could not be opened

@@ -43,9 +43,12 @@ Folders FoldersFor(const std::filesystem::path& program, bool system_install,
 }
 
 std::vector<std::filesystem::path> ListFolders(const Folders& folders) {
+  // A program started from its own folder (a build, a per-user install) plays the lists beside
+  // it, not those of a package installed on the same machine.
   std::vector<std::filesystem::path> order = {folders.user_lists};
+  if (!folders.system_install) order.push_back(folders.shipped_lists);
   order.insert(order.end(), folders.shared_lists.begin(), folders.shared_lists.end());
-  order.push_back(folders.shipped_lists);
+  if (folders.system_install) order.push_back(folders.shipped_lists);
   return order;
 }
 

@@ -25,7 +25,8 @@ Folders FoldersFor(const std::filesystem::path& program, bool system_install,
                    const char* (*getenv)(const char*));
 
 // Where word lists are looked for, the first winning where several hold a list of one name: the
-// user's, the administrator's, then the shipped ones.
+// user's, the program's own, then glosandas/ under each of $XDG_DATA_DIRS (an administrator's
+// before a package's); a system install's shipped lists come last.
 std::vector<std::filesystem::path> ListFolders(const Folders& folders);
 
 // The settings file: beside the program when the program folder is the user's and writable,

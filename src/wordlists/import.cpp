@@ -44,7 +44,10 @@ ReadResult ReadAnyList(const std::filesystem::path& file) {
 std::string WordListBytes(const std::vector<Entrada>& entries) {
   std::string text;
   for (const Entrada& e : entries) text += "P>" + e.Palabra + "\r\nD>" + e.Definicion + "\r\n";
-  return Utf8ToCp1252(text).value_or("\xEF\xBB\xBF" + text);
+  const std::optional<std::string> cp1252 = Utf8ToCp1252(text);
+  // Windows-1252 that happens to be valid UTF-8 ("Ã±") would be read back as UTF-8.
+  const bool misread = cp1252 && *cp1252 != text && ValidUtf8Prefix(*cp1252) == cp1252->size();
+  return cp1252 && !misread ? *cp1252 : "\xEF\xBB\xBF" + text;
 }
 
 namespace {
@@ -124,21 +127,44 @@ bool Form1::ImportLists(const std::vector<std::filesystem::path>& files) {
                         " entradas; sólo se han importado las 100 primeras.");
     }
   }
-  if (chosen.empty()) return false;
+  if (chosen.empty() || !OfferList(chosen)) return false;
+  for (const std::string& notice : notices) platform_.MsgBox(notice, "Importar");
+  return true;
+}
 
-  // The menu again, with the new list in its sorted place; the list in force keeps its mark
-  // until the new one is chosen.
+bool Form1::OfferList(const std::string& name) {
+  // The menu again, with the list in its sorted place; the list in force keeps its mark until
+  // the new one is chosen.
   MnuOpcArcLis.assign(1, MenuItem{.Caption = "&Relieve"});
   ListarArchivos();
+  for (MenuItem& item : MnuOpcArcLis) item.Checked = item.Caption == Archivo;
   for (std::size_t k = 0; k < MnuOpcArcLis.size(); ++k) {
-    MnuOpcArcLis[k].Checked = MnuOpcArcLis[k].Caption == Archivo;
+    if (FoldCase(MnuOpcArcLis[k].Caption) == FoldCase(name))
+      return MnuOpcArcLis_Click(static_cast<Int>(k));
   }
-  bool played = false;
-  for (std::size_t k = 0; k < MnuOpcArcLis.size() && !played; ++k) {
-    if (MnuOpcArcLis[k].Caption == chosen) played = MnuOpcArcLis_Click(static_cast<Int>(k));
+  return false;
+}
+
+std::optional<std::filesystem::path> Form1::UserList(const std::string& name) {
+  return FindList({platform_.Where().user_lists}, name);
+}
+
+bool Form1::HasOriginal(const std::string& name) {
+  std::vector<std::filesystem::path> others = ListFolders(platform_.Where());
+  others.erase(others.begin());  // the user's own
+  return FindList(others, name).has_value();
+}
+
+bool Form1::SaveList(const std::string& name, const std::vector<Entrada>& entries) {
+  const std::filesystem::path file =
+      UserList(name).value_or(platform_.Where().user_lists / (name + ".txt"));
+  if (!WriteFileAtomically(file, WordListBytes(entries))) {
+    platform_.MsgBox("No se puede guardar la lista de glosandas \"" + FileNameText(file.filename()) +
+                         "\" en la carpeta \"" + FileNameText(file.parent_path()) + "\".",
+                     "Error");
+    return false;
   }
-  for (const std::string& notice : notices) platform_.MsgBox(notice, "Importar");
-  return played;
+  return OfferList(name);
 }
 
 }  // namespace glosandas

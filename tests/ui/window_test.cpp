@@ -1,5 +1,8 @@
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QTableWidget>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +27,7 @@ class WindowTest : public QObject {
   TempFolder folder_;
   std::unique_ptr<MainWindow> w_;
   QStringList messages_;  // text and title of every box, in order
+  QString answer_;        // the button a session chooses when a box asks
 
   template <typename W = QWidget>
   W* Find(const QString& name) {
@@ -220,6 +224,25 @@ class WindowTest : public QObject {
     s["menu.Sal"] = item(f.MnuOpcSal);
     if (QWidget* focus = w_->focusWidget(); focus && w_->isVisible())
       s["focus"] = focus->objectName();
+    // The list editor: its title and state, then a line per row, each problem after a "!".
+    if (auto* editor = w_->findChild<QDialog*>("Editor"); editor && editor->isVisible()) {
+      QString& line = s["editor"];
+      line = Quote(editor->windowTitle().toStdString()) + " name " +
+             Quote(Find<QLineEdit>("Nombre")->text().toStdString()) + " " +
+             Find<QLabel>("Cuenta")->text();
+      for (const char* part : {"Nota", "Restaurar"})
+        if (Find(part)->isVisible()) line += QString(" ") + part;
+      const auto* table = Find<QTableWidget>("Tabla");
+      for (int r = 0; r < table->rowCount(); ++r) {
+        QString& row = s[QString("row%1").arg(r + 1)];
+        for (int c = 0; c < 2; ++c) {
+          const QTableWidgetItem* item = table->item(r, c);
+          row += (c ? " " : "") + Quote(item->text().toStdString());
+          if (!item->toolTip().isEmpty()) row += " ! " + Quote(item->toolTip().toStdString());
+        }
+      }
+      if (QWidget* focus = editor->focusWidget()) s["focus"] = "Editor/" + focus->objectName();
+    }
     if (auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
       s["menu.open"] =
           Quote(open->title().toStdString()) + " at " +
@@ -240,6 +263,7 @@ class WindowTest : public QObject {
       if (name[0] == 'P' && name[1].isDigit()) return Box("TbPal", name.mid(1).toInt());
       if (name[0] == 'D' && name[1].isDigit()) return Box("TbDef", name.mid(1).toInt());
       if (name.startsWith("Tam")) return Find(QString("TbTam_%1").arg(name.mid(3)));
+      if (auto* named = w_->findChild<QWidget*>(name)) return named;  // in a dialog
       return Find("Cb" + name);
     };
     if (verb == "clock") {
@@ -277,7 +301,13 @@ class WindowTest : public QObject {
       answer.stop();
       w_->on_message_box = [this](QMessageBox& box) {
         messages_ << box.text() + " | " + box.windowTitle();
+        for (QAbstractButton* button : box.buttons())  // the answer the session gave, or OK
+          if (button->text() == answer_) return QTimer::singleShot(0, button, &QAbstractButton::click);
         QMetaObject::invokeMethod(&box, "accept", Qt::QueuedConnection);
+      };
+      w_->open_url = [this](const QUrl& url) {
+        messages_ << "shown " + url.toLocalFile().section('/', -2);
+        return true;
       };
       w_->ShowStarted();
       QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
@@ -285,13 +315,17 @@ class WindowTest : public QObject {
     } else if (verb == "click" || verb == "dclick") {  // through the window, as a mouse does
       QWidget* target = widget(arg);
       const QPoint at = target->mapTo(w_.get(), target->rect().center());
-      if (verb == "click")
+      if (auto* button = qobject_cast<QAbstractButton*>(target); target->window() != w_.get())
+        button->click();  // a dialog's button
+      else if (verb == "click")
         QTest::mouseClick(w_->windowHandle(), Qt::LeftButton, {}, at);
       else
         QTest::mouseDClick(w_->windowHandle(), Qt::LeftButton, {}, at);
     } else if (verb == "key") {
       const QKeyCombination key = QKeySequence::fromString(arg)[0];
       QWidget* focus = QApplication::activePopupWidget();  // an open menu takes the keys
+      for (QDialog* dialog : w_->findChildren<QDialog*>())  // or else the dialog on top
+        if (!QApplication::activePopupWidget() && dialog->isVisible()) focus = dialog->focusWidget();
       if (!focus) {
         QApplication::setActiveWindow(w_.get());  // the window manager's part after a box
         focus = w_->focusWidget();
@@ -306,7 +340,10 @@ class WindowTest : public QObject {
       QVERIFY(box && box->actionInterface());
       box->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     } else if (verb == "type") {  // into the box that has the keyboard
-      QTest::keyClicks(w_->focusWidget(), arg);
+      QWidget* focus = w_->focusWidget();
+      for (QDialog* dialog : w_->findChildren<QDialog*>())
+        if (dialog->isVisible()) focus = dialog->focusWidget();
+      QTest::keyClicks(focus, QString::fromStdString(Unescape(arg)));
     } else if (verb == "menu") {
       QList<QAction*> actions = w_->menuBar()->actions();
       QAction* found = nullptr;
@@ -327,6 +364,14 @@ class WindowTest : public QObject {
       QTest::qWait(10);
     } else if (verb == "close") {
       w_->close();
+    } else if (verb == "answer") {  // the button chosen in the boxes that ask
+      answer_ = arg;
+    } else if (verb == "cell") {  // ROW COLUMN TEXT, counted from 1, in the list editor
+      Find<QTableWidget>("Tabla")
+          ->item(arg.section(' ', 0, 0).toInt() - 1, arg.section(' ', 1, 1).toInt() - 1)
+          ->setText(QString::fromStdString(Unescape(arg.section(' ', 2))));
+    } else if (verb == "copy") {  // to the clipboard
+      QApplication::clipboard()->setText(QString::fromStdString(Unescape(arg)));
     } else if (verb != "bytes") {  // a file's bytes, shown by the session
       QFAIL(qPrintable("unknown command: " + command));
     }
@@ -340,11 +385,12 @@ class WindowTest : public QObject {
     const QStringList lines = QString::fromUtf8(in.readAll()).split('\n');
     TempFolder folder;
     std::map<const char*, QByteArray> outside;  // the other tests' folders, back at the end
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"}) {
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS", "HOME"}) {
       outside[name] = qgetenv(name);
       qputenv(name, QByteArray::fromStdString((folder.path() / name).string()));
     }
     w_.reset();
+    answer_.clear();
     QTime clock(10, 15, 30);
     QStringList seen, failures;
     State before;
@@ -363,6 +409,7 @@ class WindowTest : public QObject {
       const QRegularExpressionMatch times = QRegularExpression(" \\*(\\d+)$").match(line);
       for (int k = times.hasMatch() ? times.captured(1).toInt() : 1; k > 0; --k)
         Run(times.hasMatch() ? line.left(times.capturedStart()) : line, folder, clock);
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed dialogs go
       if (QTest::currentTestFailed()) return;
       State after = w_ ? Snapshot() : State();
       if (line == "close") after["ini"] = Quote(ReadBytes(SettingsFile(w_->Where())));
@@ -427,6 +474,7 @@ class WindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
     QApplication::setActiveWindow(w_.get());
     messages_.clear();
+    w_->open_url = [](const QUrl&) { return true; };  // no file manager is started
     w_->on_message_box = [this](QMessageBox& box) {
       QVERIFY(box.icon() == QMessageBox::NoIcon && box.standardButtons() == QMessageBox::Ok);
       QVERIFY(box.parentWidget() == w_.get());                            // modal over the window
@@ -503,7 +551,8 @@ class WindowTest : public QObject {
     QTest::addColumn<int>("box");
     int i = 0;
     for (const char* name :
-         {"F5", "COMPROBAR", "Acerca de", "cuenta rechazada", "lista vac\u00eda", "importar"})
+         {"F5", "COMPROBAR", "Acerca de", "cuenta rechazada", "lista vac\u00eda", "importar",
+          "lista sin guardar"})
       QTest::newRow(name) << i++;
   }
   void SignalClosesEveryBoxAndSaves() {
@@ -520,6 +569,11 @@ class WindowTest : public QObject {
         [&] { ListItem("vacia")->trigger(); },
         [&] {
           w_->OpenFiles({folder_.path() / "nada.csv", folder_.path() / "nada.csv"});
+        },
+        [&] {  // unsaved edits are lost, and nothing is written
+          QTest::keyClick(Find("TbPal_0"), Qt::Key_N, Qt::ControlModifier);
+          QTest::keyClicks(Find("Nombre"), "nueva");
+          Find<QDialog>("Editor")->reject();
         }};
     w_->on_message_box = [this](QMessageBox&) {
       messages_ << "box";

@@ -80,7 +80,9 @@ TEST_F(ImportTest, ReadsEveryFormat) {
     } else {
       EXPECT_EQ(read.outcome, outcomes.at(f[2]));
     }
-    if (read.outcome == ReadResult::kSomeDropped) EXPECT_EQ(read.held, std::stoul(f[7]));
+    if (read.outcome == ReadResult::kSomeDropped) {
+      EXPECT_EQ(read.held, std::stoul(f[7]));
+    }
     ASSERT_EQ(read.entries.size(), std::stoul(f[3]));
     if (read.entries.empty()) continue;
     EXPECT_EQ(Trim(read.entries.at(std::stoi(f[4])).Palabra), Bytes(f[5]));
@@ -98,6 +100,22 @@ TEST_F(ImportTest, HugeFilesAreNotReadToTheEnd) {
     const long long before = BytesRead();
     ReadAnyList(folder.path() / name);
     EXPECT_LT(BytesRead() - before, (1 << 20) + (128 << 10));  // 1 MiB and a buffer
+  }
+}
+
+// What the list editor and the imports write reads back as it was, whatever the characters.
+TEST_F(ImportTest, SavedListsReadBackAsWritten) {
+  const std::vector<Entrada> entries = {
+      {"Ã±", "mojibake that is valid UTF-8"}, {"cañón", "Windows-1252 €"},
+      {"čeština", "beyond Windows-1252"},       {"P>x", "D>y"},
+      {"\xC2\x81", "an undefined Windows-1252 byte"}, {std::string(100, 'w'), std::string(2000, 'd')}};
+  for (const Entrada& e : entries) {
+    SCOPED_TRACE(e.Palabra);
+    folder.Write("l.txt", WordListBytes({e}));
+    const ReadResult read = ReadAnyList(folder.path() / "l.txt");
+    ASSERT_EQ(read.entries.size(), 1u);
+    EXPECT_EQ(read.entries[0].Palabra, e.Palabra);
+    EXPECT_EQ(read.entries[0].Definicion, e.Definicion);
   }
 }
 

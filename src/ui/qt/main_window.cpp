@@ -3,6 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QStandardPaths>
 #include <QDropEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -22,6 +26,7 @@
 
 #include "text/text.h"
 #include "ui/qt/accessible_box.h"
+#include "ui/qt/list_editor.h"
 
 namespace glosandas {
 
@@ -204,6 +209,38 @@ MainWindow::MainWindow(std::filesystem::path folder, bool system_install,
   sal_ = opc_->addAction(Q(form_.MnuOpcSal.Caption));
   connect(sal_, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcSal_Click(); }); });
 
+  // Lists: written and mended here, opened from anywhere, their folder at hand.
+  lis_ = new AccessKeyMenu("&Listas", this);
+  menuBar()->addMenu(lis_);
+  const auto item = [this](const char* caption, QKeySequence keys, auto slot) {
+    QAction* a = lis_->addAction(caption);
+    a->setShortcut(keys);
+    connect(a, &QAction::triggered, this, slot);
+  };
+  item("&Nueva lista...", QKeySequence("Ctrl+N"), [this] { EditList(false); });
+  item("&Editar la lista actual...", {}, [this] { EditList(true); });
+  item("&Abrir archivo...", QKeySequence("Ctrl+O"), [this] {
+    auto* dialog = new QFileDialog(this, "Abrir archivo",
+                                   QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
+                                   "Listas de palabras (*.txt *.tsv *.tab *.csv *.kvtml *.TXT "
+                                   "*.TSV *.TAB *.CSV *.KVTML);;Todos los archivos (*)");
+    dialog->setObjectName("AbrirArchivo");
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::filesSelected, this, [this](const QStringList& names) {
+      std::vector<std::filesystem::path> files;
+      for (const QString& name : names) files.emplace_back(QFile::encodeName(name).toStdString());
+      OpenFiles(files);
+    });
+    dialog->open();
+  });
+  item("Abrir la &carpeta de listas", {}, [this] {
+    const QString folder = QFile::decodeName(folders_.user_lists.c_str());
+    if (!QDir().mkpath(folder) || !open_url(QUrl::fromLocalFile(folder))) {
+      MsgBox("No se puede abrir la carpeta \"" + folder.toStdString() + "\".", "Error");
+    }
+  });
+
   // The normal placement: the design-size client area, centred.
   const int menu_height = menuBar()->sizeHint().height();
   resize(Px(kDesignClientWidth), Px(kDesignClientHeight) + menu_height);
@@ -338,6 +375,7 @@ bool MainWindow::event(QEvent* event) { return TakeDrop(event) || QMainWindow::e
 
 void MainWindow::EndBySignal() {
   ending_ = true;
+  if (editor_) editor_->Discard();
   if (QWidget* box = QApplication::activeModalWidget()) box->close();
   if (handling_ == 0) {
     ending_ = false;
@@ -572,7 +610,49 @@ std::string MainWindow::NumberText(float value) {
   return text.toStdString();
 }
 
+void MainWindow::EditList(bool current) {
+  if (editor_ && editor_->isVisible()) {
+    editor_->raise();
+    editor_->activateWindow();
+    return;
+  }
+  std::string name;
+  std::vector<Entrada> entries;
+  bool shared = false, restorable = false;
+  if (current) {
+    name = form_.Archivo;
+    for (Int e = 1; e <= form_.NumEntradas; ++e) {
+      entries.push_back({Trim(form_.Entradas(e).Palabra), Trim(form_.Entradas(e).Definicion)});
+    }
+    shared = !form_.UserList(name);
+    restorable = !shared && form_.HasOriginal(name);
+  }
+  editor_ = new ListEditor(this, name, entries, shared, restorable);
+  editor_->save = [this](const std::string& list, const std::vector<Entrada>& rows) {
+    bool saved = false;
+    Handle([&] { saved = form_.SaveList(list, rows); });
+    return saved;
+  };
+  editor_->taken = [this](const std::string& list) { return form_.UserList(list).has_value(); };
+  editor_->restore = [this, name] {
+    const std::optional<std::filesystem::path> copy = form_.UserList(name);
+    if (!copy || !QFile::moveToTrash(QFile::decodeName(copy->c_str()))) {
+      MsgBox("No se puede llevar su copia de la lista \"" + name + "\" a la papelera.", "Error");
+      return false;
+    }
+    Handle([&] { form_.OfferList(name); });
+    return true;
+  };
+  editor_->run = [this](QMessageBox& box) {
+    if (ending_) return;
+    if (on_message_box) on_message_box(box);
+    box.exec();
+  };
+  editor_->open();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (editor_) editor_->Discard();  // the program ends: unsaved edits are not kept
   Handle([this] { form_.Form_QueryUnload(); });  // saves once, however often it is asked
   event->accept();
 }

@@ -4,7 +4,9 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QDesktopServices>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRect>
 #include <QTime>
 #include <functional>
@@ -46,8 +48,10 @@ class MainWindow : public QMainWindow, public Platform {
   // other opens, and the window closes once the handler in progress has returned.
   void EndBySignal();
 
-  // Called with every message box just before it waits for OK; tests answer the box here.
+  // Called with every message box just before it waits for an answer; tests answer it here.
   std::function<void(QMessageBox&)> on_message_box;
+  // Shows a folder in the desktop's file manager.
+  std::function<bool(const QUrl&)> open_url = &QDesktopServices::openUrl;
 
   // The key code a Windows program would see for a Qt key (F5 is 116); 0 when it has none.
   static Int KeyCode(int qt_key);
@@ -95,6 +99,8 @@ class MainWindow : public QMainWindow, public Platform {
   void SyncMenuArray(std::vector<QAction*>& actions, const std::vector<MenuItem>& items,
                      QMenu* menu, bool checkable, const std::function<void(Int)>& handler);
   void PlaceFocusRing();
+  // The list editor, on a new list or on the list in force.
+  void EditList(bool current);
   // A drag or drop of local files: taken, and on the drop opened. False for anything else.
   bool TakeDrop(QEvent* event);
   // A click on a box, from the mouse, the keyboard or assistive technology.
@@ -132,6 +138,8 @@ class MainWindow : public QMainWindow, public Platform {
   QMenu *opc_ = nullptr, *opc_pal_ = nullptr, *opc_def_ = nullptr, *opc_arc_ = nullptr,
         *opc_tam_ = nullptr;
   QAction *mar_ = nullptr, *ace_ = nullptr, *sal_ = nullptr;
+  QMenu* lis_ = nullptr;
+  QPointer<class ListEditor> editor_;
   std::vector<QAction*> pal_items_, def_items_, arc_items_, tam_items_;
 };
 

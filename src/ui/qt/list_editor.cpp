@@ -1,0 +1,282 @@
+#include "ui/qt/list_editor.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "text/text.h"
+#include "wordlists/list_editing.h"
+
+namespace glosandas {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+ListEditor::ListEditor(QWidget* parent, const std::string& name,
+                       const std::vector<Entrada>& entries, bool shared, bool restorable)
+    : QDialog(parent), original_(name) {
+  setObjectName("Editor");
+  setWindowTitle(name.empty() ? "Nueva lista" : Q("Editar la lista \"" + name + "\""));
+  setAttribute(Qt::WA_DeleteOnClose);
+  resize(760, 520);
+
+  auto* layout = new QVBoxLayout(this);
+  auto* name_row = new QHBoxLayout;
+  auto* name_label = new QLabel("&Nombre:");
+  name_ = new QLineEdit(Q(name));
+  name_->setObjectName("Nombre");
+  name_label->setBuddy(name_);
+  name_row->addWidget(name_label);
+  name_row->addWidget(name_, 1);
+  layout->addLayout(name_row);
+
+  table_ = new QTableWidget(0, 2);
+  table_->setObjectName("Tabla");
+  table_->setAccessibleName("Entradas");
+  table_->setHorizontalHeaderLabels({"Palabra", "Definición"});
+  table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->setColumnWidth(0, 200);
+  table_->setWordWrap(true);
+  table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
+  table_->installEventFilter(this);
+  layout->addWidget(table_, 1);
+
+  count_ = new QLabel;
+  count_->setObjectName("Cuenta");
+  note_ = new QLabel("Se guardará una copia en su carpeta de listas.");
+  note_->setObjectName("Nota");
+  note_->setVisible(shared);
+  layout->addWidget(count_);
+  layout->addWidget(note_);
+
+  auto* buttons = new QHBoxLayout;
+  const auto button = [&](const char* object, const char* caption, auto slot) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(object);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, slot);
+    buttons->addWidget(b);
+    return b;
+  };
+  button("Anadir", "&Añadir fila", [this] {
+    AddRows({{}}, table_->currentRow() + 1);
+    table_->setFocus();
+  });
+  button("Quitar", "&Quitar fila", [this] { RemoveRows(); });
+  button("Subir", "&Subir", [this] { MoveRow(-1); });
+  button("Bajar", "&Bajar", [this] { MoveRow(1); });
+  QPushButton* original = button("Restaurar", "&Restaurar la lista original", [this] {
+    if (Choose(Q("¿Quitar su copia de la lista \"" + original_ +
+                 "\" y volver a la original? Su copia irá a la papelera."),
+               {"Restaurar", "Cancelar"}) == 0 &&
+        restore()) {
+      Discard();
+    }
+  });
+  original->setVisible(restorable);
+  buttons->addStretch();
+  button("Guardar", "&Guardar", [this] {
+    if (Save()) Discard();
+  });
+  button("Cancelar", "Cancelar", [this] { reject(); });
+  layout->addLayout(buttons);
+
+  AddRows(entries, 0);
+  connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    if (updating_) return;
+    // Pasted or typed line breaks: the loader would read each as a blank.
+    const std::string text = item->text().toStdString(), line = OneLine(text);
+    if (line != text) {
+      updating_ = true;
+      item->setText(Q(line));
+      updating_ = false;
+    }
+    changed_ = true;
+    Check();
+  });
+  connect(name_, &QLineEdit::textEdited, this, [this] { changed_ = true; });
+  changed_ = false;
+  Check();
+  name_->setFocus();
+}
+
+void ListEditor::AddRows(const std::vector<Entrada>& rows, int at) {
+  updating_ = true;
+  for (const Entrada& row : rows) {
+    table_->insertRow(at);
+    table_->setItem(at, 0, new QTableWidgetItem(Q(row.Palabra)));
+    table_->setItem(at, 1, new QTableWidgetItem(Q(row.Definicion)));
+    ++at;
+  }
+  updating_ = false;
+  if (!rows.empty()) table_->setCurrentCell(at - 1, 0);
+  changed_ = true;
+  Check();
+}
+
+void ListEditor::MoveRow(int by) {
+  const int from = table_->currentRow(), to = from + by;
+  if (from < 0 || to < 0 || to >= table_->rowCount()) return;
+  updating_ = true;
+  for (int column = 0; column < 2; ++column) {
+    QTableWidgetItem* item = table_->takeItem(from, column);
+    table_->setItem(from, column, table_->takeItem(to, column));
+    table_->setItem(to, column, item);
+  }
+  updating_ = false;
+  table_->setCurrentCell(to, table_->currentColumn());
+  changed_ = true;
+  Check();
+}
+
+void ListEditor::RemoveRows() {
+  QList<int> rows;
+  for (const QModelIndex& index : table_->selectionModel()->selectedIndexes()) {
+    if (!rows.contains(index.row())) rows << index.row();
+  }
+  if (rows.isEmpty() && table_->currentRow() >= 0) rows << table_->currentRow();
+  std::sort(rows.rbegin(), rows.rend());
+  for (int row : rows) table_->removeRow(row);
+  changed_ = changed_ || !rows.isEmpty();
+  Check();
+}
+
+void ListEditor::Paste() {
+  // Rows copied from a spreadsheet: a row a line, the word and the definition split by a tab.
+  std::vector<Entrada> rows;
+  for (const QString& line : QApplication::clipboard()->text().split('\n')) {
+    const QStringList cells = QString(line).remove('\r').split('\t');
+    if (cells.join("").trimmed().isEmpty()) continue;
+    rows.push_back({OneLine(cells[0].toStdString()),
+                    OneLine(cells.mid(1).join(' ').toStdString())});
+  }
+  AddRows(rows, table_->currentRow() + 1);
+}
+
+bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != table_ || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+  auto* key = static_cast<QKeyEvent*>(event);
+  const bool control = key->modifiers() == Qt::ControlModifier;
+  if (key->key() == Qt::Key_Insert && key->modifiers() == Qt::NoModifier) {
+    AddRows({{}}, table_->currentRow() + 1);
+  } else if (control && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+    MoveRow(key->key() == Qt::Key_Up ? -1 : 1);
+  } else if (key->key() == Qt::Key_Delete && !table_->selectionModel()->selectedRows().isEmpty()) {
+    RemoveRows();  // whole rows selected; inside a cell Delete erases text
+  } else if (key->matches(QKeySequence::Paste)) {
+    Paste();
+  } else {
+    return QDialog::eventFilter(watched, event);
+  }
+  return true;
+}
+
+std::vector<Entrada> ListEditor::Rows() const {
+  std::vector<Entrada> rows;
+  for (int r = 0; r < table_->rowCount(); ++r) {
+    const auto text = [&](int c) {
+      return table_->item(r, c) ? OneLine(table_->item(r, c)->text().toStdString()) : "";
+    };
+    rows.push_back({text(0), text(1)});
+  }
+  return rows;
+}
+
+std::string ListEditor::Check() {
+  const std::vector<Entrada> rows = Rows();
+  const std::vector<RowProblems> problems = CheckRows(rows);
+  std::string first;
+  updating_ = true;
+  for (int r = 0; r < table_->rowCount(); ++r) {
+    for (int c = 0; c < 2; ++c) {
+      QTableWidgetItem* item = table_->item(r, c);
+      if (!item) table_->setItem(r, c, item = new QTableWidgetItem);
+      std::string why = c == 0 ? problems[r].word : problems[r].definition;
+      if (first.empty() && !why.empty()) first = "Fila " + std::to_string(r + 1) + ": " + why;
+      const bool repeated = why.empty() && c == 0 && problems[r].repeated;
+      if (repeated) why = "Esta palabra está más de una vez en la lista.";
+      item->setToolTip(Q(why));
+      item->setData(Qt::AccessibleDescriptionRole, Q(why));
+      item->setBackground(why.empty() ? QBrush() : QColor(repeated ? 0xFFF2B3 : 0xFFC8C8));
+    }
+  }
+  updating_ = false;
+  table_->resizeRowsToContents();
+  count_->setText(QString("%1 de 100 entradas").arg(rows.size()));
+  return first;
+}
+
+void ListEditor::Tell(const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, windowTitle(), Q(text), QMessageBox::Ok, this);
+  run(box);
+}
+
+int ListEditor::Choose(const QString& text, const QStringList& buttons) {
+  QMessageBox box(QMessageBox::NoIcon, windowTitle(), text, QMessageBox::NoButton, this);
+  QList<QAbstractButton*> added;
+  for (const QString& caption : buttons) {
+    added << box.addButton(caption, added.size() + 1 == buttons.size() ? QMessageBox::RejectRole
+                                                                       : QMessageBox::AcceptRole);
+  }
+  box.setDefaultButton(static_cast<QPushButton*>(added.first()));
+  box.setEscapeButton(added.last());
+  run(box);
+  const qsizetype chosen = added.indexOf(box.clickedButton());
+  return chosen < 0 ? int(added.size()) - 1 : int(chosen);
+}
+
+bool ListEditor::Save() {
+  const std::string name = Trim(name_->text().toStdString());
+  if (const std::string problem = ListNameProblem(name); !problem.empty()) {
+    Tell(problem);
+    name_->setFocus();
+    return false;
+  }
+  if (const std::string problem = Check(); !problem.empty()) {
+    Tell("No se puede guardar la lista mientras haya casillas marcadas. " + problem);
+    table_->setFocus();
+    return false;
+  }
+  const std::vector<Entrada> rows = Rows();
+  if (rows.empty()) {
+    Tell("La lista no tiene ninguna entrada. Añada al menos una fila con su palabra y su "
+         "definición.");
+    return false;
+  }
+  const bool same = FoldCase(name) == FoldCase(original_);
+  if (!same && taken(name) &&
+      Choose(Q("Ya existe una lista \"" + name + "\". ¿Reemplazarla?"), {"Reemplazar", "Cancelar"}) != 0) {
+    return false;
+  }
+  return save(name, rows);
+}
+
+void ListEditor::Discard() {
+  changed_ = false;
+  QDialog::reject();
+}
+
+void ListEditor::reject() {
+  if (changed_) {
+    const std::string name = Trim(name_->text().toStdString());
+    const int choice = Choose(
+        Q(name.empty() ? "¿Guardar la lista nueva?"
+                       : "¿Guardar los cambios en la lista \"" + name + "\"?"),
+        {"Guardar", "No guardar", "Cancelar"});
+    if (choice == 2 || (choice == 0 && !Save())) return;
+  }
+  Discard();
+}
+
+}  // namespace glosandas

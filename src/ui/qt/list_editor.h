@@ -1,0 +1,67 @@
+// The list editor: a word list as a table, checked as it is written, saved through the window.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "wordlists/entry.h"
+
+class QLabel;
+class QLineEdit;
+class QMessageBox;
+class QPushButton;
+class QTableWidget;
+
+namespace glosandas {
+
+class ListEditor : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `name` is the list edited, empty for a new one. `shared`: the list comes from a folder that
+  // is not the user's, so saving makes the user's own copy. `restorable`: the list is the user's
+  // copy of such a list.
+  ListEditor(QWidget* parent, const std::string& name, const std::vector<Entrada>& entries,
+             bool shared, bool restorable);
+
+  // Set by the window. `save` saves and plays the list, true when it did; `taken` tells whether
+  // another list of the user's has that name; `restore` removes the user's copy, true when it
+  // did; `run` shows a box and waits for its answer.
+  std::function<bool(const std::string&, const std::vector<Entrada>&)> save;
+  std::function<bool(const std::string&)> taken;
+  std::function<bool()> restore;
+  std::function<void(QMessageBox&)> run;
+
+  // Closes without asking: the program is ending.
+  void Discard();
+  void reject() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void AddRows(const std::vector<Entrada>& rows, int at);
+  void MoveRow(int by);
+  void RemoveRows();
+  void Paste();
+  // The rows as the loader would read them back.
+  std::vector<Entrada> Rows() const;
+  // Marks each cell with its problem, counts the entries; the first problem, empty for none.
+  std::string Check();
+  // Saves when everything is in order; true when the list was saved.
+  bool Save();
+  // Asks with these buttons; the index of the one chosen, the last when the box is closed.
+  int Choose(const QString& text, const QStringList& buttons);
+  void Tell(const std::string& text);
+
+  std::string original_;
+  bool changed_ = false;
+  bool updating_ = false;
+  QLineEdit* name_;
+  QTableWidget* table_;
+  QLabel *count_, *note_;
+};
+
+}  // namespace glosandas

@@ -1,0 +1,210 @@
+# Lists written in the program. A new list: the name refused until it can be a file name, a
+# list without entries refused, rows added with Insert and pasted from a spreadsheet, a line
+# break made a blank, each problem marked until it is mended, a repeated word shown, a row
+# moved with Ctrl+Up; saved, it is offered, chosen and played. The list in force edited and
+# closed unsaved, kept or not; a shipped list mended into the user's own copy, then given back;
+# a name already used; the lists folder shown; files opened from the file dialog. A package's
+# list does not hide the one beside the program.
+list relieve 20
+file XDG_DATA_DIRS/glosandas/relieve.txt P>del paquete\r\nD>no se juega\r\n
+file XDG_DATA_DIRS/glosandas/rios.txt P>Ebor\r\nD>R\xEDo de Zaragoza\r\nP>Tajo\r\nD>R\xEDo de Toledo\r\n
+start
+  Comprobar="&COMPROBAR" 2000,10400 2000x500 Arial Narrow 12 tab 33 tip "Pulse para comprobar si se han unido correctamente las palabras con su definición "
+  D0=W "definición 18" 0,3200 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 4, columna izquierda, libre"
+  D1=W "definición 6" 0,6800 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 4, columna izquierda, libre"
+  D2=W "definición 19" 8000,3200 4000x1000 Verdana 9.75 multiline centred tab 5 says "Definición 3 de 4, columna derecha, libre"
+  D3=W "definición 16" 8000,6800 4000x1000 Verdana 9.75 multiline centred tab 7 says "Definición 4 de 4, columna derecha, libre"
+  Instruc=W "Una cada elemento de la columna central con uno de los laterales y pulse en Comprobar\r\n" 0,100 10750x500 Verdana 9.75 locked multiline centred tab 32
+  P0=W "palabra19" 4500,2160 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, libre"
+  P1=W "palabra6" 4500,4220 3000x500 Verdana 12 tab 2 says "Palabra 2 de 4, libre"
+  P2=W "palabra16" 4500,6280 3000x500 Verdana 12 tab 4 says "Palabra 3 de 4, libre"
+  P3=W "palabra18" 4500,8340 3000x500 Verdana 12 tab 6 says "Palabra 4 de 4, libre"
+  Siguiente="&Siguiente" 5000,10400 2000x500 Arial Narrow 12 tab 34 tip "Pulse para que se muestre una nueva pantalla de palabras y glosandas"
+  Tam0=W "+" 10750,100 500x500 Verdana 9.75 locked centred tab 36 tip "Aumentar tamaño de la letrad de las glosandas"
+  Tam1=W "-" 11250,100 500x500 Verdana 9.75 locked centred tab 37 tip "Reducir tamaño de la letra de las glosandas"
+  Ver="&Ver solución" 8000,10400 2000x500 Arial Narrow 12 tab 35 tip "Pulse para ver  la forma correcta de unir cada palabra con su definición"
+  focus=TbPal_0
+  frame=TbPal_0
+  menu.Ace="&Acerca de glosandas..."
+  menu.Arc="&Archivo de glosandas": ["relieve"] "rios"
+  menu.Def="Nú&mero de glosandas": ("&1") ("&2") ("&3") ["&4"] "&5" "&6" "&7" "&8" "&9" "&10"
+  menu.Mar=["&Marcar errores"]
+  menu.Opc="&Opciones"
+  menu.Pal="&Número de palabras": "&1" "&2" "&3" ["&4"] "&5" "&6" "&7" "&8" "&9" "&10"
+  menu.Sal="&Salir Alt - F4"
+  menu.Tam="&Tamaño de letra (10)": "&Aumentar" F2 "&Reducir" F3
+key ctrl+n
+  editor="Nueva lista" name "" 0 de 100 entradas
+  focus=Editor/Nombre
+click Guardar
+  box Escriba un nombre para la lista. | Nueva lista
+type fr/utas
+  editor="Nueva lista" name "fr/utas" 0 de 100 entradas
+click Guardar
+  box El nombre no puede contener «/», «&» ni caracteres de control. | Nueva lista
+key ctrl+a
+type frutas
+  editor="Nueva lista" name "frutas" 0 de 100 entradas
+click Guardar
+  box La lista no tiene ninguna entrada. Añada al menos una fila con su palabra y su definición. | Nueva lista
+key Tab
+  focus=Editor/Tabla
+key Insert
+  editor="Nueva lista" name "frutas" 1 de 100 entradas
+  row1="" ! "Falta la palabra." "" ! "Falta la definición."
+cell 1 1 manzana
+  row1="manzana" "" ! "Falta la definición."
+cell 1 2 Fruta del\r\nmanzano
+  row1="manzana" "Fruta del manzano"
+copy pera\tFruta del peral\r\nkiwi\t\r\n
+key ctrl+v
+  editor="Nueva lista" name "frutas" 3 de 100 entradas
+  row2="pera" "Fruta del peral"
+  row3="kiwi" "" ! "Falta la definición."
+click Guardar
+  box No se puede guardar la lista mientras haya casillas marcadas. Fila 3: Falta la definición. | Nueva lista
+cell 3 2 Fruta peluda
+  row3="kiwi" "Fruta peluda"
+cell 3 1 manzana
+  row1="manzana" ! "Esta palabra está más de una vez en la lista." "Fruta del manzano"
+  row3="manzana" ! "Esta palabra está más de una vez en la lista." "Fruta peluda"
+cell 3 1 kiwi
+  row1="manzana" "Fruta del manzano"
+  row3="kiwi" "Fruta peluda"
+key ctrl+Up
+  row2="kiwi" "Fruta peluda"
+  row3="pera" "Fruta del peral"
+click Guardar
+  D0=W "Fruta del manzano" 0,3200 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 3, columna izquierda, libre"
+  D1=W "Fruta peluda" 0,6800 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 3, columna izquierda, libre"
+  D2=W "Fruta del peral" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 5 says "Definición 3 de 3, columna derecha, libre"
+  P0=W "manzana" 4500,2675 3000x500 Verdana 12 tab 0 says "Palabra 1 de 3, libre"
+  P1=W "kiwi" 4500,5250 3000x500 Verdana 12 tab 2 says "Palabra 2 de 3, libre"
+  P2=W "pera" 4500,7825 3000x500 Verdana 12 tab 4 says "Palabra 3 de 3, libre"
+  focus=TbPal_0
+  menu.Arc="&Archivo de glosandas": ["frutas"] "relieve" "rios"
+  menu.Def="Nú&mero de glosandas": ("&1") ("&2") ["&3"] "&4" "&5" "&6" "&7" "&8" "&9" "&10"
+  menu.Pal="&Número de palabras": "&1" "&2" ["&3"] "&4" "&5" "&6" "&7" "&8" "&9" "&10"
+  D3
+  P3
+  editor
+  row1
+  row2
+  row3
+bytes XDG_DATA_HOME/glosandas/frutas.txt
+  bytes XDG_DATA_HOME/glosandas/frutas.txt="P>manzana\r\nD>Fruta del manzano\r\nP>kiwi\r\nD>Fruta peluda\r\nP>pera\r\nD>Fruta del peral\r\n"
+menu Listas/Editar la lista actual...
+  editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas
+  focus=Editor/Nombre
+  row1="manzana" "Fruta del manzano"
+  row2="kiwi" "Fruta peluda"
+  row3="pera" "Fruta del peral"
+cell 1 1 manzanas
+  row1="manzanas" "Fruta del manzano"
+answer Cancelar
+key Escape
+  box ¿Guardar los cambios en la lista "frutas"? | Editar la lista "frutas"
+answer No guardar
+click Cancelar
+  box ¿Guardar los cambios en la lista "frutas"? | Editar la lista "frutas"
+  focus=TbPal_0
+  editor
+  row1
+  row2
+  row3
+menu Listas/Editar la lista actual...
+  editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas
+  focus=Editor/Nombre
+  row1="manzana" "Fruta del manzano"
+  row2="kiwi" "Fruta peluda"
+  row3="pera" "Fruta del peral"
+cell 1 1 manzanas
+  row1="manzanas" "Fruta del manzano"
+answer Guardar
+key Escape
+  box ¿Guardar los cambios en la lista "frutas"? | Editar la lista "frutas"
+  P0=W "manzanas" 4500,2675 3000x500 Verdana 12 tab 0 says "Palabra 1 de 3, libre"
+  P1=W "pera" 4500,5250 3000x500 Verdana 12 tab 2 says "Palabra 2 de 3, libre"
+  P2=W "kiwi" 4500,7825 3000x500 Verdana 12 tab 4 says "Palabra 3 de 3, libre"
+  focus=TbPal_0
+  editor
+  row1
+  row2
+  row3
+menu Opciones/Archivo de glosandas/rios
+  D0=W "Río de Zaragoza" 0,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 2, columna izquierda, libre"
+  D1=W "Río de Toledo" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 2, columna derecha, libre"
+  P0=W "Ebor" 4500,3533 3000x500 Verdana 12 tab 0 says "Palabra 1 de 2, libre"
+  P1=W "Tajo" 4500,6966 3000x500 Verdana 12 tab 2 says "Palabra 2 de 2, libre"
+  menu.Arc="&Archivo de glosandas": "frutas" "relieve" ["rios"]
+  menu.Def="Nú&mero de glosandas": ("&1") ["&2"] "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
+  menu.Pal="&Número de palabras": "&1" ["&2"] "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
+  D2
+  P2
+menu Listas/Editar la lista actual...
+  editor="Editar la lista \"rios\"" name "rios" 2 de 100 entradas Nota
+  focus=Editor/Nombre
+  row1="Ebor" "Río de Zaragoza"
+  row2="Tajo" "Río de Toledo"
+cell 1 1 Ebro
+  row1="Ebro" "Río de Zaragoza"
+click Guardar
+  D0=W "Río de Toledo" 0,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 2, columna izquierda, libre"
+  D1=W "Río de Zaragoza" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 2, columna derecha, libre"
+  P0=W "Ebro" 4500,3533 3000x500 Verdana 12 tab 0 says "Palabra 1 de 2, libre"
+  focus=TbPal_0
+  editor
+  row1
+  row2
+bytes XDG_DATA_HOME/glosandas/rios.txt
+  bytes XDG_DATA_HOME/glosandas/rios.txt="P>Ebro\r\nD>R\xedo de Zaragoza\r\nP>Tajo\r\nD>R\xedo de Toledo\r\n"
+menu Listas/Editar la lista actual...
+  editor="Editar la lista \"rios\"" name "rios" 2 de 100 entradas Restaurar
+  focus=Editor/Nombre
+  row1="Ebro" "Río de Zaragoza"
+  row2="Tajo" "Río de Toledo"
+answer Restaurar
+click Restaurar
+  box ¿Quitar su copia de la lista "rios" y volver a la original? Su copia irá a la papelera. | Editar la lista "rios"
+  P0=W "Ebor" 4500,3533 3000x500 Verdana 12 tab 0 says "Palabra 1 de 2, libre"
+  focus=TbPal_0
+  editor
+  row1
+  row2
+menu Listas/Nueva lista...
+  editor="Nueva lista" name "" 0 de 100 entradas
+  focus=Editor/Nombre
+type frutas
+  editor="Nueva lista" name "frutas" 0 de 100 entradas
+key Tab
+  focus=Editor/Tabla
+key Insert
+  editor="Nueva lista" name "frutas" 1 de 100 entradas
+  row1="" ! "Falta la palabra." "" ! "Falta la definición."
+cell 1 1 uva
+  row1="uva" "" ! "Falta la definición."
+cell 1 2 Fruta de la vid
+  row1="uva" "Fruta de la vid"
+answer Cancelar
+click Guardar
+  box Ya existe una lista "frutas". ¿Reemplazarla? | Nueva lista
+answer No guardar
+click Cancelar
+  box ¿Guardar los cambios en la lista "frutas"? | Nueva lista
+  focus=TbPal_0
+  editor
+  row1
+menu Listas/Abrir la carpeta de listas
+  box shown XDG_DATA_HOME/glosandas
+file HOME/colores.csv rojo;Color de la sangre\n
+key ctrl+o
+answer
+type colores.csv
+key Return
+  D0=W "Color de la sangre" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
+  P0=W "rojo" 4500,5250 3000x500 Verdana 12 tab 0 says "Palabra 1 de 1, libre"
+  menu.Arc="&Archivo de glosandas": ["colores"] "frutas" "relieve" "rios"
+  menu.Def="Nú&mero de glosandas": ["&1"] "&2" "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
+  menu.Pal="&Número de palabras": ["&1"] "&2" "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
+  D1
+  P1
