@@ -1,6 +1,8 @@
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <fstream>
 
 #include "ui/qt/main_window.h"
@@ -17,6 +19,8 @@ struct Window {
       list << "P>palabra" << k << "\r\nD>Una definici\xF3n de la palabra " << k << "\r\n";
     }
     list.close();
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME"})  // the lists it saves stay here
+      setenv(name, (folder / name).c_str(), 1);
     window = std::make_unique<MainWindow>(folder);
     window->ShowStarted();
     QCoreApplication::processEvents();
@@ -59,6 +63,37 @@ void BM_SiguienteRendered(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SiguienteRendered);
+
+// The list editor opened on the list in force, 100 entries, shown and ready for typing.
+void BM_EditorShown(benchmark::State& state) {
+  Window w;
+  QAction* edit = nullptr;
+  for (QAction* a : w.window->findChildren<QAction*>())
+    if (a->text() == "&Editar la lista actual...") edit = a;
+  for (auto _ : state) {
+    edit->trigger();
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    auto* editor = w.window->findChild<QDialog*>("Editor");
+    QMetaObject::invokeMethod(editor, "done", Q_ARG(int, 0));  // unchanged: closes at once
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_EditorShown)->Unit(benchmark::kMillisecond);
+
+// A list of 100 entries saved from the editor: written, the menu read again, the list loaded
+// and a new screen dealt and painted.
+void BM_EditorSave(benchmark::State& state) {
+  Window w;
+  std::vector<Entrada> entries;
+  for (Int e = 1; e <= 100; ++e) entries.push_back(w.window->form().Entradas(e));
+  for (auto _ : state) {
+    w.window->form().SaveList("relieve", entries);
+    w.Show();
+  }
+}
+BENCHMARK(BM_EditorSave)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace glosandas
