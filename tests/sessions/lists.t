@@ -208,3 +208,29 @@ key Return
   menu.Pal="&Número de palabras": ["&1"] "&2" "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
   D1
   P1
+# Worksheets of the list in force, as a PDF in the documents folder under the name proposed.
+menu Opciones/Archivo de glosandas/frutas
+  D0=W "Fruta del manzano" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
+  P0=W "manzanas" 4500,5250 3000x500 Verdana 12 tab 0 says "Palabra 1 de 1, libre"
+  menu.Arc="&Archivo de glosandas": "colores" ["frutas"] "relieve" "rios"
+file HOME/Documents/.keep x
+key ctrl+p
+  fichas="Imprimir fichas de la lista \"frutas\"" Hojas 1 Palabras 1 Definiciones 1 Soluciones
+  focus=Fichas/Hojas
+key Up
+  fichas="Imprimir fichas de la lista \"frutas\"" Hojas 2 Palabras 1 Definiciones 1 Soluciones
+key Up
+  fichas="Imprimir fichas de la lista \"frutas\"" Hojas 3 Palabras 1 Definiciones 1 Soluciones
+key Tab
+  focus=Fichas/Palabras
+key Down
+key Tab
+  focus=Fichas/Definiciones
+key Up
+  fichas="Imprimir fichas de la lista \"frutas\"" Hojas 3 Palabras 1 Definiciones 2 Soluciones
+click GuardarPdf
+key Return
+  focus=TbPal_0
+  fichas
+exists HOME/Documents/frutas - fichas.pdf
+  exists HOME/Documents/frutas - fichas.pdf=yes

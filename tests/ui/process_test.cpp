@@ -4,6 +4,9 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <map>
+#include <regex>
+#include <set>
 #include <thread>
 
 #include "files/atomic_file.h"
@@ -104,6 +107,113 @@ TEST(ProgramTest, KilledWhileSavingNeverLeavesAHalfFile) {
   // What the killed saves left behind goes at the next start.
   RemoveStaleTemporaries(folder.path());
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+}  // namespace
+}  // namespace glosandas::testing
+
+namespace glosandas::testing {
+namespace {
+
+// A command's standard output, and its exit status; it is given 60 s.
+std::pair<std::string, int> Shell(const std::string& command) {
+  FILE* pipe = popen(("timeout 60 sh -c '" + command + "'").c_str(), "r");
+  std::string out;
+  char buffer[4096];
+  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+  const int status = pclose(pipe);
+  return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+// Worksheets from the command line, read back from the PDF as text: every sheet's words and
+// definitions come from the list, its numbers and the key agree with the list's pairs, and no
+// word comes twice in a print that has entries enough; a wrong request writes nothing.
+TEST(ProgramTest, WorksheetsFromTheCommandLine) {
+  TempFolder folder;
+  std::filesystem::copy_file(GLOSANDAS_BINARY, folder.path() / "glosandas");
+  folder.Write("verbos.txt", NumberedList(12));
+  folder.Write("vacia.txt", "sin entradas\r\n");
+  folder.Write("corta.csv", "a;b\nc;d\n");
+  const std::string program = "cd " + folder.path().string() + " && env -u DISPLAY " +
+                              "XDG_DATA_HOME=d XDG_CONFIG_HOME=c XDG_DATA_DIRS=s ./glosandas ";
+  const auto text = [&](const char* pdf) {
+    std::string t = Shell("pdftotext " + (folder.path() / pdf).string() + " -").first;
+    for (std::size_t at; (at = t.find("\xEF\xAC\x81")) != std::string::npos;) t.replace(at, 3, "fi");
+    return t;
+  };
+  ASSERT_EQ(Shell(program + "--lista verbos --fichas 3 --definiciones 6 --semilla 7 --pdf a.pdf")
+                .second, 0);
+  const std::string a = text("a.pdf");
+  const std::size_t key_at = a.find("verbos — Soluciones");
+  ASSERT_NE(key_at, std::string::npos);
+  const std::string sheets = a.substr(0, key_at), key = a.substr(key_at);
+  std::set<std::string> used;
+  for (int k = 1; k <= 3; ++k) {
+    SCOPED_TRACE(k);
+    const auto part = [k](const std::string& all, const std::string& heading) {
+      const std::size_t from = all.find(heading + std::to_string(k)), to = all.find(heading + std::to_string(k + 1));
+      return from == std::string::npos ? std::string() : all.substr(from, to - from);
+    };
+    const std::string sheet = part(sheets, "verbos — Ficha "), answers = part(key, "Ficha ");
+    EXPECT_NE(sheet.find(" de 3\n"), std::string::npos);
+    EXPECT_NE(sheet.find("Sobran 2 definiciones."), std::string::npos);
+    std::map<std::string, std::string> word;  // a number on the sheet to its entry
+    const std::regex numbered("(\\d+)\\. palabra(\\d+)"), defined("definición (\\d+)\\b"),
+        answered("(\\d+|—)\\s+definición (\\d+)\\b");
+    for (std::sregex_iterator m(sheet.begin(), sheet.end(), numbered), end; m != end; ++m) {
+      word[(*m)[1]] = (*m)[2];
+      EXPECT_TRUE(used.insert((*m)[2]).second) << "palabra" << (*m)[2] << " twice";
+    }
+    EXPECT_EQ(word.size(), 4u);
+    std::vector<std::string> shown, checked;
+    for (std::sregex_iterator m(sheet.begin(), sheet.end(), defined), end; m != end; ++m)
+      shown.push_back((*m)[1]);
+    for (std::sregex_iterator m(answers.begin(), answers.end(), answered), end; m != end; ++m) {
+      checked.push_back((*m)[2]);
+      const bool decoy = (*m)[1] == "—";
+      EXPECT_EQ(decoy ? "" : word[(*m)[1]], decoy ? "" : (*m)[2].str());
+      if (decoy) {
+        for (const auto& [n, e] : word) EXPECT_NE(e, (*m)[2]) << "a word's definition shown as a decoy";
+      }
+    }
+    EXPECT_EQ(std::set(shown.begin(), shown.end()).size(), 6u);  // six, none twice
+    EXPECT_EQ(checked, shown);  // the key in the sheet's order
+  }
+  for (const std::string& n : used) EXPECT_TRUE(std::stoi(n) >= 1 && std::stoi(n) <= 12);
+  std::istringstream fonts(Shell("pdffonts " + (folder.path() / "a.pdf").string()).first);
+  int embedded = 0;
+  for (std::string line; std::getline(fonts, line);) {  // name, type, ..., emb sub uni id gen
+    std::istringstream words(line);
+    std::vector<std::string> columns;
+    for (std::string word; words >> word;) columns.push_back(word);
+    if (columns.size() >= 7 && line.find("TrueType") != std::string::npos) {
+      EXPECT_EQ(columns[columns.size() - 5], "yes") << line;
+      ++embedded;
+    }
+  }
+  EXPECT_GT(embedded, 0);
+
+  // The same seed, the same sheets; without one, new sheets each run.
+  Shell(program + "--lista verbos --fichas 3 --definiciones 6 --semilla 7 --pdf b.pdf");
+  EXPECT_EQ(text("b.pdf"), a);
+  Shell(program + "--pdf c.pdf --lista verbos.txt --fichas 3 --sin-soluciones");
+  Shell(program + "--pdf d.pdf --lista verbos.txt --fichas 3 --sin-soluciones");
+  EXPECT_NE(text("c.pdf"), text("d.pdf"));
+  EXPECT_EQ(text("c.pdf").find("Soluciones"), std::string::npos);
+  EXPECT_NE(Shell(program + "--help").first.find("--sin-soluciones"), std::string::npos);
+
+  for (const char* wrong : {"--lista verbos --pdf e.pdf --fichas 31", "--lista nada --pdf e.pdf",
+                            "--lista vacia --pdf e.pdf", "--lista verbos --pdf e.pdf --colores",
+                            "--lista corta.csv --pdf e.pdf --definiciones 3",
+                            "--lista verbos --pdf no/e.pdf", "--lista verbos"}) {
+    SCOPED_TRACE(wrong);
+    const auto [out, status] = Shell(program + wrong + " 2>&1");
+    EXPECT_EQ(status, 2);
+    EXPECT_NE(out.find("glosandas: "), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "e.pdf"));
+  }
+  // No settings file was read or written.
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "glosandas.ini"));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QSpinBox>
 #include <QLabel>
 #include <QTableWidget>
 #include <QLineEdit>
@@ -243,6 +245,13 @@ class WindowTest : public QObject {
       }
       if (QWidget* focus = editor->focusWidget()) s["focus"] = "Editor/" + focus->objectName();
     }
+    if (auto* sheets = w_->findChild<QDialog*>("Fichas"); sheets && sheets->isVisible()) {
+      s["fichas"] = Quote(sheets->windowTitle().toStdString());
+      for (auto* spin : sheets->findChildren<QSpinBox*>())
+        s["fichas"] += QString(" %1 %2").arg(spin->objectName()).arg(spin->value());
+      if (Find<QCheckBox>("Soluciones")->isChecked()) s["fichas"] += " Soluciones";
+      if (QWidget* focus = sheets->focusWidget()) s["focus"] = "Fichas/" + focus->objectName();
+    }
     if (auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
       s["menu.open"] =
           Quote(open->title().toStdString()) + " at " +
@@ -372,7 +381,7 @@ class WindowTest : public QObject {
           ->setText(QString::fromStdString(Unescape(arg.section(' ', 2))));
     } else if (verb == "copy") {  // to the clipboard
       QApplication::clipboard()->setText(QString::fromStdString(Unescape(arg)));
-    } else if (verb != "bytes") {  // a file's bytes, shown by the session
+    } else if (verb != "bytes" && verb != "exists") {  // a file's bytes, or whether it is there
       QFAIL(qPrintable("unknown command: " + command));
     }
   }
@@ -414,9 +423,11 @@ class WindowTest : public QObject {
       State after = w_ ? Snapshot() : State();
       if (line == "close") after["ini"] = Quote(ReadBytes(SettingsFile(w_->Where())));
       for (const auto& [key, value] : before)  // the files shown stay shown
-        if (key.startsWith("bytes ")) after[key] = value;
+        if (key.startsWith("bytes ") || key.startsWith("exists ")) after[key] = value;
       if (line.startsWith("bytes "))
         after[line] = Quote(ReadBytes(folder.path() / Unescape(line.section(' ', 1))));
+      if (line.startsWith("exists "))
+        after[line] = exists(folder.path() / Unescape(line.section(' ', 1))) ? "yes" : "no";
       QStringList changed;
       for (QString m : std::exchange(messages_, {}))
         changed << "box " + m.replace("\r", "\\r").replace("\n", "\\n");

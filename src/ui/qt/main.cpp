@@ -3,12 +3,15 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/worksheet_pages.h"
 
 namespace {
 
@@ -22,6 +25,27 @@ void OnSignal(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Worksheets from the command line: no window, no settings, no display needed.
+  std::string error;
+  const std::optional<glosandas::WorksheetOptions> sheets =
+      glosandas::ParseWorksheetOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+  if (!error.empty()) {
+    std::fprintf(stderr, "glosandas: %s\nPruebe «glosandas --help».\n", error.c_str());
+    return 2;
+  }
+  if (sheets && sheets->help) {
+    std::fputs(glosandas::kWorksheetHelp, stdout);
+    return 0;
+  }
+  if (sheets) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    return glosandas::RunWorksheetCommand(
+        *sheets, glosandas::FoldersFor(QCoreApplication::applicationDirPath().toStdString(),
+                                       GLOSANDAS_SYSTEM_INSTALL,
+                                       [](const char* name) -> const char* { return std::getenv(name); }));
+  }
+
   // A write beyond a file-size limit fails like one on a full disk instead of ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
   // SIGTERM, SIGINT and SIGHUP close the window the ordinary way, so the settings are kept. The

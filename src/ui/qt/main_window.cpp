@@ -3,7 +3,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCheckBox>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSpinBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
@@ -27,6 +33,7 @@
 #include "text/text.h"
 #include "ui/qt/accessible_box.h"
 #include "ui/qt/list_editor.h"
+#include "ui/qt/worksheet_pages.h"
 
 namespace glosandas {
 
@@ -240,6 +247,7 @@ MainWindow::MainWindow(std::filesystem::path folder, bool system_install,
       MsgBox("No se puede abrir la carpeta \"" + folder.toStdString() + "\".", "Error");
     }
   });
+  item("&Imprimir fichas...", QKeySequence("Ctrl+P"), [this] { PrintWorksheets(); });
 
   // The normal placement: the design-size client area, centred.
   const int menu_height = menuBar()->sizeHint().height();
@@ -649,6 +657,90 @@ void MainWindow::EditList(bool current) {
     box.exec();
   };
   editor_->open();
+}
+
+void MainWindow::PrintWorksheets() {
+  Print print;
+  print.list = form_.Archivo;
+  for (Int e = 1; e <= form_.NumEntradas; ++e) {
+    print.entries.push_back({Trim(form_.Entradas(e).Palabra), Trim(form_.Entradas(e).Definicion)});
+  }
+  const int entries = static_cast<int>(print.entries.size());
+  if (entries == 0) {
+    MsgBox("La lista \"" + print.list + "\" no tiene ninguna entrada: no hay fichas que imprimir.",
+           "Imprimir fichas");
+    return;
+  }
+  auto* dialog = new QDialog(this);
+  dialog->setObjectName("Fichas");
+  dialog->setWindowTitle(Q("Imprimir fichas de la lista \"" + print.list + "\""));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  auto* form = new QFormLayout(dialog);
+  const auto spin = [&](const char* name, const char* label, int low, int high, int value) {
+    auto* box = new QSpinBox;
+    box->setObjectName(name);
+    box->setRange(low, high);
+    box->setValue(value);
+    form->addRow(label, box);
+    return box;
+  };
+  QSpinBox* sheets = spin("Hojas", "&Fichas:", 1, 30, 1);
+  const int most = std::min(10, entries);
+  QSpinBox* words = spin("Palabras", "&Palabras por ficha:", 1, most, form_.NumPal);
+  QSpinBox* defs = spin("Definiciones", "&Definiciones por ficha:", words->value(), most, form_.NumDef);
+  connect(words, &QSpinBox::valueChanged, defs, &QSpinBox::setMinimum);  // never fewer
+  auto* key = new QCheckBox("Incluir la hoja de &soluciones");
+  key->setObjectName("Soluciones");
+  key->setChecked(true);
+  form->addRow(key);
+  auto* buttons = new QDialogButtonBox;
+  QPushButton* to_printer = buttons->addButton("&Imprimir...", QDialogButtonBox::AcceptRole);
+  QPushButton* to_pdf = buttons->addButton("&Guardar PDF...", QDialogButtonBox::AcceptRole);
+  to_pdf->setObjectName("GuardarPdf");
+  buttons->addButton("Cancelar", QDialogButtonBox::RejectRole);
+  connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  form->addRow(buttons);
+  // Each print deals its sheets afresh, as the screens are dealt.
+  const auto dealt = [this, print, sheets, words, defs, key] {
+    Print p = print;
+    p.key = key->isChecked();
+    p.sheets = DealWorksheets(static_cast<int>(p.entries.size()), sheets->value(), words->value(),
+                              defs->value(), form_.Rnd());
+    return p;
+  };
+  connect(to_printer, &QPushButton::clicked, dialog, [this, dialog, dealt] {
+    auto* printer = new QPrinter;
+    auto* chooser = new QPrintDialog(printer, dialog);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &QDialog::finished, dialog, [printer] { delete printer; });
+    connect(chooser, &QDialog::accepted, dialog, [printer, dialog, dealt] {
+      const Print p = dealt();
+      printer->setDocName(Q(p.list + " - fichas"));
+      PaintPrint(*printer, p);
+      dialog->accept();
+    });
+    chooser->open();
+  });
+  connect(to_pdf, &QPushButton::clicked, dialog, [this, dialog, dealt, print] {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    auto* chooser = new QFileDialog(dialog, "Guardar PDF",
+                                    documents + "/" + Q(print.list + " - fichas.pdf"),
+                                    "Documentos PDF (*.pdf)");
+    chooser->setObjectName("GuardarComo");
+    chooser->setAcceptMode(QFileDialog::AcceptSave);
+    chooser->setDefaultSuffix("pdf");
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &QFileDialog::fileSelected, dialog, [this, dialog, dealt](const QString& file) {
+      if (!WritePrintPdf(file, dealt())) {
+        MsgBox("No se puede guardar el PDF \"" + file.toStdString() + "\".", "Error");
+        return;
+      }
+      dialog->accept();
+    });
+    chooser->open();
+  });
+  sheets->setFocus();
+  dialog->open();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -101,6 +101,8 @@ class MainWindow : public QMainWindow, public Platform {
   void PlaceFocusRing();
   // The list editor, on a new list or on the list in force.
   void EditList(bool current);
+  // The worksheet dialog for the list in force: printed, or saved as a PDF.
+  void PrintWorksheets();
   // A drag or drop of local files: taken, and on the drop opened. False for anything else.
   bool TakeDrop(QEvent* event);
   // A click on a box, from the mouse, the keyboard or assistive technology.

@@ -1,0 +1,34 @@
+// Worksheets on pages: each sheet of a print, then its answer key, painted on a PDF or a printer.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "files/folders.h"
+#include "wordlists/entry.h"
+#include "worksheets/command_line.h"
+#include "worksheets/worksheets.h"
+
+class QPagedPaintDevice;
+
+namespace glosandas {
+
+struct Print {
+  std::string list;              // the list's name, in each sheet's title
+  std::vector<Entrada> entries;  // texts without outer blanks
+  std::vector<Worksheet> sheets;
+  bool key = true;
+};
+
+// Paints the sheets and the key on the device's pages, from its first.
+void PaintPrint(QPagedPaintDevice& device, const Print& print);
+
+// Writes the print as an A4 PDF at `file`: whole, or nothing at all. False when it cannot.
+bool WritePrintPdf(const QString& file, const Print& print);
+
+// The command line's worksheets: 0 when the PDF is written, 2 (after a message on standard error)
+// when anything stops it. Needs a QGuiApplication.
+int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders);
+
+}  // namespace glosandas
