@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/worksheet_pages.h"
 
 namespace glosandas {
 namespace {
@@ -94,6 +95,20 @@ void BM_EditorSave(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_EditorSave)->Unit(benchmark::kMillisecond);
+
+// 30 sheets of 10 words and 10 definitions from 100 entries, with their key, dealt and written as
+// a PDF.
+void BM_Worksheets30(benchmark::State& state) {
+  Window w;
+  Print print{.list = "relieve"};
+  for (Int e = 1; e <= 100; ++e) print.entries.push_back(w.window->form().Entradas(e));
+  const QString file = QString::fromStdString((w.folder / "fichas.pdf").string());
+  for (auto _ : state) {
+    print.sheets = DealWorksheets(100, 30, 10, 10, w.window->form().Rnd());
+    WritePrintPdf(file, print);
+  }
+}
+BENCHMARK(BM_Worksheets30)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace glosandas
