@@ -234,3 +234,7 @@ key Return
   fichas
 exists HOME/Documents/frutas - fichas.pdf
   exists HOME/Documents/frutas - fichas.pdf=yes
+# A PDF made, the letter size still steps by a point on the screen's own measure.
+key F2 *45
+  D0=W "Fruta del manzano" 8000,5000 4000x1000 Verdana 43.5 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
+  menu.Tam="&Tamaño de letra (43.5)": "&Aumentar" F2 "&Reducir" F3

@@ -607,7 +607,10 @@ int MainWindow::Minute() { return clock_().minute(); }
 int MainWindow::Hour() { return clock_().hour(); }
 
 float MainWindow::FontSizeShown(float points) {
-  return static_cast<float>(QFontInfo(FontFor(form_.TbDef[0].FontName, points)).pointSizeF());
+  // From the pixels the font has on this screen: Qt's font cache may hand back a font made for a
+  // printer or a PDF at the same pixel size, whose own point size is another device's.
+  const int pixels = QFontInfo(FontFor(form_.TbDef[0].FontName, points)).pixelSize();
+  return static_cast<float>(pixels * 72.0 / logicalDpiY());
 }
 
 std::string MainWindow::NumberText(float value) {
