@@ -172,7 +172,7 @@ click Cancelar
   editor
   row1
 menu Listas/Abrir la carpeta de listas
-  box shown XDG_DATA_HOME/glosandas
+  shown XDG_DATA_HOME/glosandas
 file HOME/colores.csv rojo;Color de la sangre\n
 key ctrl+o
 answer

@@ -290,48 +290,8 @@ start
   L1
   L2
   L3
-key Tab
-  focus=TbDef_0
-  frame=TbDef_0
-key Tab
-  focus=TbPal_1
-  frame=TbPal_1
-key Tab
-  focus=TbDef_1
-  frame=TbDef_1
-key Tab
-  focus=TbPal_2
-  frame=TbPal_2
-key Tab
-  focus=TbDef_2
-  frame=TbDef_2
-key Tab
-  focus=TbPal_3
-  frame=TbPal_3
-key Tab
-  focus=TbDef_3
-  frame=TbDef_3
-key Tab
-  focus=TbInstruc
-  frame=TbInstruc
-key Tab
-  focus=CbComprobar
-  frame=CbComprobar
-key Tab
-  focus=CbSiguiente
-  frame=CbSiguiente
-key Tab
-  focus=CbVer
-  frame=CbVer
-key Tab
-  focus=TbTam_0
-  frame=TbTam_0
-key Tab
-  focus=TbTam_1
-  frame=TbTam_1
-key Tab
-  focus=TbPal_0
-  frame=TbPal_0
+tabs 14
+  stops TbDef_0, TbPal_1, TbDef_1, TbPal_2, TbDef_2, TbPal_3, TbDef_3, TbInstruc, CbComprobar, CbSiguiente, CbVer, TbTam_0, TbTam_1, TbPal_0
 key Return
   P0=Y "palabra19" 4500,2160 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, seleccionada"
 key Tab

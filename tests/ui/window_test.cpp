@@ -301,7 +301,7 @@ class WindowTest : public QObject {
       QTimer answer;  // start-up's boxes open before the window can answer them itself
       connect(&answer, &QTimer::timeout, [this] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-          messages_ << box->text() + " | " + box->windowTitle();
+          messages_ << "box " + box->text() + " | " + box->windowTitle();
           box->accept();
         }
       });
@@ -309,7 +309,7 @@ class WindowTest : public QObject {
       w_ = std::make_unique<MainWindow>(folder.path(), false, [clock] { return clock; });
       answer.stop();
       w_->on_message_box = [this](QMessageBox& box) {
-        messages_ << box.text() + " | " + box.windowTitle();
+        messages_ << "box " + box.text() + " | " + box.windowTitle();
         for (QAbstractButton* button : box.buttons())  // the answer the session gave, or OK
           if (button->text() == answer_) return QTimer::singleShot(0, button, &QAbstractButton::click);
         QMetaObject::invokeMethod(&box, "accept", Qt::QueuedConnection);
@@ -348,6 +348,14 @@ class WindowTest : public QObject {
       QAccessibleInterface* box = QAccessible::queryAccessibleInterface(pressed);
       QVERIFY(box && box->actionInterface());
       box->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    } else if (verb == "tabs") {  // Tab N times: the stops reached, each framed unless it says so
+      QStringList stops;
+      for (int k = arg.toInt(); k > 0; --k) {
+        QTest::keyClick(w_->focusWidget(), Qt::Key_Tab);
+        State now = Snapshot();
+        stops << now["focus"] + (now["frame"] == now["focus"] ? "" : " (sin marco)");
+      }
+      messages_ << "stops " + stops.join(", ");
     } else if (verb == "type") {  // into the box that has the keyboard
       QWidget* focus = w_->focusWidget();
       for (QDialog* dialog : w_->findChildren<QDialog*>())
@@ -434,7 +442,7 @@ class WindowTest : public QObject {
         after[line] = exists(folder.path() / Unescape(line.section(' ', 1))) ? "yes" : "no";
       QStringList changed;
       for (QString m : std::exchange(messages_, {}))
-        changed << "box " + m.replace("\r", "\\r").replace("\n", "\\n");
+        changed << m.replace("\r", "\\r").replace("\n", "\\n");
       for (const auto& [key, value] : after)
         if (!before.count(key) || before[key] != value) changed << key + "=" + value;
       for (const auto& [key, value] : before)
