@@ -60,6 +60,47 @@ inline std::string NumberedList(int n) {
   return out;
 }
 
+// A text of a data table as bytes: \r \n \t \0 \\ and \xNN for a byte; \{N:TEXT\} is TEXT N times,
+// # in it counting from 1; a "utf-16le:" or "utf-16be:" in front writes the rest in that encoding
+// with its byte-order mark.
+inline std::string Bytes(std::string text) {
+  for (std::size_t at; (at = text.find("\\{")) != std::string::npos;) {
+    const std::size_t colon = text.find(':', at), end = text.find("\\}", at);
+    const std::string part = text.substr(colon + 1, end - colon - 1);
+    std::string repeated;
+    for (int k = 1; k <= std::stoi(text.substr(at + 2)); ++k) {
+      std::string one = part;
+      for (std::size_t hash; (hash = one.find('#')) != std::string::npos;)
+        one.replace(hash, 1, std::to_string(k));
+      repeated += one;
+    }
+    text.replace(at, end + 2 - at, repeated);
+  }
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = i + 1 < text.size() && text[i] == '\\' ? text[++i] : 0;
+    if (c == 'x') {
+      out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+      i += 2;
+    } else {
+      const std::string_view from = "rnt0\\", to{"\r\n\t\0\\", 5};
+      out += c ? to.at(from.find(c)) : text[i];
+    }
+  }
+  for (const bool little : {true, false}) {
+    if (!out.starts_with(little ? "utf-16le:" : "utf-16be:")) continue;
+    std::string wide = little ? "\xFF\xFE" : "\xFE\xFF";
+    for (std::size_t i = 9; i < out.size(); ++i) {  // characters of up to two bytes
+      unsigned c = static_cast<unsigned char>(out[i]);
+      if (c >= 0xC0) c = ((c & 0x1F) << 6) | (static_cast<unsigned char>(out[++i]) & 0x3F);
+      const char lo = static_cast<char>(c & 0xFF), hi = static_cast<char>(c >> 8);
+      wide += little ? std::string{lo, hi} : std::string{hi, lo};
+    }
+    return wide;
+  }
+  return out;
+}
+
 // A menu's items as "x" (checked), "." (enabled) or "-" (disabled).
 inline std::string Marks(const std::vector<MenuItem>& items) {
   std::string s;

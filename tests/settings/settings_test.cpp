@@ -34,64 +34,32 @@ TEST_F(SettingsTest, ClosingWritesOnceAndKeepsTheFilesMode) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
+// Every case of readings.txt: the options in force after start-up, and the boxes it showed.
 TEST_F(SettingsTest, ReadingStopsAtTheFirstBadLine) {
-  struct Case {
-    const char* name;
-    std::string ini;
-    int words, defs;
-    bool marcar;
-    const char* list;
-    float size;
-    int messages;
-    int relieve = 6;  // entries of the default list; 0: it is missing
-  };
   folder.Write("abosques.txt", NumberedList(15));
   folder.Write("bosque.txt", NumberedList(12));
   folder.Write("seto.txt", NumberedList(3));
-  const std::string tail = " bosque  = \xFAltimo archivo utilizado\r\n12 = y\r\n";
-  const Case cases[] = {
-      {"counts above a 6-entry list", "8 =\r\n8 =\r\nFalse =\r\n" + tail, 4, 4, false, "bosque", 12,
-       2},
-      {"no default list: counts kept", "8\r\n9\r\nFalse x\r\n" + tail, 8, 9, false, "bosque", 12, 1,
-       0},
-      {"no default list: lowered to the list", "8\r\n9\r\n0 x\r\nseto\r\n", 3, 3, false, "seto",
-       9.75, 1, 0},
-      {"missing list, size still read", "5\r\n6\r\nfalso x\r\nnada\r\n13.5\r\n", 5, 6, false,
-       "relieve", 13.5, 0},
-      {"empty name matches nothing", "5\r\n6\r\nfalso x\r\n = \xFAltimo\r\n13.5\r\n", 5, 6, false,
-       "relieve", 13.5, 0},
-      {"a name contained in another", "2\r\n3\r\n0 x\r\nosque\r\n20\r\n", 2, 3, false, "abosques",
-       20, 0},
-      {"two lines", "2\r\n3\r\n", 2, 3, true, "relieve", 9.75, 0},
-      {"three lines", "2\r\n3\r\nVERDADERO x\r\n", 2, 3, true, "relieve", 9.75, 0},
-      {"case-sensitive name", "2\r\n3\r\n0 x\r\nBosque\r\n20\r\n", 2, 3, false, "relieve", 20, 0},
-      {"signed counts", "+3\r\n-3\r\n", 3, 4, true, "relieve", 9.75, 0},
-      {"ties to even", "2.5 palabras\r\n3.5\r\n-1 x\r\n", 2, 4, true, "relieve", 9.75, 0},
-      {"count of 0", "0\r\n3\r\nFalse x\r\n", 4, 4, true, "relieve", 9.75, 0},
-      {"count of 11 refused", "11\r\n5\r\nFalse x\r\n", 4, 5, false, "relieve", 9.75, 1},
-      {"16-bit overflow", "40000\r\n5\r\n", 4, 4, true, "relieve", 9.75, 0},
-      {"fewer definitions than words", "5\r\n3\r\nFalse x\r\n", 5, 5, true, "relieve", 9.75, 0},
-      {"flag without blank", "2\r\n3\r\nFalse\r\n" + tail, 2, 3, true, "relieve", 9.75, 0},
-      {"flag not a boolean", "2\r\n3\r\nquiza x\r\n" + tail, 2, 3, true, "relieve", 9.75, 0},
-      {"size 0", "2\r\n3\r\nFalse x\r\nbosque\r\n0\r\n", 2, 3, false, "bosque", 9.75, 0},
-      {"size 72.75, the largest reached", "2\r\n3\r\n0 x\r\nbosque\r\n72.75\r\n", 2, 3, false,
-       "bosque", 72.75, 0},
-      {"size 73", "2\r\n3\r\nFalse x\r\nbosque\r\n73\r\n", 2, 3, false, "bosque", 9.75, 0},
-      {"UTF-8, LF", "2 = número\n3\nFalse x\nbosque\n14\n", 2, 3, false, "bosque", 14, 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    folder.Write("glosandas.ini", c.ini);
+  std::ifstream table(GLOSANDAS_READINGS);
+  int rows = 0;
+  for (std::string line; std::getline(table, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string> c;
+    for (std::stringstream fields(line); std::getline(fields, c.emplace_back(), '\t');) {
+    }
+    SCOPED_TRACE(c[0]);
+    ++rows;
+    folder.Write("glosandas.ini", Bytes(c[1]));
     platform.messages.clear();
     std::filesystem::remove(folder.path() / "relieve.txt");
-    Form1& f = c.relieve ? Start(NumberedList(c.relieve)) : Start();
-    EXPECT_EQ(std::vector<int>({f.NumPal, f.NumDef}), std::vector<int>({c.words, c.defs}));
-    EXPECT_EQ(f.MarcarErrores, c.marcar);
-    EXPECT_EQ(f.MnuOpcMar.Checked, c.marcar);
-    EXPECT_EQ(f.Archivo, c.list);
-    EXPECT_EQ(f.TbDef[7].FontSize, c.size);
-    EXPECT_EQ(static_cast<int>(platform.messages.size()), c.messages);
+    Form1& f = c[8] != "0" ? Start(NumberedList(std::stoi(c[8]))) : Start();
+    EXPECT_EQ(std::to_string(f.NumPal) + " " + std::to_string(f.NumDef), c[2] + " " + c[3]);
+    EXPECT_EQ(f.MarcarErrores, c[4] == "true");
+    EXPECT_EQ(f.MnuOpcMar.Checked, c[4] == "true");
+    EXPECT_EQ(f.Archivo, c[5]);
+    EXPECT_EQ(f.TbDef[7].FontSize, std::stof(c[6]));
+    EXPECT_EQ(std::to_string(platform.messages.size()), c[7]);
   }
+  EXPECT_GT(rows, 15);  // the table was found
 }
 
 // A name Windows-1252 cannot hold is kept in UTF-8; a name written in Windows-1252 on the disk
