@@ -101,13 +101,6 @@ inline std::string Bytes(std::string text) {
   return out;
 }
 
-// A menu's items as "x" (checked), "." (enabled) or "-" (disabled).
-inline std::string Marks(const std::vector<MenuItem>& items) {
-  std::string s;
-  for (const MenuItem& item : items) s += item.Checked ? 'x' : item.Enabled ? '.' : '-';
-  return s;
-}
-
 class FormTest : public ::testing::Test {
  protected:
   FormTest() { platform.folder = folder.path(); }

@@ -140,23 +140,8 @@ class WindowTest : public QObject {
     }
     return '"' + QString::fromStdString(q) + '"';
   }
-  // A session's text as bytes: \n, \r, \t and \xNN stand for their bytes.
-  static std::string Unescape(const QString& text) {
-    const std::string in = text.toStdString();
-    std::string out;
-    for (std::size_t i = 0; i < in.size(); ++i) {
-      if (in[i] == '\\' && i + 1 < in.size() && std::string_view("nrt").find(in[i + 1]) < 3) {
-        ++i;
-        out += in[i] == 'n' ? '\n' : in[i] == 'r' ? '\r' : '\t';
-      } else if (in[i] == '\\' && i + 3 < in.size() && in[i + 1] == 'x') {
-        out += static_cast<char>(std::stoi(in.substr(i + 2, 2), nullptr, 16));
-        i += 3;
-      } else {
-        out += in[i];
-      }
-    }
-    return out;
-  }
+  // A session's text as bytes, written as in the data tables (\n, \r, \t, \xNN...).
+  static std::string Unescape(const QString& text) { return Bytes(text.toStdString()); }
   static QString Num(float v) { return QString::fromStdString(ShortestText(v)); }
   static QString At(float l, float t, float w, float h) {
     return QString("%1,%2 %3x%4").arg(Num(l), Num(t), Num(w), Num(h));
