@@ -389,6 +389,11 @@ class WindowTest : public QObject {
       outside[name] = qgetenv(name);
       qputenv(name, QByteArray::fromStdString((folder.path() / name).string()));
     }
+    // On every path, a failure's too: the window closes before its folder goes.
+    const auto end = qScopeGuard([this, &outside] {
+      w_.reset();
+      for (const auto& [name, value] : outside) qputenv(name, value);
+    });
     w_.reset();
     answer_.clear();
     QTime clock(10, 15, 30);
@@ -447,8 +452,6 @@ class WindowTest : public QObject {
         QCOMPARE(BrokenInvariant(w_->form()), std::string());
       }
     }
-    w_.reset();
-    for (const auto& [name, value] : outside) qputenv(name, value);
     const QString name = QFileInfo(path).fileName();
     const QString out = qEnvironmentVariableIsSet("GLOSANDAS_REWRITE")
                             ? path
