@@ -466,6 +466,9 @@ class WindowTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // The toolkit's own settings (a file dialog's last folder) stay in the test's folder.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(folder_.path() / "qt"));
     // The user's and the system's list folders are the test's own.
     for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"})
       setenv(name, (folder_.path() / name).c_str(), 1);
