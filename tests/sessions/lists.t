@@ -158,6 +158,27 @@ key Tab
 key Insert
   editor="Nueva lista" name "frutas" 1 de 100 entradas
   row1="" ! "Falta la palabra." "" ! "Falta la definición."
+# Whole rows selected, Delete removes them; Ctrl+Down moves a row down, "Quitar fila" removes
+# the row of the cell in use.
+key ctrl+a
+key Delete
+  editor="Nueva lista" name "frutas" 0 de 100 entradas
+  row1
+key Insert
+  editor="Nueva lista" name "frutas" 1 de 100 entradas
+  row1="" ! "Falta la palabra." "" ! "Falta la definición."
+key Insert
+  editor="Nueva lista" name "frutas" 2 de 100 entradas
+  row2="" ! "Falta la palabra." "" ! "Falta la definición."
+key Up
+cell 1 1 pera
+  row1="pera" "" ! "Falta la definición."
+key ctrl+Down
+  row1="" ! "Falta la palabra." "" ! "Falta la definición."
+  row2="pera" "" ! "Falta la definición."
+click Quitar
+  editor="Nueva lista" name "frutas" 1 de 100 entradas
+  row2
 cell 1 1 uva
   row1="uva" "" ! "Falta la definición."
 cell 1 2 Fruta de la vid

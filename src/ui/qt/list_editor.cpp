@@ -141,10 +141,9 @@ void ListEditor::MoveRow(int by) {
 }
 
 void ListEditor::RemoveRows() {
+  // The whole rows selected, or else the row of the cell in use.
   QList<int> rows;
-  for (const QModelIndex& index : table_->selectionModel()->selectedIndexes()) {
-    if (!rows.contains(index.row())) rows << index.row();
-  }
+  for (const QModelIndex& index : table_->selectionModel()->selectedRows()) rows << index.row();
   if (rows.isEmpty() && table_->currentRow() >= 0) rows << table_->currentRow();
   std::sort(rows.rbegin(), rows.rend());
   for (int row : rows) table_->removeRow(row);
