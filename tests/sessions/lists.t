@@ -226,7 +226,7 @@ key Tab
   focus=Fichas/Definiciones
 key Up
   fichas="Imprimir fichas de la lista \"frutas\"" Hojas 3 Palabras 1 Definiciones 2 Soluciones
-click GuardarPdf
+key alt+g
 key Return
   focus=TbPal_0
   fichas

@@ -317,7 +317,10 @@ class WindowTest : public QObject {
       const QKeyCombination key = QKeySequence::fromString(arg)[0];
       QWidget* focus = QApplication::activePopupWidget();  // an open menu takes the keys
       for (QDialog* dialog : w_->findChildren<QDialog*>())  // or else the dialog on top
-        if (!QApplication::activePopupWidget() && dialog->isVisible()) focus = dialog->focusWidget();
+        if (!QApplication::activePopupWidget() && dialog->isVisible()) {
+          QApplication::setActiveWindow(dialog);  // the window manager's part: its keys work
+          focus = dialog->focusWidget();
+        }
       if (!focus) {
         QApplication::setActiveWindow(w_.get());  // the window manager's part after a box
         focus = w_->focusWidget();
