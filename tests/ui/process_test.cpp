@@ -193,6 +193,16 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   }
   EXPECT_GT(embedded, 0);
 
+  // Long definitions go on to the next page whole: ten of them fill pages of their own.
+  std::string long_rows, words;
+  for (int n = 0; n < 90; ++n) words += "larga ";
+  for (int k = 1; k <= 10; ++k) long_rows += "w" + std::to_string(k) + ";" + words + "fin" + std::to_string(k) + "\n";
+  folder.Write("largas.csv", long_rows);
+  ASSERT_EQ(Shell(program + "--lista largas.csv --palabras 10 --definiciones 10 --pdf l.pdf").second, 0);
+  const std::string pages = Shell("pdfinfo " + (folder.path() / "l.pdf").string()).first;
+  EXPECT_GE(std::stoi(pages.substr(pages.find("Pages:") + 6)), 4);
+  for (int k = 1; k <= 10; ++k) EXPECT_NE(text("l.pdf").find("fin" + std::to_string(k)), std::string::npos);
+
   // The same seed, the same sheets; without one, new sheets each run.
   Shell(program + "--lista verbos --fichas 3 --definiciones 6 --semilla 7 --pdf b.pdf");
   EXPECT_EQ(text("b.pdf"), a);
