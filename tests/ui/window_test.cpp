@@ -370,9 +370,10 @@ class WindowTest : public QObject {
     } else if (verb == "answer") {  // the button chosen in the boxes that ask
       answer_ = arg;
     } else if (verb == "cell") {  // ROW COLUMN TEXT, counted from 1, in the list editor
-      Find<QTableWidget>("Tabla")
-          ->item(arg.section(' ', 0, 0).toInt() - 1, arg.section(' ', 1, 1).toInt() - 1)
-          ->setText(QString::fromStdString(Unescape(arg.section(' ', 2))));
+      QTableWidgetItem* cell = Find<QTableWidget>("Tabla")->item(
+          arg.section(' ', 0, 0).toInt() - 1, arg.section(' ', 1, 1).toInt() - 1);
+      QVERIFY2(cell, qPrintable("no such cell: " + command));
+      cell->setText(QString::fromStdString(Unescape(arg.section(' ', 2))));
     } else if (verb == "copy") {  // to the clipboard
       QApplication::clipboard()->setText(QString::fromStdString(Unescape(arg)));
     } else if (verb != "bytes" && verb != "exists") {  // a file's bytes, or whether it is there
