@@ -635,8 +635,9 @@ void MainWindow::EditList(bool current) {
     for (Int e = 1; e <= form_.NumEntradas; ++e) {
       entries.push_back({Trim(form_.Entradas(e).Palabra), Trim(form_.Entradas(e).Definicion)});
     }
-    shared = !form_.UserList(name);
-    restorable = !shared && form_.HasOriginal(name);
+    const bool own = form_.UserList(name).has_value(), original = form_.HasOriginal(name);
+    shared = !own && original;
+    restorable = own && original;
   }
   editor_ = new ListEditor(this, name, entries, shared, restorable);
   editor_->save = [this](const std::string& list, const std::vector<Entrada>& rows) {
