@@ -91,9 +91,11 @@ file nada.txt nada\r\n
 file fuera/frutas.csv manzana;Fruta del manzano\r\npera;Fruta del peral\r\n
 list nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ 150
 file Zeta.TXT P>zeta\r\nD>la \xFAltima\r\n
-drop falta.csv carpeta.csv solo.csv nada.txt fuera/frutas.csv nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ.txt
+fifo tubo.tsv
+drop falta.csv carpeta.csv tubo.tsv solo.csv nada.txt fuera/frutas.csv nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ.txt
   box No se puede abrir el archivo "falta.csv". El archivo no existe. | Error
   box No se puede abrir el archivo "carpeta.csv". Es una carpeta, no un archivo. | Error
+  box No se puede abrir el archivo "tubo.tsv". No es un archivo normal. | Error
   box El archivo "solo.csv" no contiene ninguna pareja de palabra y definición. | Error
   box El archivo de glosandas "nada.txt" no contiene ninguna entrada: ninguna línea empieza por "P>". | Error
   box El archivo "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ.txt" tiene 150 entradas; sólo se han importado las 100 primeras. | Importar

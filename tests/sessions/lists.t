@@ -27,15 +27,15 @@ click Guardar
 key Tab
   focus=Editor/Tabla
 key Insert
-  editor="Nueva lista" name "frutas" 1 de 100 entradas
+  editor="Nueva lista" name "frutas" 1 de 100 entradas at 1,1
   row1="" ! "Falta la palabra." "" ! "Falta la definición."
 cell 1 1 manzana
   row1="manzana" "" ! "Falta la definición."
-cell 1 2 Fruta del\r\nmanzano
+cell 1 2 Fruta\ndel\r\nmanzano
   row1="manzana" "Fruta del manzano"
 copy pera\tFruta del peral\r\nkiwi\t\r\n
 key ctrl+v
-  editor="Nueva lista" name "frutas" 3 de 100 entradas
+  editor="Nueva lista" name "frutas" 3 de 100 entradas at 3,1
   row2="pera" "Fruta del peral"
   row3="kiwi" "" ! "Falta la definición."
 click Guardar
@@ -49,6 +49,7 @@ cell 3 1 kiwi
   row1="manzana" "Fruta del manzano"
   row3="kiwi" "Fruta peluda"
 key ctrl+Up
+  editor="Nueva lista" name "frutas" 3 de 100 entradas at 2,1
   row2="kiwi" "Fruta peluda"
   row3="pera" "Fruta del peral"
 click Guardar
@@ -71,7 +72,7 @@ click Guardar
 bytes XDG_DATA_HOME/glosandas/frutas.txt
   bytes XDG_DATA_HOME/glosandas/frutas.txt="P>manzana\r\nD>Fruta del manzano\r\nP>kiwi\r\nD>Fruta peluda\r\nP>pera\r\nD>Fruta del peral\r\n"
 menu Listas/Editar la lista actual...
-  editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas
+  editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas at 1,1
   focus=Editor/Nombre
   row1="manzana" "Fruta del manzano"
   row2="kiwi" "Fruta peluda"
@@ -90,7 +91,7 @@ click Cancelar
   row2
   row3
 menu Listas/Editar la lista actual...
-  editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas
+  editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas at 1,1
   focus=Editor/Nombre
   row1="manzana" "Fruta del manzano"
   row2="kiwi" "Fruta peluda"
@@ -119,7 +120,7 @@ menu Opciones/Archivo de glosandas/rios
   D2
   P2
 menu Listas/Editar la lista actual...
-  editor="Editar la lista \"rios\"" name "rios" 2 de 100 entradas Nota
+  editor="Editar la lista \"rios\"" name "rios" 2 de 100 entradas Nota at 1,1
   focus=Editor/Nombre
   row1="Ebor" "Río de Zaragoza"
   row2="Tajo" "Río de Toledo"
@@ -136,7 +137,7 @@ click Guardar
 bytes XDG_DATA_HOME/glosandas/rios.txt
   bytes XDG_DATA_HOME/glosandas/rios.txt="P>Ebro\r\nD>R\xedo de Zaragoza\r\nP>Tajo\r\nD>R\xedo de Toledo\r\n"
 menu Listas/Editar la lista actual...
-  editor="Editar la lista \"rios\"" name "rios" 2 de 100 entradas Restaurar
+  editor="Editar la lista \"rios\"" name "rios" 2 de 100 entradas Restaurar at 1,1
   focus=Editor/Nombre
   row1="Ebro" "Río de Zaragoza"
   row2="Tajo" "Río de Toledo"
@@ -156,7 +157,7 @@ type frutas
 key Tab
   focus=Editor/Tabla
 key Insert
-  editor="Nueva lista" name "frutas" 1 de 100 entradas
+  editor="Nueva lista" name "frutas" 1 de 100 entradas at 1,1
   row1="" ! "Falta la palabra." "" ! "Falta la definición."
 # Whole rows selected, Delete removes them; Ctrl+Down moves a row down, "Quitar fila" removes
 # the row of the cell in use.
@@ -165,19 +166,21 @@ key Delete
   editor="Nueva lista" name "frutas" 0 de 100 entradas
   row1
 key Insert
-  editor="Nueva lista" name "frutas" 1 de 100 entradas
+  editor="Nueva lista" name "frutas" 1 de 100 entradas at 1,1
   row1="" ! "Falta la palabra." "" ! "Falta la definición."
 key Insert
-  editor="Nueva lista" name "frutas" 2 de 100 entradas
+  editor="Nueva lista" name "frutas" 2 de 100 entradas at 2,1
   row2="" ! "Falta la palabra." "" ! "Falta la definición."
 key Up
+  editor="Nueva lista" name "frutas" 2 de 100 entradas at 1,1
 cell 1 1 pera
   row1="pera" "" ! "Falta la definición."
 key ctrl+Down
+  editor="Nueva lista" name "frutas" 2 de 100 entradas at 2,1
   row1="" ! "Falta la palabra." "" ! "Falta la definición."
   row2="pera" "" ! "Falta la definición."
 click Quitar
-  editor="Nueva lista" name "frutas" 1 de 100 entradas
+  editor="Nueva lista" name "frutas" 1 de 100 entradas at 1,1
   row2
 cell 1 1 uva
   row1="uva" "" ! "Falta la definición."

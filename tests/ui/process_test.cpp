@@ -193,6 +193,15 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   }
   EXPECT_GT(embedded, 0);
 
+  // The title is written larger than the instruction.
+  const std::string boxes = Shell("pdftotext -bbox " + (folder.path() / "a.pdf").string() + " -").first;
+  const auto height = [&boxes](const std::string& word) {
+    std::smatch m;
+    const std::regex box("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">" + word + "<");
+    return std::regex_search(boxes, m, box) ? std::stod(m[2]) - std::stod(m[1]) : 0.0;
+  };
+  EXPECT_GT(height("Ficha"), 1.3 * height("Escriba"));
+
   // Long definitions go on to the next page whole: ten of them fill pages of their own.
   std::string long_rows, words;
   for (int n = 0; n < 90; ++n) words += "larga ";

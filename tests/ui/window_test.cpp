@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
@@ -218,6 +220,8 @@ class WindowTest : public QObject {
       for (const char* part : {"Nota", "Restaurar"})
         if (Find(part)->isVisible()) line += QString(" ") + part;
       const auto* table = Find<QTableWidget>("Tabla");
+      if (table->currentRow() >= 0)  // the cell the keyboard is in
+        line += QString(" at %1,%2").arg(table->currentRow() + 1).arg(table->currentColumn() + 1);
       for (int r = 0; r < table->rowCount(); ++r) {
         QString& row = s[QString("row%1").arg(r + 1)];
         for (int c = 0; c < 2; ++c) {
@@ -265,6 +269,8 @@ class WindowTest : public QObject {
                    NumberedList(arg.section(' ', 1).toInt()));
     } else if (verb == "file") {  // NAME TEXT, with \n, \r and \xNN for a byte
       folder.Write(Unescape(arg.section(' ', 0, 0)), Unescape(arg.section(' ', 1)));
+    } else if (verb == "fifo") {  // a named pipe, no file to read
+      QVERIFY(mkfifo((folder.path() / Unescape(arg)).c_str(), 0600) == 0);
     } else if (verb == "remove") {
       std::filesystem::remove(folder.path() / Unescape(arg));
     } else if (verb == "drop") {  // a file manager's drop on the first word, of one file or more
@@ -544,6 +550,20 @@ class WindowTest : public QObject {
     QTest::mouseClick(Find("CbComprobar"), Qt::LeftButton);
     QCOMPARE(Take(), QStringList{"Ha cometido 2 errores., \" |Glosandas|#ff0000"});
     CheckRendered();
+    // A small window scrolls to every part of the board.
+    w_->showNormal();
+    w_->resize(640, 480);
+    QTest::qWait(10);
+    auto* scroll = Find<QScrollArea>(QString());
+    for (const char* name : {"TbTam_1", "CbVer", "TbDef_0"}) {
+      QWidget* widget = Find(name);
+      const QPoint centre = widget->geometry().center();
+      scroll->ensureVisible(centre.x(), centre.y(), widget->width() / 2 + 1, widget->height() / 2 + 1);
+      QVERIFY2(widget->parentWidget()->parentWidget() == scroll->viewport() &&
+                   scroll->viewport()->rect().contains(
+                       QRect(widget->mapTo(scroll->viewport(), QPoint()), widget->size())),
+               name);
+    }
   }
 
   // A fault in a handler is reported; the window goes on and still saves once at close.

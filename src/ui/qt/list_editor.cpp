@@ -93,6 +93,7 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   layout->addLayout(buttons);
 
   AddRows(entries, 0);
+  table_->setCurrentCell(entries.empty() ? -1 : 0, 0);  // the list from its first row
   connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (updating_) return;
     // Pasted or typed line breaks: the loader would read each as a blank.
