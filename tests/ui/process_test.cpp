@@ -224,7 +224,8 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   for (const char* wrong : {"--lista verbos --pdf e.pdf --fichas 31", "--lista nada --pdf e.pdf",
                             "--lista vacia --pdf e.pdf", "--lista verbos --pdf e.pdf --colores",
                             "--lista corta.csv --pdf e.pdf --definiciones 3",
-                            "--lista verbos --pdf no/e.pdf", "--lista verbos"}) {
+                            "--lista verbos --pdf no/e.pdf", "--lista verbos",
+                            "--lista verbos --fichas 2 --pdf"}) {
     SCOPED_TRACE(wrong);
     const auto [out, status] = Shell(program + wrong + " 2>&1");
     EXPECT_EQ(status, 2);
