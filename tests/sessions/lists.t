@@ -209,11 +209,58 @@ key Return
   menu.Pal="&Número de palabras": ["&1"] "&2" "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
   D1
   P1
-# Worksheets of the list in force, as a PDF in the documents folder under the name proposed.
+# The buttons move rows; a row removed from a list as it was is a change too, so closing asks.
 menu Opciones/Archivo de glosandas/frutas
   D0=W "Fruta del manzano" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
   P0=W "manzanas" 4500,5250 3000x500 Verdana 12 tab 0 says "Palabra 1 de 1, libre"
   menu.Arc="&Archivo de glosandas": "colores" ["frutas"] "relieve" "rios"
+menu Listas/Editar la lista actual...
+  editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas at 1,1
+  focus=Editor/Nombre
+  row1="manzanas" "Fruta del manzano"
+  row2="kiwi" "Fruta peluda"
+  row3="pera" "Fruta del peral"
+click Bajar
+  editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas at 2,1
+  row1="kiwi" "Fruta peluda"
+  row2="manzanas" "Fruta del manzano"
+click Subir
+  editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas at 1,1
+  row1="manzanas" "Fruta del manzano"
+  row2="kiwi" "Fruta peluda"
+answer No guardar
+key Escape
+  box ¿Guardar los cambios en la lista "frutas"? | Editar la lista "frutas"
+  focus=TbPal_0
+  editor
+  row1
+  row2
+  row3
+menu Listas/Editar la lista actual...
+  editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas at 1,1
+  focus=Editor/Nombre
+  row1="manzanas" "Fruta del manzano"
+  row2="kiwi" "Fruta peluda"
+  row3="pera" "Fruta del peral"
+click Quitar
+  editor="Editar la lista \"frutas\"" name "frutas" 2 de 100 entradas at 1,1
+  row1="kiwi" "Fruta peluda"
+  row2="pera" "Fruta del peral"
+  row3
+answer Cancelar
+key Escape
+  box ¿Guardar los cambios en la lista "frutas"? | Editar la lista "frutas"
+answer No guardar
+key Escape
+  box ¿Guardar los cambios en la lista "frutas"? | Editar la lista "frutas"
+  focus=TbPal_0
+  editor
+  row1
+  row2
+# Worksheets of the list in force, as a PDF in the documents folder under the name proposed.
+menu Opciones/Archivo de glosandas/frutas
+  D0=W "Fruta peluda" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
+  P0=W "kiwi" 4500,5250 3000x500 Verdana 12 tab 0 says "Palabra 1 de 1, libre"
 file HOME/Documents/.keep x
 key ctrl+p
   fichas="Imprimir fichas de la lista \"frutas\"" Hojas 1 Palabras 1 Definiciones 1 Soluciones
@@ -237,5 +284,5 @@ exists HOME/Documents/frutas - fichas.pdf
   exists HOME/Documents/frutas - fichas.pdf=yes
 # A PDF made, the letter size still steps by a point on the screen's own measure.
 key F2 *45
-  D0=W "Fruta del manzano" 8000,5000 4000x1000 Verdana 43.5 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
+  D0=W "Fruta peluda" 8000,5000 4000x1000 Verdana 43.5 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
   menu.Tam="&Tamaño de letra (43.5)": "&Aumentar" F2 "&Reducir" F3
