@@ -225,7 +225,7 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
                             "--lista vacia --pdf e.pdf", "--lista verbos --pdf e.pdf --colores",
                             "--lista corta.csv --pdf e.pdf --definiciones 3",
                             "--lista verbos --pdf no/e.pdf", "--lista verbos",
-                            "--lista verbos --fichas 2 --pdf"}) {
+                            "--lista verbos --fichas 2 --pdf", "--lista verbos --pdf e.pdf --semilla x"}) {
     SCOPED_TRACE(wrong);
     const auto [out, status] = Shell(program + wrong + " 2>&1");
     EXPECT_EQ(status, 2);
