@@ -24,10 +24,12 @@ type frutas
   editor="Nueva lista" name "frutas" 0 de 100 entradas
 click Guardar
   box La lista no tiene ninguna entrada. Añada al menos una fila con su palabra y su definición. | Nueva lista
+  focus=Editor/Guardar
 key Tab
-  focus=Editor/Tabla
-key Insert
+  focus=Editor/Cancelar
+click Anadir
   editor="Nueva lista" name "frutas" 1 de 100 entradas at 1,1
+  focus=Editor/Tabla
   row1="" ! "Falta la palabra." "" ! "Falta la definición."
 cell 1 1 manzana
   row1="manzana" "" ! "Falta la definición."
@@ -181,6 +183,7 @@ key ctrl+Down
   row2="pera" "" ! "Falta la definición."
 click Quitar
   editor="Nueva lista" name "frutas" 1 de 100 entradas at 1,1
+  focus=Editor/Quitar
   row2
 cell 1 1 uva
   row1="uva" "" ! "Falta la definición."
@@ -189,6 +192,7 @@ cell 1 2 Fruta de la vid
 answer Cancelar
 click Guardar
   box Ya existe una lista "frutas". ¿Reemplazarla? | Nueva lista
+  focus=Editor/Guardar
 answer No guardar
 click Cancelar
   box ¿Guardar los cambios en la lista "frutas"? | Nueva lista
@@ -222,10 +226,12 @@ menu Listas/Editar la lista actual...
   row3="pera" "Fruta del peral"
 click Bajar
   editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas at 2,1
+  focus=Editor/Bajar
   row1="kiwi" "Fruta peluda"
   row2="manzanas" "Fruta del manzano"
 click Subir
   editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas at 1,1
+  focus=Editor/Subir
   row1="manzanas" "Fruta del manzano"
   row2="kiwi" "Fruta peluda"
 answer No guardar
@@ -244,6 +250,7 @@ menu Listas/Editar la lista actual...
   row3="pera" "Fruta del peral"
 click Quitar
   editor="Editar la lista \"frutas\"" name "frutas" 2 de 100 entradas at 1,1
+  focus=Editor/Quitar
   row1="kiwi" "Fruta peluda"
   row2="pera" "Fruta del peral"
   row3

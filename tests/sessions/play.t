@@ -17,6 +17,8 @@ click P0
   L0=7500,2410 8000,3700
   P0=C "palabra19" 4500,2160 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, unida a «definición 19»"
   focus=TbPal_0
+key F5
+  box Unido a definición 19 | Glosandas 
 click P1
   P1=Y "palabra6" 4500,4220 3000x500 Verdana 12 tab 2 says "Palabra 2 de 4, seleccionada"
   focus=TbPal_1

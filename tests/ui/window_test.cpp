@@ -313,8 +313,10 @@ class WindowTest : public QObject {
     } else if (verb == "click" || verb == "dclick") {  // through the window, as a mouse does
       QWidget* target = widget(arg);
       const QPoint at = target->mapTo(w_.get(), target->rect().center());
-      if (auto* button = qobject_cast<QAbstractButton*>(target); target->window() != w_.get())
-        button->click();  // a dialog's button
+      if (auto* button = qobject_cast<QAbstractButton*>(target); target->window() != w_.get()) {
+        button->setFocus(Qt::MouseFocusReason);  // a dialog's button, pressed as a mouse does
+        button->click();
+      }
       else if (verb == "click")
         QTest::mouseClick(w_->windowHandle(), Qt::LeftButton, {}, at);
       else
