@@ -134,7 +134,7 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   folder.Write("verbos.txt", NumberedList(12));
   folder.Write("vacia.txt", "sin entradas\r\n");
   folder.Write("corta.csv", "a;b\nc;d\n");
-  const std::string program = "cd " + folder.path().string() + " && env -u DISPLAY " +
+  const std::string program = "cd " + folder.path().string() + " && timeout -k 5 60 env -u DISPLAY " +
                               "XDG_DATA_HOME=d XDG_CONFIG_HOME=c XDG_DATA_DIRS=s ./glosandas ";
   const auto text = [&](const char* pdf) {
     std::string t = Shell("pdftotext " + (folder.path() / pdf).string() + " -").first;
