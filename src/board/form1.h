@@ -204,6 +204,8 @@ class Form1 {
   bool SaveList(const std::string& name, const std::vector<Entrada>& entries);
   // The file menu read again from the folders, and the list of that name chosen.
   bool OfferList(const std::string& name);
+  // The entries of the list in force, in its order, without their outer blanks, as they show.
+  std::vector<Entrada> EntriesInForce() const;
   // The user's own list of that name; whether a folder other than the user's holds one too.
   std::optional<std::filesystem::path> UserList(const std::string& name);
   bool HasOriginal(const std::string& name);

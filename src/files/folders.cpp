@@ -3,6 +3,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 namespace glosandas {
 
 namespace {
@@ -13,6 +15,8 @@ std::filesystem::path AbsoluteOr(const char* value, const std::filesystem::path&
 }
 
 }  // namespace
+
+const char* ProcessEnvironment(const char* name) { return std::getenv(name); }
 
 Folders FoldersFor(const std::filesystem::path& program, bool system_install,
                    const char* (*getenv)(const char*)) {

@@ -21,8 +21,9 @@ struct Folders {
 
 // The folders of a program in `program`, from the environment (`getenv` answers nullptr for a
 // variable that is not set). A system install keeps its lists in share/glosandas of its prefix.
+const char* ProcessEnvironment(const char* name);  // std::getenv
 Folders FoldersFor(const std::filesystem::path& program, bool system_install,
-                   const char* (*getenv)(const char*));
+                   const char* (*getenv)(const char*) = &ProcessEnvironment);
 
 // Where word lists are looked for, the first winning where several hold a list of one name: the
 // user's, the program's own, then glosandas/ under each of $XDG_DATA_DIRS (an administrator's

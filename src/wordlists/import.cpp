@@ -145,6 +145,13 @@ bool Form1::OfferList(const std::string& name) {
   return false;
 }
 
+std::vector<Entrada> Form1::EntriesInForce() const {
+  std::vector<Entrada> entries;
+  for (Int e = 1; e <= NumEntradas; ++e)
+    entries.push_back({Trim(Entradas(e).Palabra), Trim(Entradas(e).Definicion)});
+  return entries;
+}
+
 std::optional<std::filesystem::path> Form1::UserList(const std::string& name) {
   return FindList({platform_.Where().user_lists}, name);
 }

@@ -42,8 +42,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     return glosandas::RunWorksheetCommand(
         *sheets, glosandas::FoldersFor(QCoreApplication::applicationDirPath().toStdString(),
-                                       GLOSANDAS_SYSTEM_INSTALL,
-                                       [](const char* name) -> const char* { return std::getenv(name); }));
+                                       GLOSANDAS_SYSTEM_INSTALL));
   }
 
   // A write beyond a file-size limit fails like one on a full disk instead of ending the program.

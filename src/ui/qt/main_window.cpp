@@ -178,8 +178,7 @@ class FocusRing : public QWidget {
 
 MainWindow::MainWindow(std::filesystem::path folder, bool system_install,
                        std::function<QTime()> clock)
-    : folders_(FoldersFor(folder, system_install,
-                          [](const char* name) -> const char* { return std::getenv(name); })),
+    : folders_(FoldersFor(folder, system_install)),
       clock_(std::move(clock)),
       form_(*this) {
   InstallSpanishToolkitTexts();
@@ -632,9 +631,7 @@ void MainWindow::EditList(bool current) {
   bool shared = false, restorable = false;
   if (current) {
     name = form_.Archivo;
-    for (Int e = 1; e <= form_.NumEntradas; ++e) {
-      entries.push_back({Trim(form_.Entradas(e).Palabra), Trim(form_.Entradas(e).Definicion)});
-    }
+    entries = form_.EntriesInForce();
     const bool own = form_.UserList(name).has_value(), original = form_.HasOriginal(name);
     shared = !own && original;
     restorable = own && original;
@@ -666,9 +663,7 @@ void MainWindow::EditList(bool current) {
 void MainWindow::PrintWorksheets() {
   Print print;
   print.list = form_.Archivo;
-  for (Int e = 1; e <= form_.NumEntradas; ++e) {
-    print.entries.push_back({Trim(form_.Entradas(e).Palabra), Trim(form_.Entradas(e).Definicion)});
-  }
+  print.entries = form_.EntriesInForce();
   const int entries = static_cast<int>(print.entries.size());
   if (entries == 0) {
     MsgBox("La lista \"" + print.list + "\" no tiene ninguna entrada: no hay fichas que imprimir.",
