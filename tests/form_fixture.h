@@ -101,6 +101,19 @@ inline std::string Bytes(std::string text) {
   return out;
 }
 
+// The rows of a data table: a row a line, fields separated by tabs, blank and "#" lines left out.
+inline std::vector<std::vector<std::string>> DataRows(const char* path) {
+  std::ifstream table(path);
+  std::vector<std::vector<std::string>> rows;
+  for (std::string line; std::getline(table, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string>& fields = rows.emplace_back();
+    for (std::stringstream in(line); std::getline(in, fields.emplace_back(), '\t');) {
+    }
+  }
+  return rows;
+}
+
 class FormTest : public ::testing::Test {
  protected:
   FormTest() { platform.folder = folder.path(); }

@@ -39,15 +39,9 @@ TEST_F(SettingsTest, ReadingStopsAtTheFirstBadLine) {
   folder.Write("abosques.txt", NumberedList(15));
   folder.Write("bosque.txt", NumberedList(12));
   folder.Write("seto.txt", NumberedList(3));
-  std::ifstream table(GLOSANDAS_READINGS);
-  int rows = 0;
-  for (std::string line; std::getline(table, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    std::vector<std::string> c;
-    for (std::stringstream fields(line); std::getline(fields, c.emplace_back(), '\t');) {
-    }
+  const auto rows = DataRows(GLOSANDAS_READINGS);
+  for (const std::vector<std::string>& c : rows) {
     SCOPED_TRACE(c[0]);
-    ++rows;
     folder.Write("glosandas.ini", Bytes(c[1]));
     platform.messages.clear();
     std::filesystem::remove(folder.path() / "relieve.txt");
@@ -59,7 +53,7 @@ TEST_F(SettingsTest, ReadingStopsAtTheFirstBadLine) {
     EXPECT_EQ(f.TbDef[7].FontSize, std::stof(c[6]));
     EXPECT_EQ(std::to_string(platform.messages.size()), c[7]);
   }
-  EXPECT_GT(rows, 15);  // the table was found
+  EXPECT_GT(rows.size(), 15u);  // the table was found
 }
 
 // A name Windows-1252 cannot hold is kept in UTF-8; a name written in Windows-1252 on the disk

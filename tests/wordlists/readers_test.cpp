@@ -12,22 +12,16 @@ using ImportTest = FormTest;  // the readers, and the loader in the window recor
 
 // Every format and code page, a file a line of readers.txt: what is read and how it went.
 TEST_F(ImportTest, ReadsEveryFormat) {
-  std::ifstream table(GLOSANDAS_READERS);
   const std::map<std::string, ReadResult::Outcome> outcomes = {
       {"read", ReadResult::kRead}, {"no-entry", ReadResult::kNoEntry},
       {"some-dropped", ReadResult::kSomeDropped}};
   const std::map<std::string, OpenFailure> unopened = {{"missing", OpenFailure::kMissing},
                                                        {"folder", OpenFailure::kFolder},
                                                        {"not-ordinary", OpenFailure::kNotOrdinary}};
-  int rows = 0;
-  for (std::string line; std::getline(table, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    std::vector<std::string> f;
-    for (std::stringstream fields(line); std::getline(fields, f.emplace_back(), '\t');) {
-    }
+  const auto rows = DataRows(GLOSANDAS_READERS);
+  for (std::vector<std::string> f : rows) {
     f.resize(8);
     SCOPED_TRACE(f[0]);
-    ++rows;
     if (f[1] == "(folder)")
       std::filesystem::create_directory(folder.path() / f[0]);
     else if (f[1] == "(fifo)")
@@ -49,7 +43,7 @@ TEST_F(ImportTest, ReadsEveryFormat) {
     EXPECT_EQ(Trim(read.entries.at(std::stoi(f[4])).Palabra), Bytes(f[5]));
     EXPECT_EQ(Trim(read.entries.at(std::stoi(f[4])).Definicion), Bytes(f[6]));
   }
-  EXPECT_GT(rows, 40);  // the table was found
+  EXPECT_GT(rows.size(), 40u);  // the table was found
 }
 
 // A huge file that yields nothing more is read only so far past its last entry.
