@@ -1,7 +1,6 @@
 // glosandas.ini: five lines, each a value and a fixed label, read back by position only.
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 #include "board/form1.h"
 #include "files/atomic_file.h"
@@ -30,9 +29,12 @@ double LeadingNumber(const std::string& line) {
     ++end;
     while (end < line.size() && std::isdigit(static_cast<unsigned char>(line[end]))) ++end;
   }
-  std::string number = line.substr(i, end - i);
-  if (number.find_first_of("0123456789") == std::string::npos) return 0;
-  return std::strtod(number.c_str(), nullptr);  // digits and a point only: no locale in play
+  const char* first = line.data() + i;
+  if (*first == '+') ++first;  // from_chars takes a minus sign only
+  double value = 0;
+  // from_chars reads a point whatever the locale; strtod would stop at it under a Spanish one.
+  const auto [stop, error] = std::from_chars(first, line.data() + end, value);
+  return error == std::errc() && stop != first ? value : 0;
 }
 
 // A count as stored: rounded to nearest, ties to even; nothing if it leaves the 16-bit range.
