@@ -93,9 +93,12 @@ ReadResult ReadKvtml(const std::filesystem::path& file) {
     } else if (in_entry && is_entry && (type == XML_READER_TYPE_END_ELEMENT || empty)) {
       in_entry = false;
       if (translations.empty()) continue;
+      // The second translation is the definition; a missing or empty one (a word given with a
+      // hint) leaves the first one's comment.
       Entrada entry{Clean(translations[0].text, kPalabraLen),
-                    Clean(translations.size() > 1 ? translations[1].text : translations[0].comment,
-                          kDefinicionLen)};
+                    translations.size() > 1 ? Clean(translations[1].text, kDefinicionLen) : ""};
+      if (entry.Definicion.empty())
+        entry.Definicion = Clean(translations[0].comment, kDefinicionLen);
       if (!entry.Palabra.empty() && !entry.Definicion.empty()) {
         if (++found <= kMaxEntradas) entries.push_back(std::move(entry));
         source.left = kReadPastEntry;
