@@ -234,6 +234,17 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   }
   // No settings file was read or written.
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "glosandas.ini"));
+
+  // A homonym: the counts come down to the entries that can share a sheet, with a warning.
+  folder.Write("banco.csv", "banco;Asiento\nbanco;Entidad\nsilla;Asiento con respaldo\n");
+  const auto [said, status] = Shell(program + "--lista banco.csv --palabras 3 --definiciones 3 " +
+                                    "--pdf h.pdf 2>&1 >/dev/null");
+  EXPECT_EQ(status, 0);
+  EXPECT_NE(said.find("glosandas: aviso: La lista repite palabras o definiciones, y una ficha no "
+                      "muestra dos iguales: caben como mucho 2 entradas por ficha. Cada ficha "
+                      "lleva 2 palabras y 2 definiciones.\n"),
+            std::string::npos)
+      << said;
 }
 
 }  // namespace

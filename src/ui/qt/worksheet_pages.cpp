@@ -180,10 +180,15 @@ int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders)
       !problem.empty()) {
     return fail(problem);
   }
+  if (const std::string lowered =
+          LowerWorksheetCounts(MostOnASheet(print.entries), words, definitions);
+      !lowered.empty()) {
+    std::fprintf(stderr, "glosandas: aviso: %s\n", lowered.c_str());
+  }
   Random random;
   random.Seed(options.seed.value_or(static_cast<std::uint32_t>(
       std::chrono::steady_clock::now().time_since_epoch().count() ^ (::getpid() << 16))));
-  print.sheets = DealWorksheets(entries, options.sheets, words, definitions, random);
+  print.sheets = DealWorksheets(print.entries, options.sheets, words, definitions, random);
   if (!WritePrintPdf(QFile::decodeName(QByteArray::fromStdString(options.pdf)), print)) {
     return fail("no se puede escribir «" + options.pdf + "».");
   }
