@@ -1,6 +1,7 @@
 #include <set>
 
 #include "form_fixture.h"
+#include "worksheets/worksheets.h"
 
 namespace glosandas::testing {
 namespace {
@@ -82,6 +83,33 @@ TEST_F(DealTest, DrawsInTheirOrder) {
   for (int i = 0; i < 4; ++i) shown.push_back(f.EntradaEnCaja(1, i));
   for (int i = 0; i < 6; ++i) shown.push_back(f.EntradaEnCaja(2, i));
   EXPECT_EQ(shown, (std::vector<int>{3, 1, 5, 8, 1, 8, 3, 5, 9, 7}));
+}
+
+// Sheets of lists with homonyms and synonyms: never two equal words nor two equal definitions
+// (letter case and outer blanks aside), decoys included, and as many entries as can go together.
+TEST(WorksheetsTest, NoTwoEqualTextsOnASheet) {
+  const std::vector<std::pair<std::vector<Entrada>, int>> cases = {
+      {{{"banco", "Asiento"}, {"Banco ", "Entidad"}, {"silla", "Asiento con respaldo"}}, 2},
+      {{{"cama", "Mueble"}, {"lecho", " mueble"}, {"mesa", "Tablero"}}, 2},
+      {{{"a", "x"}, {"a", "y"}, {"a", "z"}, {"b", "x"}, {"c", "x"}}, 2},  // never a-x
+      {{{"a", "x"}, {"b", "y"}, {"c", "z"}}, 3},
+  };
+  Random random;
+  for (const auto& [list, most] : cases) {
+    EXPECT_EQ(MostOnASheet(list), most);
+    for (int seed = 0; seed < 30 * most; ++seed) {
+      random.Seed(seed);
+      for (const Worksheet& sheet : DealWorksheets(list, 3, 1 + seed % most, most + 1, random)) {
+        std::set<std::string> words, definitions;
+        for (int e : sheet.definitions) {
+          words.insert(FoldCase(Trim(list[e].Palabra)));
+          definitions.insert(FoldCase(Trim(list[e].Definicion)));
+        }
+        EXPECT_EQ(words.size() + definitions.size(), 2u * most) << list[0].Palabra << seed;
+        EXPECT_EQ(sheet.words.size(), 1u + seed % most);
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -293,3 +293,20 @@ exists HOME/Documents/frutas - fichas.pdf
 key F2 *45
   D0=W "Fruta peluda" 8000,5000 4000x1000 Verdana 43.5 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
   menu.Tam="&Tamaño de letra (43.5)": "&Aumentar" F2 "&Reducir" F3
+# A list that repeats a definition (letter case and blanks aside): a sheet holds at most two of
+# its three entries, and the dialog says why.
+file camas.txt P>cama\r\nD>Mueble para dormir\r\nP>lecho\r\nD>mueble para dormir \r\nP>mesa\r\nD>Mueble con tablero\r\n
+drop camas.txt
+  D0=W "Mueble para dormir" 8000,5000 4000x1000 Verdana 43.5 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
+  P0=W "cama" 4500,5250 3000x500 Verdana 12 tab 0 says "Palabra 1 de 1, libre"
+  menu.Arc="&Archivo de glosandas": ["camas"] "colores" "frutas" "relieve" "rios"
+key ctrl+p
+  fichas="Imprimir fichas de la lista \"camas\"" Hojas 1 Palabras 1 Definiciones 1 Soluciones "La lista repite palabras o definiciones, y una ficha no muestra dos iguales: caben como mucho 2 entradas por ficha."
+  focus=Fichas/Hojas
+key Tab *2
+  focus=Fichas/Definiciones
+key Up *3
+  fichas="Imprimir fichas de la lista \"camas\"" Hojas 1 Palabras 1 Definiciones 2 Soluciones "La lista repite palabras o definiciones, y una ficha no muestra dos iguales: caben como mucho 2 entradas por ficha."
+key Escape
+  focus=TbPal_0
+  fichas

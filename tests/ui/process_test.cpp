@@ -234,6 +234,50 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   }
   // No settings file was read or written.
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "glosandas.ini"));
+
+  // Each word of a sheet printed whole, inside the page (A4: 842 pt high) and left of the
+  // definitions' boxes (12 mm, 34 pt, before their texts): short, long, ten long ones.
+  std::vector<std::vector<std::string>> layouts = {
+      {"casa", "gato"}, {"anticonstitucionalmente", "esternocleidomastoideo", "casa"}, {}};
+  for (int k = 1; k <= 10; ++k) layouts[2].push_back("w" + std::to_string(k) + words.substr(0, 84));
+  for (const std::vector<std::string>& list : layouts) {
+    std::string rows, read, n = std::to_string(list.size());
+    for (const std::string& w : list) rows += w + ";Sentido " + std::to_string(rows.size()) + "\n";
+    folder.Write("w.csv", rows);
+    Shell(program + "--lista w.csv --sin-soluciones --palabras " + n + " --definiciones " + n +
+          " --pdf w.pdf");
+    const std::string boxes =
+        Shell("pdftotext -bbox " + (folder.path() / "w.pdf").string() + " -").first;
+    const std::regex token(
+        "xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)<");
+    double right = 1e9;               // where the definitions' boxes start
+    std::vector<std::smatch> column;  // the words' tokens, after the heading
+    for (std::sregex_iterator m(boxes.begin(), boxes.end(), token), end; m != end; ++m) {
+      if ((*m)[4] == "Sentido") right = std::min(right, std::stod((*m)[1]) - 34);
+      if ((!column.empty() || (*m)[4] == "1.") &&
+          !std::regex_match((*m)[4].str(), std::regex("Sentido|\\d+")))
+        column.push_back(*m);
+    }
+    for (const std::smatch& m : column) {
+      read += m[4];
+      EXPECT_TRUE(std::stod(m[2]) <= right && std::stod(m[3]) <= 842) << m[4] << " " << right;
+    }
+    for (std::string w : list) {
+      std::erase(w, ' ');
+      EXPECT_NE(read.find(w), std::string::npos) << w;
+    }
+  }
+
+  // A homonym: the counts come down to the entries that can share a sheet, with a warning.
+  folder.Write("banco.csv", "banco;Asiento\nbanco;Entidad\nsilla;Asiento con respaldo\n");
+  const auto [said, status] = Shell(program + "--lista banco.csv --palabras 3 --definiciones 3 " +
+                                    "--pdf h.pdf 2>&1 >/dev/null");
+  EXPECT_EQ(status, 0);
+  EXPECT_NE(said.find("glosandas: aviso: La lista repite palabras o definiciones, y una ficha no "
+                      "muestra dos iguales: caben como mucho 2 entradas por ficha. Cada ficha "
+                      "lleva 2 palabras y 2 definiciones.\n"),
+            std::string::npos)
+      << said;
 }
 
 }  // namespace

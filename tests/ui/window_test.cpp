@@ -237,6 +237,8 @@ class WindowTest : public QObject {
       for (auto* spin : sheets->findChildren<QSpinBox*>())
         s["fichas"] += QString(" %1 %2").arg(spin->objectName()).arg(spin->value());
       if (Find<QCheckBox>("Soluciones")->isChecked()) s["fichas"] += " Soluciones";
+      if (auto* note = sheets->findChild<QLabel*>("Repeticiones"))
+        s["fichas"] += " " + Quote(note->text().toStdString());
       if (QWidget* focus = sheets->focusWidget()) s["focus"] = "Fichas/" + focus->objectName();
     }
     if (auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget()))

@@ -16,6 +16,7 @@
 #include <QDropEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -684,10 +685,16 @@ void MainWindow::PrintWorksheets() {
     return box;
   };
   QSpinBox* sheets = spin("Hojas", "&Fichas:", 1, 30, 1);
-  const int most = std::min(10, entries);
+  const int distinct = MostOnASheet(print.entries), most = std::min({10, entries, distinct});
   QSpinBox* words = spin("Palabras", "&Palabras por ficha:", 1, most, form_.NumPal);
   QSpinBox* defs = spin("Definiciones", "&Definiciones por ficha:", words->value(), most, form_.NumDef);
   connect(words, &QSpinBox::valueChanged, defs, &QSpinBox::setMinimum);  // never fewer
+  if (distinct < std::min(10, entries)) {  // the repeats, not the list's length, set the maxima
+    auto* note = new QLabel(Q(RepeatsNote(distinct)));
+    note->setObjectName("Repeticiones");
+    note->setWordWrap(true);
+    form->addRow(note);
+  }
   auto* key = new QCheckBox("Incluir la hoja de &soluciones");
   key->setObjectName("Soluciones");
   key->setChecked(true);
@@ -703,8 +710,8 @@ void MainWindow::PrintWorksheets() {
   const auto dealt = [this, print, sheets, words, defs, key] {
     Print p = print;
     p.key = key->isChecked();
-    p.sheets = DealWorksheets(static_cast<int>(p.entries.size()), sheets->value(), words->value(),
-                              defs->value(), form_.Rnd());
+    p.sheets =
+        DealWorksheets(p.entries, sheets->value(), words->value(), defs->value(), form_.Rnd());
     return p;
   };
   connect(to_printer, &QPushButton::clicked, dialog, [this, dialog, dealt] {

@@ -1,13 +1,17 @@
 #include "ui/qt/worksheet_pages.h"
 
+#include <unistd.h>
+
 #include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTextLayout>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
-#include <unistd.h>
+#include <functional>
 
 #include "text/text.h"
 #include "wordlists/readers.h"
@@ -21,9 +25,8 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 // Lays text out down the page, starting a new page where a block does not fit.
 class Pages {
  public:
-  Pages(QPagedPaintDevice& device) : device_(device), painter_(&device) {
-    mm_ = device.logicalDpiY() / 25.4;
-  }
+  Pages(QPagedPaintDevice& device)
+      : device_(device), painter_(&device), mm_(device.logicalDpiY() / 25.4) {}
   int Width() const { return device_.width(); }
   int Mm(double mm) const { return static_cast<int>(mm * mm_); }
   static QFont Font(double points, bool bold = false) {
@@ -32,10 +35,37 @@ class Pages {
     font.setBold(bold);
     return font;
   }
+  // The width of `text` on one line, measured as Text lays it out.
+  int Advance(const QFont& font, const QString& text) const {
+    QTextLayout layout(text, font, &device_);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    return static_cast<int>(std::ceil(line.naturalTextWidth()));
+  }
+  // Text in lines `width` wide, broken between words or, inside a word wider than that, anywhere,
+  // so that nothing ever runs past its column; drawn from (x, at) unless `at` is negative.
+  // Returns its height.
+  int Text(int x, int width, const QFont& font, QString text, int at) {
+    text.replace("\r\n", "\n").replace('\n', QChar::LineSeparator);
+    QTextLayout layout(text, font, &device_);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal height = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(width);
+      line.setPosition(QPointF(0, height));
+      height += line.height();
+    }
+    layout.endLayout();
+    if (at >= 0) layout.draw(&painter_, QPointF(x, at));
+    return static_cast<int>(std::ceil(height));
+  }
   int Height(const QFont& font, int width, const QString& text) {
-    return QFontMetrics(font, &device_)
-        .boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, text)
-        .height();
+    return Text(0, width, font, text, -1);
   }
   // Room for `height` below y, or a new page.
   void Need(int height) {
@@ -45,41 +75,102 @@ class Pages {
     device_.newPage();
     y = 0;
   }
-  // Text at x, `width` wide, from y; returns its height.
-  int Text(int x, int width, const QFont& font, const QString& text, int at = -1) {
-    painter_.setFont(font);
-    const int h = Height(font, width, text);
-    painter_.drawText(QRect(x, at < 0 ? y : at, width, h), Qt::TextWordWrap, text);
-    return h;
-  }
   void Paragraph(const QFont& font, const QString& text, double space_mm) {
     const int h = Height(font, Width(), text);
     Need(h);
-    Text(0, Width(), font, text);
+    Text(0, Width(), font, text, y);
     y += h + Mm(space_mm);
   }
-  // From x to the right edge: a box to write in, then the text beside it, never split across
-  // pages; `inside` is written in the box.
-  void Row(int x, const QString& inside, const QString& text) {
+  // From x to the right edge: a box to write in, then the text beside it; `inside` is written in
+  // the box.
+  int RowHeight(int x, const QString& text) {
     const QFont font = Font(11);
-    const int box = Mm(9), gap = Mm(3), width = Width() - x - box - gap;
-    const int offset = (box - QFontMetrics(font, &device_).height()) / 2;
-    const int h = std::max(box, offset + Height(font, width, text));
-    Need(h);
+    return std::max(box_, RowOffset(font) + Height(font, Width() - x - box_ - gap_, text));
+  }
+  void DrawRow(int x, int at, const QString& inside, const QString& text) {
+    const QFont font = Font(11);
     painter_.setPen(QPen(Qt::black, Mm(0.3)));
-    painter_.drawRect(QRect(x, y, box, box));
+    painter_.drawRect(QRect(x, at, box_, box_));
     painter_.setFont(Font(12, true));
-    painter_.drawText(QRect(x, y, box, box), Qt::AlignCenter, inside);
-    Text(x + box + gap, width, font, text, y + offset);
+    painter_.drawText(QRect(x, at, box_, box_), Qt::AlignCenter, inside);
+    Text(x + box_ + gap_, Width() - x - box_ - gap_, font, text, at + RowOffset(font));
+  }
+  // A row never split across pages.
+  void Row(int x, const QString& inside, const QString& text) {
+    const int h = RowHeight(x, text);
+    Need(h);
+    DrawRow(x, y, inside, text);
     y += h + Mm(3);
+  }
+  // Blocks down a column, each drawn whole by draw(block, y), `space` apart.
+  struct Column {
+    std::vector<int> heights;
+    int space;
+    std::function<void(std::size_t, int)> draw;
+  };
+  // Columns side by side from y; each goes on at the top of the next page where its next block
+  // does not fit, as long as any of them has blocks left.
+  void Columns(const std::vector<Column>& columns) {
+    std::vector<std::size_t> next(columns.size(), 0);
+    std::vector<int> at(columns.size(), y);
+    for (bool left = true; left;) {
+      left = false;
+      for (std::size_t c = 0; c < columns.size(); ++c) {
+        const Column& column = columns[c];
+        for (std::size_t& b = next[c]; b < column.heights.size(); ++b) {
+          if (at[c] > 0 && at[c] + column.heights[b] > device_.height()) break;
+          column.draw(b, at[c]);
+          at[c] += column.heights[b] + column.space;
+        }
+        left = left || next[c] < column.heights.size();
+      }
+      if (left) {
+        device_.newPage();
+        at.assign(columns.size(), 0);
+      }
+    }
+    y = *std::max_element(at.begin(), at.end());
   }
   int y = 0;
 
  private:
+  int RowOffset(const QFont& font) const {
+    return (box_ - QFontMetrics(font, &device_).height()) / 2;
+  }
   QPagedPaintDevice& device_;
   QPainter painter_;
-  double mm_;
+  const double mm_;
+  const int box_ = Mm(9), gap_ = Mm(3);  // after mm_, which they are measured in
 };
+
+// A sheet's words down the left column, wide enough for each word with its number up to nearly half
+// the page (a longer one is broken), and its definitions down the right one, both going on to the
+// next page as they need.
+void PaintColumns(Pages& pages, const Print& print, const Worksheet& sheet) {
+  const QFont bold = Pages::Font(12, true);
+  QStringList words;
+  int widest = 0;
+  for (std::size_t n = 0; n < sheet.words.size(); ++n) {
+    const QString number = QString("%1. ").arg(n + 1),
+                  word = Q(print.entries[sheet.words[n]].Palabra);
+    words << number + word;
+    const QStringList parts = word.split(' ', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < parts.size(); ++i)  // the number kept on the line of its word
+      widest = std::max(widest, pages.Advance(bold, i == 0 ? number + parts[i] : parts[i]));
+  }
+  const int gap = pages.Mm(4), width = pages.Width();
+  const int column = std::clamp(widest + gap, width * 3 / 10, width * 9 / 20);
+  Pages::Column left{
+      {}, gap, [&](std::size_t n, int y) { pages.Text(0, column - gap, bold, words[n], y); }};
+  for (const QString& word : words) left.heights.push_back(pages.Height(bold, column - gap, word));
+  Pages::Column right{{}, pages.Mm(3), [&](std::size_t n, int y) {
+                        pages.DrawRow(column, y, "",
+                                      Q(print.entries[sheet.definitions[n]].Definicion));
+                      }};
+  for (int e : sheet.definitions)
+    right.heights.push_back(pages.RowHeight(column, Q(print.entries[e].Definicion)));
+  pages.Columns({left, right});
+}
 
 }  // namespace
 
@@ -102,16 +193,7 @@ void PaintPrint(QPagedPaintDevice& device, const Print& print) {
     if (decoys == 1) instruction += " Sobra una definición.";
     if (decoys > 1) instruction += " Sobran " + std::to_string(decoys) + " definiciones.";
     pages.Paragraph(Pages::Font(11), Q(instruction), 6);
-    // The words down the left column, the definitions down the right one.
-    const int column = pages.Width() * 3 / 10, top = pages.y;
-    int y = top;
-    for (std::size_t n = 0; n < sheet.words.size(); ++n) {
-      y += pages.Text(0, column - pages.Mm(4), Pages::Font(12, true),
-                      QString("%1. %2").arg(n + 1).arg(Q(print.entries[sheet.words[n]].Palabra)),
-                      y) +
-           pages.Mm(4);
-    }
-    for (int e : sheet.definitions) pages.Row(column, "", definition(e));
+    PaintColumns(pages, print, sheet);
   }
   if (!print.key) return;
   pages.NewPage();
@@ -180,10 +262,15 @@ int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders)
       !problem.empty()) {
     return fail(problem);
   }
+  if (const std::string lowered =
+          LowerWorksheetCounts(MostOnASheet(print.entries), words, definitions);
+      !lowered.empty()) {
+    std::fprintf(stderr, "glosandas: aviso: %s\n", lowered.c_str());
+  }
   Random random;
   random.Seed(options.seed.value_or(static_cast<std::uint32_t>(
       std::chrono::steady_clock::now().time_since_epoch().count() ^ (::getpid() << 16))));
-  print.sheets = DealWorksheets(entries, options.sheets, words, definitions, random);
+  print.sheets = DealWorksheets(print.entries, options.sheets, words, definitions, random);
   if (!WritePrintPdf(QFile::decodeName(QByteArray::fromStdString(options.pdf)), print)) {
     return fail("no se puede escribir «" + options.pdf + "».");
   }
