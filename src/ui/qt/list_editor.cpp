@@ -213,7 +213,9 @@ std::string ListEditor::Check() {
   }
   updating_ = false;
   table_->resizeRowsToContents();
-  count_->setText(QString("%1 de 100 entradas").arg(rows.size()));
+  count_->setText(QString("%1 de 100 entradas")
+                      .arg(std::count_if(rows.begin(), rows.end(),
+                                         [](const Entrada& row) { return !IsBlankRow(row); })));
   return first;
 }
 
@@ -248,7 +250,8 @@ bool ListEditor::Save() {
     table_->setFocus();
     return false;
   }
-  const std::vector<Entrada> rows = Rows();
+  std::vector<Entrada> rows = Rows();
+  std::erase_if(rows, IsBlankRow);
   if (rows.empty()) {
     Tell("La lista no tiene ninguna entrada. Añada al menos una fila con su palabra y su "
          "definición.");
