@@ -13,6 +13,7 @@
 
 #include "text/text.h"
 #include "wordlists/list_editing.h"
+#include "wordlists/readers.h"
 
 namespace glosandas {
 
@@ -153,15 +154,7 @@ void ListEditor::RemoveRows() {
 }
 
 void ListEditor::Paste() {
-  // Rows copied from a spreadsheet: a row a line, the word and the definition split by a tab.
-  std::vector<Entrada> rows;
-  for (const QString& line : QApplication::clipboard()->text().split('\n')) {
-    const QStringList cells = QString(line).remove('\r').split('\t');
-    if (cells.join("").trimmed().isEmpty()) continue;
-    rows.push_back({OneLine(cells[0].toStdString()),
-                    OneLine(cells.mid(1).join(' ').toStdString())});
-  }
-  AddRows(rows, table_->currentRow() + 1);
+  AddRows(PastedRows(QApplication::clipboard()->text().toStdString()), table_->currentRow() + 1);
 }
 
 bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
