@@ -49,8 +49,15 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->setColumnWidth(0, 200);
   table_->setWordWrap(true);
-  table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
+  // Tab and Shift+Tab go cell by cell, in the table and in the cell being written (whose
+  // editor, made anew for each cell, is watched once it has the keyboard).
   table_->installEventFilter(this);
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now && now->parentWidget() == table_->viewport()) {
+      now->setObjectName("Celda");
+      now->installEventFilter(this);
+    }
+  });
   layout->addWidget(table_, 1);
 
   count_ = new QLabel;
@@ -157,9 +164,30 @@ void ListEditor::Paste() {
   AddRows(PastedRows(QApplication::clipboard()->text().toStdString()), table_->currentRow() + 1);
 }
 
+void ListEditor::Tab(bool forward, bool out) {
+  table_->setFocus();  // the cell being written is taken as it stands
+  const int row = table_->currentRow(), to = 2 * row + table_->currentColumn() + (forward ? 1 : -1);
+  // As in a word processor's table, Tab past the last cell adds a row; past a blank last row
+  // (the one Tab has just added) it leaves the table, as Shift+Tab does past the first cell.
+  if (!out && row >= 0 && to == 2 * table_->rowCount() && !IsBlankRow(Rows().back()))
+    AddRows({{}}, table_->rowCount());
+  if (out || row < 0 || to < 0 || to >= 2 * table_->rowCount()) {
+    focusNextPrevChild(forward);
+  } else {
+    table_->setCurrentCell(to / 2, to % 2);
+  }
+}
+
 bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != table_ || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+  if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+    // Ctrl+Tab and Ctrl+Shift+Tab leave the table at once.
+    Tab(key->key() == Qt::Key_Tab && !key->modifiers().testFlag(Qt::ShiftModifier),
+        key->modifiers().testFlag(Qt::ControlModifier));
+    return true;
+  }
+  if (watched != table_) return QDialog::eventFilter(watched, event);
   const bool control = key->modifiers() == Qt::ControlModifier;
   if (key->key() == Qt::Key_Insert && key->modifiers() == Qt::NoModifier) {
     AddRows({{}}, table_->currentRow() + 1);
