@@ -44,11 +44,8 @@ key Tab
   editor="Nueva lista" name "animales" 2 de 100 entradas at 3,2
 key Tab
   focus=Editor/Anadir
-key shift+Tab
-  focus=Editor/Tabla
-key shift+Tab *5
+key shift+Tab *7
   editor="Nueva lista" name "animales" 2 de 100 entradas at 1,1
-key shift+Tab
   focus=Editor/Nombre
 key Tab
   focus=Editor/Tabla
