@@ -1,4 +1,5 @@
-// Bytes of a tab-separated, CSV or .txt file -> entries within a list's limits.
+// Bytes of a tab-separated, CSV or .txt file -> entries within a list's limits; the same bytes
+// pasted in the list editor.
 #include "fuzz_folder.h"
 #include "wordlists/readers.h"
 
@@ -10,5 +11,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzing::CheckEntries(ReadAnyList(fuzzing::ScratchFolder() / name),
                           std::string_view(name).ends_with(".txt"));
   }
+  PastedRows(std::string_view(reinterpret_cast<const char*>(data), size));
   return 0;
 }

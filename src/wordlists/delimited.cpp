@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <utility>
 
+#include "wordlists/list_editing.h"
 #include "wordlists/readers.h"
 
 namespace glosandas {
@@ -172,6 +174,46 @@ struct FieldSplitter {
   }
 };
 
+// Rows of fields cut from lines, quoted fields running on over line breaks. A quote that opens
+// a field and never closes takes nothing with it: the lines since it are read again, every quote
+// in them an ordinary character.
+class RowSplitter {
+ public:
+  explicit RowSplitter(char separator) : separator(separator) {}
+  char separator;
+
+  // No field is open: the next line starts a row.
+  bool AtRowStart() const {
+    return !row_.quoted && row_.fields.size() == 1 && row_.fields[0].empty();
+  }
+  // Hands each row `line` ends to `take`; false once `take` says to stop.
+  template <typename Take>
+  bool Feed(std::string_view line, Take take) {
+    if (!row_.Feed(line, std::string_view(&separator, 1))) {
+      open_lines_.emplace_back(line);
+      return true;
+    }
+    open_lines_.clear();
+    const bool go_on = take(row_.fields);
+    row_ = FieldSplitter();
+    return go_on;
+  }
+  // At the end of the text: the rows of a quote left open.
+  template <typename Take>
+  void Finish(Take take) {
+    for (const std::string& open_line : std::exchange(open_lines_, {})) {
+      FieldSplitter plain;
+      plain.quotes = false;
+      plain.Feed(open_line, std::string_view(&separator, 1));
+      if (!take(plain.fields)) break;
+    }
+  }
+
+ private:
+  FieldSplitter row_;
+  std::vector<std::string> open_lines_;  // the lines of a row whose quoted field is still open
+};
+
 // The separator of a CSV file: whichever of ';' and ',' its first line holds more often outside
 // quotes, ';' on a tie.
 char CsvSeparator(const std::string& line) {
@@ -224,9 +266,7 @@ ReadResult ReadDelimited(LineFile& file, bool tabs) {
   std::size_t rows_seen = 0, more = 0;
   bool counted = true, html = false;
   RawLine line, flags;  // flags: of all the lines read
-  char separator = '\t';
-  FieldSplitter row;
-  std::vector<std::string> open_lines;  // the lines of a row whose quoted field is still open
+  RowSplitter splitter('\t');
   // Takes a row read: kept, counted or dropped; false once counting gives up.
   const auto take = [&](std::vector<std::string>& fields) {
     const bool blank = fields.size() == 1 && Trim(fields[0]).empty();
@@ -246,29 +286,16 @@ ReadResult ReadDelimited(LineFile& file, bool tabs) {
   while (file.ReadLine(line, kReadPastEntry)) {
     flags.utf8 = flags.utf8 && line.utf8;
     flags.ascii = flags.ascii && line.ascii;
-    if (!row.quoted && row.fields.size() == 1 && row.fields[0].empty()) {  // a new row
+    if (splitter.AtRowStart()) {
       if (rows_seen == 0 && tabs && line.bytes.starts_with("#")) {
         html = html || FoldCase(Trim(line.bytes)) == "#html:true";
         continue;
       }
-      if (rows_seen == 0 && !tabs) separator = CsvSeparator(line.bytes);
+      if (rows_seen == 0 && !tabs) splitter.separator = CsvSeparator(line.bytes);
     }
-    if (!row.Feed(line.bytes, std::string_view(&separator, 1))) {
-      open_lines.push_back(line.bytes);
-      continue;
-    }
-    open_lines.clear();
-    if (!take(row.fields)) break;
-    row = FieldSplitter();
+    if (!splitter.Feed(line.bytes, take)) break;
   }
-  // A quote that opened a field and never closed takes nothing with it: those lines are read
-  // again, every quote in them an ordinary character.
-  for (const std::string& open_line : open_lines) {
-    FieldSplitter plain;
-    plain.quotes = false;
-    plain.Feed(open_line, std::string_view(&separator, 1));
-    if (!take(plain.fields)) break;
-  }
+  splitter.Finish(take);
 
   const bool utf8 = file.HadBom() || (flags.utf8 && !flags.ascii);
   const auto decode = [utf8](std::string& bytes) {
@@ -291,6 +318,32 @@ ReadResult ReadDelimited(LineFile& file, bool tabs) {
     if (entries.size() < kMaxEntradas) entries.push_back(std::move(entry));
   }
   return ReadResult::Of(std::move(entries), found, counted);
+}
+
+std::vector<Entrada> PastedRows(std::string_view text) {
+  std::vector<Entrada> rows;
+  bool first = true;
+  const auto take = [&](std::vector<std::string>& cells) {
+    std::string rest;  // cells past the second stay with the definition
+    for (std::size_t c = 1; c < cells.size(); ++c) rest += (c > 1 ? " " : "") + cells[c];
+    Entrada row{CleanField(cells[0], std::string::npos, false),
+                CleanField(rest, std::string::npos, false)};
+    if (IsBlankRow(row)) return true;
+    const bool header = first && IsHeader(row);  // only the first row may name the columns
+    first = false;
+    if (!header) rows.push_back(std::move(row));
+    return true;
+  };
+  RowSplitter splitter('\t');
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = std::min(text.find('\n', at), text.size());
+    std::string_view line = text.substr(at, end - at);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    splitter.Feed(line, take);
+    at = end + 1;
+  }
+  splitter.Finish(take);
+  return rows;
 }
 
 }  // namespace glosandas

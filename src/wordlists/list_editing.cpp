@@ -39,14 +39,20 @@ std::string OneLine(const std::string& text) {
   return Trim(line);
 }
 
+bool IsBlankRow(const Entrada& row) {
+  return Trim(row.Palabra).empty() && Trim(row.Definicion).empty();
+}
+
 std::vector<RowProblems> CheckRows(const std::vector<Entrada>& rows) {
   std::vector<RowProblems> problems(rows.size());
   std::unordered_map<std::string, int> words;
   for (const Entrada& row : rows) ++words[FoldCase(row.Palabra)];
+  std::size_t entries = 0;  // blank rows take no place in the list
   for (std::size_t i = 0; i < rows.size(); ++i) {
     RowProblems& p = problems[i];
     const Entrada& row = rows[i];
-    if (i >= kMaxEntradas) {
+    if (IsBlankRow(row)) continue;
+    if (entries++ >= kMaxEntradas) {
       p.word = p.definition = "Sobra: una lista tiene como mucho 100 entradas.";
       continue;
     }

@@ -15,6 +15,10 @@ std::string ListNameProblem(const std::string& name);
 // A text as one line, as the loader would read it back: each line break a blank, no outer blanks.
 std::string OneLine(const std::string& text);
 
+// A row with nothing written in it (a trailing one, typically): never marked nor counted, and
+// left out when the list is saved.
+bool IsBlankRow(const Entrada& row);
+
 // What is wrong with a row; empty texts when nothing is. A repeated word is shown, not refused.
 struct RowProblems {
   std::string word, definition;

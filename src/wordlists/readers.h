@@ -40,6 +40,12 @@ ReadResult ReadWordList(LineFile& file, bool count = false);
 // or languages is not an entry.
 ReadResult ReadDelimited(LineFile& file, bool tabs);
 
+// Cells copied from a spreadsheet, as it puts them on the clipboard: tab-separated rows, quoted
+// by the rule above. A row per row with anything in it, a cell left empty for the editor to
+// mark, the cells past the second joined to the definition; a first row of column names is not
+// an entry. Nothing is cut: the editor marks what is too long.
+std::vector<Entrada> PastedRows(std::string_view text);
+
 // KDE vocabulary documents: per entry, the first translation's text is the word, the second's
 // the definition or, with a single translation, its comment (KVTML 2); <e><o>word</o>
 // <t>translation</t></e> in the older KVTML 1.

@@ -28,10 +28,11 @@ click Guardar
 key Tab
   focus=Editor/Cancelar
 click Anadir
-  editor="Nueva lista" name "frutas" 1 de 100 entradas at 1,1
+  editor="Nueva lista" name "frutas" 0 de 100 entradas at 1,1
   focus=Editor/Tabla
-  row1="" ! "Falta la palabra." "" ! "Falta la definición."
+  row1="" ""
 cell 1 1 manzana
+  editor="Nueva lista" name "frutas" 1 de 100 entradas at 1,1
   row1="manzana" "" ! "Falta la definición."
 cell 1 2 Fruta\ndel\r\nmanzano
   row1="manzana" "Fruta del manzano"
@@ -159,8 +160,8 @@ type frutas
 key Tab
   focus=Editor/Tabla
 key Insert
-  editor="Nueva lista" name "frutas" 1 de 100 entradas at 1,1
-  row1="" ! "Falta la palabra." "" ! "Falta la definición."
+  editor="Nueva lista" name "frutas" 0 de 100 entradas at 1,1
+  row1="" ""
 # Whole rows selected, Delete removes them; Ctrl+Down moves a row down, "Quitar fila" removes
 # the row of the cell in use.
 key ctrl+a
@@ -168,24 +169,26 @@ key Delete
   editor="Nueva lista" name "frutas" 0 de 100 entradas
   row1
 key Insert
-  editor="Nueva lista" name "frutas" 1 de 100 entradas at 1,1
-  row1="" ! "Falta la palabra." "" ! "Falta la definición."
+  editor="Nueva lista" name "frutas" 0 de 100 entradas at 1,1
+  row1="" ""
 key Insert
-  editor="Nueva lista" name "frutas" 2 de 100 entradas at 2,1
-  row2="" ! "Falta la palabra." "" ! "Falta la definición."
+  editor="Nueva lista" name "frutas" 0 de 100 entradas at 2,1
+  row2="" ""
 key Up
-  editor="Nueva lista" name "frutas" 2 de 100 entradas at 1,1
+  editor="Nueva lista" name "frutas" 0 de 100 entradas at 1,1
 cell 1 1 pera
+  editor="Nueva lista" name "frutas" 1 de 100 entradas at 1,1
   row1="pera" "" ! "Falta la definición."
 key ctrl+Down
-  editor="Nueva lista" name "frutas" 2 de 100 entradas at 2,1
-  row1="" ! "Falta la palabra." "" ! "Falta la definición."
+  editor="Nueva lista" name "frutas" 1 de 100 entradas at 2,1
+  row1="" ""
   row2="pera" "" ! "Falta la definición."
 click Quitar
-  editor="Nueva lista" name "frutas" 1 de 100 entradas at 1,1
+  editor="Nueva lista" name "frutas" 0 de 100 entradas at 1,1
   focus=Editor/Quitar
   row2
 cell 1 1 uva
+  editor="Nueva lista" name "frutas" 1 de 100 entradas at 1,1
   row1="uva" "" ! "Falta la definición."
 cell 1 2 Fruta de la vid
   row1="uva" "Fruta de la vid"

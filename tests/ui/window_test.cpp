@@ -352,11 +352,13 @@ class WindowTest : public QObject {
         stops << now["focus"] + (now["frame"] == now["focus"] ? "" : " (sin marco)");
       }
       messages_ << "stops " + stops.join(", ");
-    } else if (verb == "type") {  // into the box that has the keyboard
-      QWidget* focus = w_->focusWidget();
-      for (QDialog* dialog : w_->findChildren<QDialog*>())
-        if (dialog->isVisible()) focus = dialog->focusWidget();
-      QTest::keyClicks(focus, QString::fromStdString(Unescape(arg)));
+    } else if (verb == "type") {  // each key into the box that has the keyboard as it comes
+      for (const QChar c : QString::fromStdString(Unescape(arg))) {
+        QWidget* focus = w_->focusWidget();
+        for (QDialog* dialog : w_->findChildren<QDialog*>())
+          if (dialog->isVisible()) focus = dialog->focusWidget();
+        QTest::keyClicks(focus, c);
+      }
     } else if (verb == "menu") {
       QList<QAction*> actions = w_->menuBar()->actions();
       QAction* found = nullptr;

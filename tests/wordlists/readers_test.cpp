@@ -10,7 +10,8 @@ namespace {
 
 using ImportTest = FormTest;  // the readers, and the loader in the window record
 
-// Every format and code page, a file a line of readers.txt: what is read and how it went.
+// Every format and code page, a file a line of readers.txt: what is read and how it went; and
+// the rows the list editor makes of a clipboard.
 TEST_F(ImportTest, ReadsEveryFormat) {
   const std::map<std::string, ReadResult::Outcome> outcomes = {
       {"read", ReadResult::kRead}, {"no-entry", ReadResult::kNoEntry},
@@ -22,13 +23,15 @@ TEST_F(ImportTest, ReadsEveryFormat) {
   for (std::vector<std::string> f : rows) {
     f.resize(8);
     SCOPED_TRACE(f[0]);
+    const bool pasted = f[0].starts_with("(pegado)");
     if (f[1] == "(folder)")
       std::filesystem::create_directory(folder.path() / f[0]);
     else if (f[1] == "(fifo)")
       mkfifo((folder.path() / f[0]).c_str(), 0600);
-    else if (f[1] != "(none)")
+    else if (f[1] != "(none)" && !pasted)
       folder.Write(f[0], Bytes(f[1]));
-    const ReadResult read = ReadAnyList(folder.path() / f[0]);
+    const ReadResult read = pasted ? ReadResult::Of(PastedRows(Bytes(f[1])), 0, true)
+                                   : ReadAnyList(folder.path() / f[0]);
     if (unopened.count(f[2])) {
       EXPECT_EQ(read.outcome, ReadResult::kCannotOpen);
       EXPECT_EQ(read.why, unopened.at(f[2]));

@@ -13,6 +13,7 @@
 
 #include "text/text.h"
 #include "wordlists/list_editing.h"
+#include "wordlists/readers.h"
 
 namespace glosandas {
 
@@ -48,8 +49,15 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->setColumnWidth(0, 200);
   table_->setWordWrap(true);
-  table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
+  // Tab and Shift+Tab go cell by cell, in the table and in the cell being written (whose
+  // editor, made anew for each cell, is watched once it has the keyboard).
   table_->installEventFilter(this);
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now && now->parentWidget() == table_->viewport()) {
+      now->setObjectName("Celda");
+      now->installEventFilter(this);
+    }
+  });
   layout->addWidget(table_, 1);
 
   count_ = new QLabel;
@@ -153,20 +161,33 @@ void ListEditor::RemoveRows() {
 }
 
 void ListEditor::Paste() {
-  // Rows copied from a spreadsheet: a row a line, the word and the definition split by a tab.
-  std::vector<Entrada> rows;
-  for (const QString& line : QApplication::clipboard()->text().split('\n')) {
-    const QStringList cells = QString(line).remove('\r').split('\t');
-    if (cells.join("").trimmed().isEmpty()) continue;
-    rows.push_back({OneLine(cells[0].toStdString()),
-                    OneLine(cells.mid(1).join(' ').toStdString())});
+  AddRows(PastedRows(QApplication::clipboard()->text().toStdString()), table_->currentRow() + 1);
+}
+
+void ListEditor::Tab(bool forward, bool out) {
+  table_->setFocus();  // the cell being written is taken as it stands
+  const int row = table_->currentRow(), to = 2 * row + table_->currentColumn() + (forward ? 1 : -1);
+  // As in a word processor's table, Tab past the last cell adds a row; past a blank last row
+  // (the one Tab has just added) it leaves the table, as Shift+Tab does past the first cell.
+  if (!out && row >= 0 && to == 2 * table_->rowCount() && !IsBlankRow(Rows().back()))
+    AddRows({{}}, table_->rowCount());
+  if (out || row < 0 || to < 0 || to >= 2 * table_->rowCount()) {
+    focusNextPrevChild(forward);
+  } else {
+    table_->setCurrentCell(to / 2, to % 2);
   }
-  AddRows(rows, table_->currentRow() + 1);
 }
 
 bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != table_ || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+  if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+    // Ctrl+Tab and Ctrl+Shift+Tab leave the table at once.
+    Tab(key->key() == Qt::Key_Tab && !key->modifiers().testFlag(Qt::ShiftModifier),
+        key->modifiers().testFlag(Qt::ControlModifier));
+    return true;
+  }
+  if (watched != table_) return QDialog::eventFilter(watched, event);
   const bool control = key->modifiers() == Qt::ControlModifier;
   if (key->key() == Qt::Key_Insert && key->modifiers() == Qt::NoModifier) {
     AddRows({{}}, table_->currentRow() + 1);
@@ -213,7 +234,9 @@ std::string ListEditor::Check() {
   }
   updating_ = false;
   table_->resizeRowsToContents();
-  count_->setText(QString("%1 de 100 entradas").arg(rows.size()));
+  count_->setText(QString("%1 de 100 entradas")
+                      .arg(std::count_if(rows.begin(), rows.end(),
+                                         [](const Entrada& row) { return !IsBlankRow(row); })));
   return first;
 }
 
@@ -248,7 +271,8 @@ bool ListEditor::Save() {
     table_->setFocus();
     return false;
   }
-  const std::vector<Entrada> rows = Rows();
+  std::vector<Entrada> rows = Rows();
+  std::erase_if(rows, IsBlankRow);
   if (rows.empty()) {
     Tell("La lista no tiene ninguna entrada. Añada al menos una fila con su palabra y su "
          "definición.");

@@ -46,6 +46,8 @@ class ListEditor : public QDialog {
   void MoveRow(int by);
   void RemoveRows();
   void Paste();
+  // Tab: to the next cell or the one before, or out of the table (`out`, or past either end).
+  void Tab(bool forward, bool out);
   // The rows as the loader would read them back.
   std::vector<Entrada> Rows() const;
   // Marks each cell with its problem, counts the entries; the first problem, empty for none.
