@@ -219,7 +219,8 @@ class WindowTest : public QObject {
              Find<QLabel>("Cuenta")->text();
       for (const char* part : {"Nota", "Restaurar"})
         if (Find(part)->isVisible()) line += QString(" ") + part;
-      if (auto* unseen = Find<QLabel>("Aviso"); unseen->isVisible()) s["aviso"] = unseen->text();
+      if (auto* unseen = editor->findChild<QLabel*>("Aviso"); unseen && unseen->isVisible())
+        s["aviso"] = unseen->text();
       const auto* table = Find<QTableWidget>("Tabla");
       if (table->currentRow() >= 0)  // the cell the keyboard is in
         line += QString(" at %1,%2").arg(table->currentRow() + 1).arg(table->currentColumn() + 1);
