@@ -14,6 +14,7 @@
 #include "board/random.h"
 #include "files/folders.h"
 #include "wordlists/entry.h"
+#include "wordlists/readers.h"
 
 namespace glosandas {
 
@@ -199,9 +200,10 @@ class Form1 {
   // False when none could be.
   bool ImportLists(const std::vector<std::filesystem::path>& files);
   // A list written in the program, saved as NAME.txt in the user's lists folder (over the user's
-  // list of that name, letter case aside); it is then offered and chosen. False, after a
-  // message, when it cannot be written.
-  bool SaveList(const std::string& name, const std::vector<Entrada>& entries);
+  // list of that name, letter case aside), with what `kept` holds of the file it was read from;
+  // it is then offered and chosen. False, after a message, when it cannot be written.
+  bool SaveList(const std::string& name, const std::vector<Entrada>& entries,
+                const ListFile& kept = {});
   // The file menu read again from the folders, and the list of that name chosen.
   bool OfferList(const std::string& name);
   // The entries of the list in force, in its order, without their outer blanks, as they show.
@@ -209,6 +211,11 @@ class Form1 {
   // The user's own list of that name; whether a folder other than the user's holds one too.
   std::optional<std::filesystem::path> UserList(const std::string& name);
   bool HasOriginal(const std::string& name);
+  // The file the menu stands for under that name, from whichever folder, letter case aside.
+  std::optional<std::filesystem::path> ShownList(const std::string& name);
+  // Whether that file's bytes are not `read` now (nothing: there was no file); a file gone since
+  // counts as changed.
+  bool ListChanged(const std::string& name, const std::optional<std::string>& read);
 
   // ---- private operations (public so that tests can drive them) ----
   bool CargarArchivo();  // false when the list could not be opened

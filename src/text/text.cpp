@@ -259,6 +259,7 @@ std::size_t LineFile::ReadSome(char* to, std::size_t size) {
     return 0;
   }
   left_ -= static_cast<std::size_t>(n);
+  if (kept_) kept_->append(to, static_cast<std::size_t>(n));
   return static_cast<std::size_t>(n);
 }
 

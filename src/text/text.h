@@ -81,6 +81,8 @@ class LineFile {
   bool ReadLine(RawLine& line, std::size_t cap = kLineCap);
   // Stops the reading of a file after that many bytes, as if it ended there.
   void LimitReading(std::size_t max_read) { left_ = max_read; }
+  // Appends every byte read from the file from then on to `to`, as it is on disk.
+  void KeepBytes(std::string* to) { kept_ = to; }
 
  private:
   bool Fill();
@@ -91,6 +93,7 @@ class LineFile {
   std::size_t read_size_;
   std::size_t pos_ = 0, end_ = 0;
   std::size_t left_ = static_cast<std::size_t>(-1);
+  std::string* kept_ = nullptr;
   bool eof_ = false;
   bool sniffed_ = false;  // the start of the file was looked at for a UTF-16 byte-order mark
   bool started_ = false;

@@ -41,13 +41,28 @@ ReadResult ReadAnyList(const std::filesystem::path& file) {
   return result;
 }
 
-std::string WordListBytes(const std::vector<Entrada>& entries) {
+std::string WordListBytes(const std::vector<Entrada>& entries,
+                          const std::vector<std::string>& before,
+                          const std::vector<std::string>& after) {
   std::string text;
+  for (const std::string& line : before) text += line + "\r\n";
   for (const Entrada& e : entries) text += "P>" + e.Palabra + "\r\nD>" + e.Definicion + "\r\n";
+  for (const std::string& line : after) text += line + "\r\n";
   const std::optional<std::string> cp1252 = Utf8ToCp1252(text);
   // Windows-1252 that happens to be valid UTF-8 ("Ã±") would be read back as UTF-8.
   const bool misread = cp1252 && *cp1252 != text && ValidUtf8Prefix(*cp1252) == cp1252->size();
   return cp1252 && !misread ? *cp1252 : "\xEF\xBB\xBF" + text;
+}
+
+std::string SavedListBytes(const ListFile& read, std::vector<Entrada> rows) {
+  const auto whole = [](const std::map<std::string, std::string>& texts, std::string& text) {
+    if (const auto found = texts.find(text); found != texts.end()) text = found->second;
+  };
+  for (Entrada& row : rows) {
+    whole(read.whole_word, row.Palabra);
+    whole(read.whole_definition, row.Definicion);
+  }
+  return WordListBytes(rows, read.before, read.after);
 }
 
 namespace {
@@ -162,10 +177,20 @@ bool Form1::HasOriginal(const std::string& name) {
   return FindList(others, name).has_value();
 }
 
-bool Form1::SaveList(const std::string& name, const std::vector<Entrada>& entries) {
+std::optional<std::filesystem::path> Form1::ShownList(const std::string& name) {
+  return FindList(ListFolders(platform_.Where()), name);
+}
+
+bool Form1::ListChanged(const std::string& name, const std::optional<std::string>& read) {
+  const std::optional<std::filesystem::path> file = ShownList(name);
+  return (file ? ReadListFile(*file).bytes : std::nullopt) != read;
+}
+
+bool Form1::SaveList(const std::string& name, const std::vector<Entrada>& entries,
+                     const ListFile& kept) {
   const std::filesystem::path file =
       UserList(name).value_or(platform_.Where().user_lists / (name + ".txt"));
-  if (!WriteFileAtomically(file, WordListBytes(entries))) {
+  if (!WriteFileAtomically(file, SavedListBytes(kept, entries))) {
     platform_.MsgBox("No se puede guardar la lista de glosandas \"" + FileNameText(file.filename()) +
                          "\" en la carpeta \"" + FileNameText(file.parent_path()) + "\".",
                      "Error");

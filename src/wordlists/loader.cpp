@@ -1,5 +1,6 @@
 // Loading a word list: "P>" starts an entry, "D>" gives its definition, any other line extends
 // the definition.
+#include <array>
 #include <vector>
 
 #include "board/form1.h"
@@ -22,6 +23,37 @@ std::optional<std::filesystem::path> FindList(const std::vector<std::filesystem:
   return std::nullopt;
 }
 
+namespace {
+
+bool IsWordLine(const std::string& bytes) {
+  return bytes.size() >= 2 && (bytes[0] == 'P' || bytes[0] == 'p') && bytes[1] == '>';
+}
+
+// The entries of a list's lines from its first word line on: each text cut to its limit as the
+// exercise shows it or, without `cut`, whole and without outer blanks.
+std::vector<Entrada> Entries(const std::vector<std::string>& lines, bool cut) {
+  const auto text = [cut](std::string_view t, std::size_t limit) {
+    return cut ? CutChars(t, limit) : Trim(t);
+  };
+  std::vector<Entrada> entries;
+  for (const std::string& line : lines) {
+    const char marker = line.size() >= 2 && line[1] == '>' ? line[0] & ~0x20 : 0;
+    if (marker == 'P') {
+      entries.push_back({text(std::string_view(line).substr(2), kPalabraLen), ""});
+    } else if (marker == 'D') {
+      entries.back().Definicion = text(std::string_view(line).substr(2), kDefinicionLen);
+    } else if (std::string& definition = entries.back().Definicion; cut) {
+      definition = CutChars(Trim(definition) + " " + Trim(line), kDefinicionLen);
+    } else if (const std::string more = Trim(line); !more.empty()) {
+      // Appended in place: a whole text may run over many lines.
+      definition += (definition.empty() ? "" : " ") + more;
+    }
+  }
+  return entries;
+}
+
+}  // namespace
+
 ReadResult ReadWordList(LineFile& file, bool count) {
   // Read the raw lines that matter: from the first word line up to the 101st, which ends the
   // list (or, when counting, only adds to the count). The code page is decided once every line
@@ -31,9 +63,7 @@ ReadResult ReadWordList(LineFile& file, bool count) {
   bool counted = true;
   RawLine raw;
   while (file.ReadLine(raw)) {
-    const std::string& b = raw.bytes;
-    const bool word_line = b.size() >= 2 && (b[0] == 'P' || b[0] == 'p') && b[1] == '>';
-    if (word_line && ++words > kMaxEntradas) {
+    if (IsWordLine(raw.bytes) && ++words > kMaxEntradas) {
       if (!count || words == kMaxEntradas + kCountedEntries) {
         counted = false;
         break;
@@ -42,20 +72,38 @@ ReadResult ReadWordList(LineFile& file, bool count) {
     }
     if (words > 0 && words <= kMaxEntradas) raw_lines.push_back(std::move(raw));
   }
+  return ReadResult::Of(Entries(DecodeLines(std::move(raw_lines), file.HadBom()), true), words,
+                        counted);
+}
 
-  std::vector<Entrada> entries;
-  for (const std::string& text : DecodeLines(std::move(raw_lines), file.HadBom())) {
-    const char marker = text.size() >= 2 && text[1] == '>' ? text[0] & ~0x20 : 0;
-    if (marker == 'P') {
-      entries.push_back({CutChars(std::string_view(text).substr(2), kPalabraLen), ""});
-    } else if (marker == 'D') {
-      entries.back().Definicion = CutChars(std::string_view(text).substr(2), kDefinicionLen);
-    } else {
-      std::string& definition = entries.back().Definicion;
-      definition = CutChars(Trim(definition) + " " + Trim(text), kDefinicionLen);
-    }
+ListFile ReadListFile(const std::filesystem::path& path) {
+  ListFile list;
+  LineFile file(path);
+  if (!file.IsOpen()) return list;
+  std::string bytes;
+  file.KeepBytes(&bytes);
+  // Lines before the first entry, of the entries shown, and from the 101st entry on; each part
+  // decoded on its own, so that notes in another code page do not change how entries read.
+  std::array<std::vector<RawLine>, 3> parts;
+  RawLine raw;
+  while (file.ReadLine(raw, kWholeLine)) {
+    list.held += IsWordLine(raw.bytes);
+    parts[list.held == 0 ? 0 : list.held <= kMaxEntradas ? 1 : 2].push_back(std::move(raw));
   }
-  return ReadResult::Of(std::move(entries), words, counted);
+  list.bytes = std::move(bytes);
+  list.before = DecodeLines(std::move(parts[0]), file.HadBom());
+  list.after = DecodeLines(std::move(parts[2]), file.HadBom());
+  const std::vector<std::string> shown = DecodeLines(std::move(parts[1]), file.HadBom());
+  const std::vector<Entrada> whole = Entries(shown, false);
+  list.entries = Entries(shown, true);
+  for (std::size_t k = 0; k < whole.size(); ++k) {
+    Entrada& e = list.entries[k];
+    e = {Trim(e.Palabra), Trim(e.Definicion)};
+    if (e.Palabra != whole[k].Palabra) list.whole_word.emplace(e.Palabra, whole[k].Palabra);
+    if (e.Definicion != whole[k].Definicion)
+      list.whole_definition.emplace(e.Definicion, whole[k].Definicion);
+  }
+  return list;
 }
 
 bool Form1::CargarArchivo() {

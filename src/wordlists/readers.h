@@ -4,6 +4,8 @@
 #pragma once
 
 #include <filesystem>
+#include <limits>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,8 +63,27 @@ ReadResult ReadAnyList(const std::filesystem::path& file);
 std::string FieldText(std::string field, bool html);
 
 // A list in our format: Windows-1252 with CR LF when every character fits, else UTF-8 with a
-// byte-order mark.
-std::string WordListBytes(const std::vector<Entrada>& entries);
+// byte-order mark. `before` and `after` are lines of text written before and after the entries.
+std::string WordListBytes(const std::vector<Entrada>& entries,
+                          const std::vector<std::string>& before = {},
+                          const std::vector<std::string>& after = {});
+
+// A list of ours as the editor opens it: what it shows, and what it does not show, kept so that
+// saving gives it back.
+struct ListFile {
+  std::vector<Entrada> entries;  // the first 100, cut to the limits, without outer blanks
+  // The lines before the first entry and from the 101st entry on, as text.
+  std::vector<std::string> before, after;
+  // The whole text of each word and definition that `entries` shows cut, by the text shown.
+  std::map<std::string, std::string> whole_word, whole_definition;
+  std::size_t held = 0;              // entries in the file
+  std::optional<std::string> bytes;  // the file as read; nothing when it could not be opened
+};
+ListFile ReadListFile(const std::filesystem::path& file);
+
+// The list saved from the editor's `rows` over what `read` kept: a text shown cut and left as
+// shown is written whole, the lines not shown as they were (in the code page of the new file).
+std::string SavedListBytes(const ListFile& read, std::vector<Entrada> rows);
 
 // The file of the list called `name` in the first of `folders` that holds one (letter case and
 // a Windows-1252 file name aside); nothing when none does.
@@ -74,5 +95,7 @@ std::optional<std::filesystem::path> FindList(const std::vector<std::filesystem:
 inline constexpr std::size_t kReadPastEntry = 1 << 20;
 // Entries a reader counts past the 100th before it gives up counting.
 inline constexpr std::size_t kCountedEntries = 10000;
+// A line cap that keeps every line whole.
+inline constexpr std::size_t kWholeLine = std::numeric_limits<std::size_t>::max() / 2;
 
 }  // namespace glosandas

@@ -146,7 +146,7 @@ menu Listas/Editar la lista actual...
   row2="Tajo" "Río de Toledo"
 answer Restaurar
 click Restaurar
-  box ¿Quitar su copia de la lista "rios" y volver a la original? Su copia irá a la papelera. | Editar la lista "rios"
+  box ¿Quitar su copia de la lista "rios" y volver a la original? Su copia, el archivo "rios.txt" de la carpeta "XDG_DATA_HOME/glosandas", irá a la papelera. | Editar la lista "rios"
   P0=W "Ebor" 4500,3533 3000x500 Verdana 12 tab 0 says "Palabra 1 de 2, libre"
   focus=TbPal_0
   editor

@@ -219,11 +219,18 @@ class WindowTest : public QObject {
              Find<QLabel>("Cuenta")->text();
       for (const char* part : {"Nota", "Restaurar"})
         if (Find(part)->isVisible()) line += QString(" ") + part;
+      if (auto* unseen = editor->findChild<QLabel*>("Aviso"); unseen && unseen->isVisible())
+        s["aviso"] = unseen->text();
       const auto* table = Find<QTableWidget>("Tabla");
       if (table->currentRow() >= 0)  // the cell the keyboard is in
         line += QString(" at %1,%2").arg(table->currentRow() + 1).arg(table->currentColumn() + 1);
-      for (int r = 0; r < table->rowCount(); ++r) {
-        QString& row = s[QString("row%1").arg(r + 1)];
+      // A long table keeps its first row and its last on lines of their own, the rest on one.
+      const int rows = table->rowCount(), own = rows > 12 ? 1 : rows;
+      for (int r = 0; r < rows; ++r) {
+        const bool rest = r >= own && r + 1 < rows;
+        QString& row =
+            s[rest ? QString("row%1-%2").arg(own + 1).arg(rows - 1) : QString("row%1").arg(r + 1)];
+        if (rest && !row.isEmpty()) row += " | ";
         for (int c = 0; c < 2; ++c) {
           const QTableWidgetItem* item = table->item(r, c);
           row += (c ? " " : "") + Quote(item->text().toStdString());
@@ -445,8 +452,12 @@ class WindowTest : public QObject {
       if (line.startsWith("exists "))
         after[line] = exists(folder.path() / Unescape(line.section(' ', 1))) ? "yes" : "no";
       QStringList changed;
-      for (QString m : std::exchange(messages_, {}))
-        changed << m.replace("\r", "\\r").replace("\n", "\\n");
+      const QString root = QString::fromStdString(folder.path().string());
+      for (QString m : std::exchange(messages_, {}))  // paths as the session's files are named
+        changed << m.replace(root + "/", "")
+                       .replace(root, ".")
+                       .replace("\r", "\\r")
+                       .replace("\n", "\\n");
       for (const auto& [key, value] : after)
         if (!before.count(key) || before[key] != value) changed << key + "=" + value;
       for (const auto& [key, value] : before)

@@ -65,8 +65,13 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   note_ = new QLabel("Se guardará una copia en su carpeta de listas.");
   note_->setObjectName("Nota");
   note_->setVisible(shared);
+  unseen_ = new QLabel;
+  unseen_->setObjectName("Aviso");
+  unseen_->setWordWrap(true);
+  unseen_->setVisible(false);
   layout->addWidget(count_);
   layout->addWidget(note_);
+  layout->addWidget(unseen_);
 
   auto* buttons = new QHBoxLayout;
   const auto button = [&](const char* object, const char* caption, auto slot) {
@@ -85,10 +90,13 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   button("Subir", "&Subir", [this] { MoveRow(-1); });
   button("Bajar", "&Bajar", [this] { MoveRow(1); });
   QPushButton* original = button("Restaurar", "&Restaurar la lista original", [this] {
-    if (Choose(Q("¿Quitar su copia de la lista \"" + original_ +
-                 "\" y volver a la original? Su copia irá a la papelera."),
-               {"Restaurar", "Cancelar"}) == 0 &&
-        restore()) {
+    // The file is named: a list of the user's own that only shares the name would go too.
+    if (Choose(
+            Q("¿Quitar su copia de la lista \"" + original_ +
+              "\" y volver a la original? Su copia, el archivo \"" + FileNameText(copy.filename()) +
+              "\" de la carpeta \"" + FileNameText(copy.parent_path()) + "\", irá a la papelera."),
+            {"Restaurar", "Cancelar"}) == 0 &&
+        restore(copy)) {
       Discard();
     }
   });
@@ -278,12 +286,45 @@ bool ListEditor::Save() {
          "definición.");
     return false;
   }
-  const bool same = FoldCase(name) == FoldCase(original_);
-  if (!same && taken(name) &&
-      Choose(Q("Ya existe una lista \"" + name + "\". ¿Reemplazarla?"), {"Reemplazar", "Cancelar"}) != 0) {
+  if (FoldCase(name) != FoldCase(original_)) {
+    if (const std::optional<Taken> other = taken(name)) {
+      const QString question =
+          other->own
+              ? Q("Ya existe una lista \"" + name + "\". ¿Reemplazarla?")
+              : Q("Ya hay una lista \"" + FileNameText(other->file.stem()) + "\" en la carpeta \"" +
+                  FileNameText(other->file.parent_path()) + "\". La nueva lista \"" + name +
+                  "\" la ocultará en el menú. ¿Guardarla así?");
+      if (Choose(question, {other->own ? "Reemplazar" : "Guardar", "Cancelar"}) != 0) return false;
+    }
+  } else if (changed_on_disk && changed_on_disk() &&
+             Choose(Q("La lista \"" + name +
+                      "\" ha cambiado en el disco desde que se abrió. ¿Reemplazarla?"),
+                    {"Reemplazar", "No"}) != 0) {
     return false;
   }
   return save(name, rows);
+}
+
+void ListEditor::ShowUnseen(std::size_t held, std::size_t cut, bool notes) {
+  QStringList said;
+  if (notes)
+    said << "Las líneas antes de la primera entrada no se muestran y se guardarán sin cambios.";
+  if (held > kMaxEntradas)
+    said << QString(
+                "Esta lista tiene %1 entradas; aquí se muestran las %2 primeras. Las demás se "
+                "guardarán sin cambios.")
+                .arg(held)
+                .arg(kMaxEntradas);
+  if (cut == 1)
+    said << "Un texto pasa del límite y aquí se muestra cortado; se guardará entero mientras no "
+            "lo cambie.";
+  if (cut > 1)
+    said << QString(
+                "%1 textos pasan del límite y aquí se muestran cortados; se guardarán enteros "
+                "mientras no los cambie.")
+                .arg(cut);
+  unseen_->setText(said.join(' '));
+  unseen_->setVisible(!said.isEmpty());
 }
 
 void ListEditor::Discard() {

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QDialog>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,13 +28,27 @@ class ListEditor : public QDialog {
   ListEditor(QWidget* parent, const std::string& name, const std::vector<Entrada>& entries,
              bool shared, bool restorable);
 
-  // Set by the window. `save` saves and plays the list, true when it did; `taken` tells whether
-  // another list of the user's has that name; `restore` removes the user's copy, true when it
-  // did; `run` shows a box and waits for its answer.
+  // A list the menu already shows under a name, letter case aside: saving over the user's own
+  // replaces it, a list of another folder is hidden by it.
+  struct Taken {
+    std::filesystem::path file;
+    bool own = false;
+  };
+
+  // Set by the window. `save` saves and plays the list, true when it did; `taken` tells which
+  // list has that name; `changed_on_disk` whether the list's file changed since it was read;
+  // `restore` sends `copy`, the user's copy of the list, to the trash, true when it did; `run`
+  // shows a box and waits for its answer.
   std::function<bool(const std::string&, const std::vector<Entrada>&)> save;
-  std::function<bool(const std::string&)> taken;
-  std::function<bool()> restore;
+  std::function<std::optional<Taken>(const std::string&)> taken;
+  std::function<bool()> changed_on_disk;
+  std::function<bool(const std::filesystem::path&)> restore;
+  std::filesystem::path copy;
   std::function<void(QMessageBox&)> run;
+
+  // Says what of the file the table does not show, all of which saving keeps: `held` entries in
+  // all, `cut` texts shown cut, and whether lines come before the first entry.
+  void ShowUnseen(std::size_t held, std::size_t cut, bool notes);
 
   // Closes without asking: the program is ending.
   void Discard();
@@ -63,7 +79,7 @@ class ListEditor : public QDialog {
   bool updating_ = false;
   QLineEdit* name_;
   QTableWidget* table_;
-  QLabel *count_, *note_;
+  QLabel *count_, *note_, *unseen_;
 };
 
 }  // namespace glosandas

@@ -628,25 +628,40 @@ void MainWindow::EditList(bool current) {
     return;
   }
   std::string name;
-  std::vector<Entrada> entries;
+  ListFile read;  // what the editor shows of the list's file, and what saving keeps of it
   bool shared = false, restorable = false;
+  std::optional<std::filesystem::path> copy;
   if (current) {
     name = form_.Archivo;
-    entries = form_.EntriesInForce();
-    const bool own = form_.UserList(name).has_value(), original = form_.HasOriginal(name);
-    shared = !own && original;
-    restorable = own && original;
+    if (const std::optional<std::filesystem::path> file = form_.ShownList(name))
+      read = ReadListFile(*file);
+    if (read.entries.empty()) read.entries = form_.EntriesInForce();  // no longer a list on disk
+    copy = form_.UserList(name);
+    const bool original = form_.HasOriginal(name);
+    shared = !copy && original;
+    restorable = copy && original;
   }
-  editor_ = new ListEditor(this, name, entries, shared, restorable);
-  editor_->save = [this](const std::string& list, const std::vector<Entrada>& rows) {
+  editor_ = new ListEditor(this, name, read.entries, shared, restorable);
+  editor_->ShowUnseen(read.held, read.whole_word.size() + read.whole_definition.size(),
+                      !read.before.empty());
+  editor_->save = [this, read](const std::string& list, const std::vector<Entrada>& rows) {
     bool saved = false;
-    Handle([&] { saved = form_.SaveList(list, rows); });
+    Handle([&] { saved = form_.SaveList(list, rows, read); });
     return saved;
   };
-  editor_->taken = [this](const std::string& list) { return form_.UserList(list).has_value(); };
-  editor_->restore = [this, name] {
-    const std::optional<std::filesystem::path> copy = form_.UserList(name);
-    if (!copy || !QFile::moveToTrash(QFile::decodeName(copy->c_str()))) {
+  editor_->taken = [this](const std::string& list) -> std::optional<ListEditor::Taken> {
+    const std::optional<std::filesystem::path> file = form_.ShownList(list);
+    if (!file) return std::nullopt;
+    return ListEditor::Taken{*file, form_.UserList(list) == file};
+  };
+  editor_->changed_on_disk = [this, name, bytes = read.bytes] {
+    bool changed = false;
+    Handle([&] { changed = form_.ListChanged(name, bytes); });
+    return changed;
+  };
+  editor_->copy = copy.value_or(std::filesystem::path());
+  editor_->restore = [this, name](const std::filesystem::path& file) {
+    if (!QFile::moveToTrash(QFile::decodeName(file.c_str()))) {
       MsgBox("No se puede llevar su copia de la lista \"" + name + "\" a la papelera.", "Error");
       return false;
     }
