@@ -1,5 +1,7 @@
 // The real program, started offscreen in a folder of its own, ended by signals.
 #include <signal.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -125,17 +127,26 @@ std::pair<std::string, int> Shell(const std::string& command) {
   return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
+// The command that runs the program, copied into `folder` with the list "verbos", from there:
+// without a display or a runtime folder, with the folder's tmp/ for its own, for 60 s at most.
+std::string ProgramIn(const TempFolder& folder) {
+  std::filesystem::copy_file(GLOSANDAS_BINARY, folder.path() / "glosandas");
+  folder.Write("verbos.txt", NumberedList(12));
+  std::filesystem::create_directory(folder.path() / "tmp");
+  return "timeout -k 5 60 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u "
+         "XDG_RUNTIME_DIR TMPDIR=" +
+         (folder.path() / "tmp").string() +
+         " XDG_DATA_HOME=d XDG_CONFIG_HOME=c XDG_DATA_DIRS=s ./glosandas ";
+}
+
 // Worksheets from the command line, read back from the PDF as text: every sheet's words and
 // definitions come from the list, its numbers and the key agree with the list's pairs, and no
 // word comes twice in a print that has entries enough; a wrong request writes nothing.
 TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   TempFolder folder;
-  std::filesystem::copy_file(GLOSANDAS_BINARY, folder.path() / "glosandas");
-  folder.Write("verbos.txt", NumberedList(12));
+  const std::string program = "cd " + folder.path().string() + " && " + ProgramIn(folder);
   folder.Write("vacia.txt", "sin entradas\r\n");
   folder.Write("corta.csv", "a;b\nc;d\n");
-  const std::string program = "cd " + folder.path().string() + " && timeout -k 5 60 env -u DISPLAY " +
-                              "XDG_DATA_HOME=d XDG_CONFIG_HOME=c XDG_DATA_DIRS=s ./glosandas ";
   const auto text = [&](const char* pdf) {
     std::string t = Shell("pdftotext " + (folder.path() / pdf).string() + " -").first;
     for (std::size_t at; (at = t.find("\xEF\xAC\x81")) != std::string::npos;) t.replace(at, 3, "fi");
@@ -221,11 +232,13 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   EXPECT_EQ(text("c.pdf").find("Soluciones"), std::string::npos);
   EXPECT_NE(Shell(program + "--help").first.find("--sin-soluciones"), std::string::npos);
 
-  for (const char* wrong : {"--lista verbos --pdf e.pdf --fichas 31", "--lista nada --pdf e.pdf",
-                            "--lista vacia --pdf e.pdf", "--lista verbos --pdf e.pdf --colores",
-                            "--lista corta.csv --pdf e.pdf --definiciones 3",
-                            "--lista verbos --pdf no/e.pdf", "--lista verbos",
-                            "--lista verbos --fichas 2 --pdf", "--lista verbos --pdf e.pdf --semilla x"}) {
+  for (const char* wrong :
+       {"--lista verbos --pdf e.pdf --fichas 31", "--lista nada --pdf e.pdf",
+        "--lista vacia --pdf e.pdf", "--lista verbos --pdf e.pdf --colores",
+        "--lista corta.csv --pdf e.pdf --definiciones 3", "--lista verbos --pdf no/e.pdf",
+        "--lista verbos", "--lista verbos --fichas 2 --pdf",
+        "--lista verbos --pdf e.pdf --semilla x", "--lista verbos --pdf .",
+        "--lista verbos --pdf=e.pdf e.txt"}) {
     SCOPED_TRACE(wrong);
     const auto [out, status] = Shell(program + wrong + " 2>&1");
     EXPECT_EQ(status, 2);
@@ -234,6 +247,108 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   }
   // No settings file was read or written.
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "glosandas.ini"));
+}
+
+// The command line without a display: what each asks, its exit status, and not a word from the
+// toolkit on a run that goes well, nor a folder made for it.
+TEST(ProgramTest, CommandLineWithoutADisplay) {
+  TempFolder folder;
+  const std::string program = "cd " + folder.path().string() + " && " + ProgramIn(folder);
+  const struct {
+    const char* args;
+    int status;
+    const char* says;  // on standard output for 0, on standard error otherwise
+  } rows[] = {
+      {"-h", 0, "Uso: glosandas"},
+      {"--version", 0, "glosandas " GLOSANDAS_VERSION "\n"},
+      {"--lista=verbos --pdf=a.pdf --fichas=2", 0, ""},
+      {"-style fusion --lista verbos -reverse --pdf b.pdf", 0, ""},
+      {"-x --lista verbos --pdf c.pdf", 2, "glosandas: opción desconocida «-x»."},
+      {"--lista verbos --pdf c.pdf --sin-soluciones=no", 2, "«--sin-soluciones» no lleva"},
+      {"", 1, "glosandas: no hay ninguna pantalla"},
+      {"-- -h", 1, "glosandas: no hay ninguna pantalla"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.args);
+    const auto [out, status] = Shell(program + row.args + " 2>error");
+    const std::string error = ReadBytes(folder.path() / "error");
+    EXPECT_EQ(status, row.status);
+    EXPECT_NE((status ? error : out).find(row.says), std::string::npos) << out << error;
+    if (status == 0) {
+      EXPECT_EQ(error, "");
+    }
+  }
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "a.pdf"));
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "b.pdf"));
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "c.pdf"));
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "tmp"));
+}
+
+// The exit status of `command` (which has a time limit of its own) writing into a pipe whose
+// reader is gone.
+int StatusIntoAClosedPipe(const std::string& command) {
+  int ends[2];
+  if (pipe(ends) != 0) return -1;
+  close(ends[0]);
+  Child child;
+  child.pid = fork();
+  if (child.pid == 0) {
+    dup2(ends[1], STDOUT_FILENO);
+    execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
+    _exit(127);
+  }
+  close(ends[1]);
+  int status = -1;
+  waitpid(child.pid, &status, 0);
+  child.pid = -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// A pipe, standard output or a device is written into, never replaced; a reader gone is a failure.
+TEST(ProgramTest, PdfIntoAPipeOrADevice) {
+  TempFolder folder;
+  const std::string command = ProgramIn(folder) + "--lista verbos --pdf ",
+                    program = "cd " + folder.path().string() + " && " + command;
+  const auto whole = [](const std::string& pdf) {
+    return pdf.starts_with("%PDF-") && pdf.ends_with("%%EOF\n");
+  };
+  ASSERT_EQ(mkfifo((folder.path() / "tubo").c_str(), 0600), 0);
+  const std::string reader = "tubo & timeout 20 cat tubo >leido; wait $!; }";
+  EXPECT_EQ(Shell("cd " + folder.path().string() + " && { " + command + reader).second, 0);
+  EXPECT_TRUE(std::filesystem::is_fifo(folder.path() / "tubo"));
+  EXPECT_TRUE(whole(ReadBytes(folder.path() / "leido")));
+  const auto [out, status] = Shell(program + "-");
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(whole(out));
+  EXPECT_EQ(StatusIntoAClosedPipe(program + "-"), 2);
+  // A device node of our own, as /dev/null: only root may make one.
+  if (mknod((folder.path() / "nulo").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0) {
+    EXPECT_EQ(Shell(program + "nulo").second, 0);
+    EXPECT_TRUE(std::filesystem::is_character_file(folder.path() / "nulo"));
+  }
+}
+
+// A full disk, however it comes: exit status 2, the old PDF whole and nothing new beside it.
+TEST(ProgramTest, AFullDiskLeavesTheOldPdf) {
+  TempFolder folder;
+  const std::string program = ProgramIn(folder) + "--lista verbos ";
+  folder.Write("viejo.pdf", "%PDF viejo\n");
+  folder.Write("disco/a.pdf", "%PDF viejo\n");
+  // Runs its arguments, then tells their status, whether the old PDF stays and what is beside it.
+  folder.Write("escribe.sh",
+               "\"$@\" >\"${SALIDA:-/dev/null}\" 2>&1; echo $?; cmp -s disco/a.pdf viejo.pdf && "
+               "echo igual; ls disco");
+  const std::string pdf = "sh escribe.sh " + program + "--pdf ",
+                    small_disk =
+                        "mount -t tmpfs -o size=16k tmpfs disco && cp viejo.pdf disco/a.pdf && ";
+  for (const std::string& run :
+       {"trap \"\" XFSZ; ulimit -f 8; " + pdf + "disco/a.pdf", "SALIDA=/dev/full " + pdf + "-",
+        "unshare -m sh -c \"" + small_disk + pdf + "disco/a.pdf\" 2>/dev/null || echo no mount"}) {
+    SCOPED_TRACE(run);
+    const std::string out = Shell("cd " + folder.path().string() + " && " + run).first;
+    if (out == "no mount\n") continue;  // a small file system needs root
+    EXPECT_EQ(out, "2\nigual\na.pdf\n");
+  }
 }
 
 }  // namespace
