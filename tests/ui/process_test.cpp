@@ -232,6 +232,26 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   EXPECT_EQ(text("c.pdf").find("Soluciones"), std::string::npos);
   EXPECT_NE(Shell(program + "--help").first.find("--sin-soluciones"), std::string::npos);
 
+  // Each command line's exit status and words (on standard output for 0, on standard error
+  // otherwise), and not a word from the toolkit nor a folder made for it: no display is needed.
+  // A wrong request writes nothing.
+  const auto run = [&](const std::string& args, int expected, const std::string& says) {
+    SCOPED_TRACE(args);
+    const auto [out, status] = Shell(program + args + " 2>error");
+    const std::string error = ReadBytes(folder.path() / "error");
+    EXPECT_EQ(status, expected);
+    EXPECT_NE((status ? error : out).find(says), std::string::npos) << out << error;
+    EXPECT_EQ(error.empty(), status == 0) << error;
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "e.pdf"));
+  };
+  run("-h", 0, "Uso: glosandas");
+  run("--version", 0, "glosandas " GLOSANDAS_VERSION "\n");
+  run("--lista=verbos --pdf=f.pdf --fichas=2", 0, "");
+  run("-style fusion --lista verbos -reverse --pdf g.pdf", 0, "");
+  run("", 1, "glosandas: no hay ninguna pantalla");
+  run("-- -h", 1, "glosandas: no hay ninguna pantalla");
+  run("-x --lista verbos --pdf e.pdf", 2, "glosandas: opción desconocida «-x».");
+  run("--lista verbos --pdf e.pdf --sin-soluciones=no", 2, "«--sin-soluciones» no lleva");
   for (const char* wrong :
        {"--lista verbos --pdf e.pdf --fichas 31", "--lista nada --pdf e.pdf",
         "--lista vacia --pdf e.pdf", "--lista verbos --pdf e.pdf --colores",
@@ -239,114 +259,51 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
         "--lista verbos", "--lista verbos --fichas 2 --pdf",
         "--lista verbos --pdf e.pdf --semilla x", "--lista verbos --pdf .",
         "--lista verbos --pdf=e.pdf e.txt"}) {
-    SCOPED_TRACE(wrong);
-    const auto [out, status] = Shell(program + wrong + " 2>&1");
-    EXPECT_EQ(status, 2);
-    EXPECT_NE(out.find("glosandas: "), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "e.pdf"));
+    run(wrong, 2, "glosandas: ");
   }
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "f.pdf") &&
+              std::filesystem::exists(folder.path() / "g.pdf"));
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "tmp"));
   // No settings file was read or written.
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "glosandas.ini"));
 }
 
-// The command line without a display: what each asks, its exit status, and not a word from the
-// toolkit on a run that goes well, nor a folder made for it.
-TEST(ProgramTest, CommandLineWithoutADisplay) {
+// A PDF into a pipe, standard output or a device is written there, never replacing it; on a full
+// disk, however it comes (after the first 16 KiB written, where one was seen to leave a broken PDF
+// and exit 0), or into a pipe whose reader is gone: exit 2, the old PDF whole, nothing beside it.
+TEST(ProgramTest, PdfIntoPipesDevicesAndFullDisks) {
   TempFolder folder;
-  const std::string program = "cd " + folder.path().string() + " && " + ProgramIn(folder);
-  const struct {
-    const char* args;
-    int status;
-    const char* says;  // on standard output for 0, on standard error otherwise
-  } rows[] = {
-      {"-h", 0, "Uso: glosandas"},
-      {"--version", 0, "glosandas " GLOSANDAS_VERSION "\n"},
-      {"--lista=verbos --pdf=a.pdf --fichas=2", 0, ""},
-      {"-style fusion --lista verbos -reverse --pdf b.pdf", 0, ""},
-      {"-x --lista verbos --pdf c.pdf", 2, "glosandas: opción desconocida «-x»."},
-      {"--lista verbos --pdf c.pdf --sin-soluciones=no", 2, "«--sin-soluciones» no lleva"},
-      {"", 1, "glosandas: no hay ninguna pantalla"},
-      {"-- -h", 1, "glosandas: no hay ninguna pantalla"},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.args);
-    const auto [out, status] = Shell(program + row.args + " 2>error");
-    const std::string error = ReadBytes(folder.path() / "error");
-    EXPECT_EQ(status, row.status);
-    EXPECT_NE((status ? error : out).find(row.says), std::string::npos) << out << error;
-    if (status == 0) {
-      EXPECT_EQ(error, "");
-    }
-  }
-  EXPECT_TRUE(std::filesystem::exists(folder.path() / "a.pdf"));
-  EXPECT_TRUE(std::filesystem::exists(folder.path() / "b.pdf"));
-  EXPECT_FALSE(std::filesystem::exists(folder.path() / "c.pdf"));
-  EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "tmp"));
-}
-
-// The exit status of `command` (which has a time limit of its own) writing into a pipe whose
-// reader is gone.
-int StatusIntoAClosedPipe(const std::string& command) {
-  int ends[2];
-  if (pipe(ends) != 0) return -1;
-  close(ends[0]);
-  Child child;
-  child.pid = fork();
-  if (child.pid == 0) {
-    dup2(ends[1], STDOUT_FILENO);
-    execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
-    _exit(127);
-  }
-  close(ends[1]);
-  int status = -1;
-  waitpid(child.pid, &status, 0);
-  child.pid = -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// A pipe, standard output or a device is written into, never replaced; a reader gone is a failure.
-TEST(ProgramTest, PdfIntoAPipeOrADevice) {
-  TempFolder folder;
-  const std::string command = ProgramIn(folder) + "--lista verbos --pdf ",
-                    program = "cd " + folder.path().string() + " && " + command;
-  const auto whole = [](const std::string& pdf) {
-    return pdf.starts_with("%PDF-") && pdf.ends_with("%%EOF\n");
-  };
-  ASSERT_EQ(mkfifo((folder.path() / "tubo").c_str(), 0600), 0);
+  const std::string program = ProgramIn(folder) + "--lista verbos --fichas 3 --pdf ",
+                    here = "cd " + folder.path().string() + " && ";
+  const auto whole = [](const std::string& pdf) { return pdf.ends_with("%%EOF\n"); };
   const std::string reader = "tubo & timeout 20 cat tubo >leido; wait $!; }";
-  EXPECT_EQ(Shell("cd " + folder.path().string() + " && { " + command + reader).second, 0);
+  EXPECT_EQ(Shell(here + "mkfifo tubo && { " + program + reader).second, 0);
   EXPECT_TRUE(std::filesystem::is_fifo(folder.path() / "tubo"));
   EXPECT_TRUE(whole(ReadBytes(folder.path() / "leido")));
-  const auto [out, status] = Shell(program + "-");
-  EXPECT_EQ(status, 0);
-  EXPECT_TRUE(whole(out));
-  EXPECT_EQ(StatusIntoAClosedPipe(program + "-"), 2);
+  EXPECT_TRUE(whole(Shell(here + program + "-").first));
+  // A pipe whose only reader has opened it and gone.
+  const std::string gone = "mkfifo q && { sh -c \"exec <q\" & exec 4>q; wait; ";
+  EXPECT_EQ(Shell(here + gone + program + "- >&4 2>/dev/null; echo $?; }").first, "2\n");
   // A device node of our own, as /dev/null: only root may make one.
   if (mknod((folder.path() / "nulo").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0) {
-    EXPECT_EQ(Shell(program + "nulo").second, 0);
+    EXPECT_EQ(Shell(here + program + "nulo").second, 0);
     EXPECT_TRUE(std::filesystem::is_character_file(folder.path() / "nulo"));
   }
-}
 
-// A full disk, however it comes (after the first 16 KiB written, where one was seen to leave a
-// broken PDF): exit status 2, the old PDF whole and nothing new beside it.
-TEST(ProgramTest, AFullDiskLeavesTheOldPdf) {
-  TempFolder folder;
-  const std::string program = ProgramIn(folder) + "--lista verbos --fichas 3 ";
   folder.Write("viejo.pdf", "%PDF viejo\n");
   // Runs its arguments, then tells their status, whether the old PDF stays and what is beside it.
   folder.Write("escribe.sh",
                "\"$@\" >\"${SALIDA:-/dev/null}\" 2>&1; echo $?; cmp -s disco/a.pdf viejo.pdf && "
                "echo igual; ls disco");
-  const std::string pdf = "sh escribe.sh " + program + "--pdf ",
-                    small_disk =
-                        "mount -t tmpfs -o size=20k tmpfs disco && cp viejo.pdf disco/a.pdf && ";
+  const std::string pdf = "sh escribe.sh " + program,
+                    disk = "mount -t tmpfs -o size=20k tmpfs disco";
   for (const std::string& run :
        {"trap \"\" XFSZ; ulimit -f 32; " + pdf + "disco/a.pdf", "SALIDA=/dev/full " + pdf + "-",
-        "unshare -m sh -c \"" + small_disk + pdf + "disco/a.pdf\" 2>/dev/null || echo no mount"}) {
+        "unshare -m sh -c \"" + disk + " && cp viejo.pdf disco/a.pdf && " + pdf +
+            "disco/a.pdf\" 2>/dev/null || echo no mount"}) {
     SCOPED_TRACE(run);
     folder.Write("disco/a.pdf", "%PDF viejo\n");
-    const std::string out = Shell("cd " + folder.path().string() + " && " + run).first;
+    const std::string out = Shell(here + run).first;
     if (out == "no mount\n") continue;  // a small file system needs root
     EXPECT_EQ(out, "2\nigual\na.pdf\n");
   }
