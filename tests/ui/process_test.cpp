@@ -250,7 +250,7 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   run("-style fusion --lista verbos -reverse --pdf g.pdf", 0, "");
   run("", 1, "glosandas: no hay ninguna pantalla");
   run("-- -h", 1, "glosandas: no hay ninguna pantalla");
-  run("-x --lista verbos --pdf e.pdf", 2, "glosandas: opción desconocida «-x».");
+  run("-x", 2, "glosandas: opción desconocida «-x».");
   run("--lista verbos --pdf e.pdf --sin-soluciones=no", 2, "«--sin-soluciones» no lleva");
   for (const char* wrong :
        {"--lista verbos --pdf e.pdf --fichas 31", "--lista nada --pdf e.pdf",
