@@ -28,8 +28,7 @@ void PaintPrint(QPagedPaintDevice& device, const Print& print);
 // The print as an A4 PDF.
 std::string PrintPdf(const Print& print);
 
-// Writes the print as an A4 PDF where `file` names (see WriteOutput): whole,
-// or nothing at all.
+// Writes the print as an A4 PDF where `file` names (see WriteOutput): whole, or nothing at all.
 WriteOutcome WritePrintPdf(const std::filesystem::path& file, const Print& print);
 
 // The command line's worksheets: 0 when the PDF is written (to standard output for "-"), 2 (after
