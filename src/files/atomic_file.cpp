@@ -1,11 +1,13 @@
 #include "files/atomic_file.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <ctime>
 #include <string_view>
 
@@ -45,14 +47,13 @@ bool WriteAll(int fd, const std::string& bytes) {
   return true;
 }
 
-}  // namespace
-
-bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes) {
+bool WriteAtomically(const std::filesystem::path& path, const std::string& bytes,
+                     bool make_folder) {
   const std::optional<std::filesystem::path> destination = WriteTarget(path);
   if (!destination) return false;
   const std::filesystem::path& target = *destination;
   std::error_code ec;
-  std::filesystem::create_directories(target.parent_path(), ec);  // a user's folder, first time
+  if (make_folder) std::filesystem::create_directories(target.parent_path(), ec);
   if (ec) return false;
   std::string temp;
   int fd = -1;
@@ -74,6 +75,51 @@ bool WriteFileAtomically(const std::filesystem::path& path, const std::string& b
   const bool renamed = written && ::rename(temp.c_str(), target.c_str()) == 0;
   if (!renamed) ::unlink(temp.c_str());
   return ::close(fd) == 0 && renamed;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes) {
+  return WriteAtomically(path, bytes, /*make_folder=*/true);  // a user's folder, first time
+}
+
+bool WriteAllTo(int fd, const std::string& bytes) {
+  // SIGPIPE is held back while writing, and one this write raised is taken, so that EPIPE is
+  // what tells of a reader gone.
+  sigset_t pipe_signal, before;
+  sigemptyset(&pipe_signal);
+  sigaddset(&pipe_signal, SIGPIPE);
+  sigset_t pending;
+  const bool was_pending = ::sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE);
+  ::pthread_sigmask(SIG_BLOCK, &pipe_signal, &before);
+  bool written = WriteAll(fd, bytes);
+  const int error = errno;
+  if (!written && error == EPIPE && !was_pending) {
+    const timespec now = {0, 0};
+    while (::sigtimedwait(&pipe_signal, nullptr, &now) < 0 && errno == EINTR) {
+    }
+  }
+  ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
+  struct stat st;
+  if (written && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) written = ::fsync(fd) == 0;
+  return written;
+}
+
+WriteOutcome WriteOutput(const std::filesystem::path& path, const std::string& bytes) {
+  std::error_code ec;
+  const std::filesystem::path file = std::filesystem::absolute(path, ec);
+  if (ec) return WriteOutcome::kFailed;
+  struct stat st;
+  if (::stat(file.c_str(), &st) != 0 || S_ISREG(st.st_mode)) {
+    return WriteAtomically(file, bytes, /*make_folder=*/false) ? WriteOutcome::kWritten
+                                                               : WriteOutcome::kFailed;
+  }
+  if (!S_ISFIFO(st.st_mode) && !S_ISCHR(st.st_mode)) return WriteOutcome::kNotAFile;
+  // A pipe's reader or a device takes the bytes as they come: there is nothing to replace.
+  const int fd = ::open(file.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return WriteOutcome::kFailed;
+  const bool written = WriteAllTo(fd, bytes);
+  return ::close(fd) == 0 && written ? WriteOutcome::kWritten : WriteOutcome::kFailed;
 }
 
 void RemoveStaleTemporaries(const std::filesystem::path& folder) {

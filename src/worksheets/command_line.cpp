@@ -1,82 +1,167 @@
 #include "worksheets/command_line.h"
 
+#include <algorithm>
 #include <charconv>
+#include <string_view>
 
 namespace glosandas {
 
 const char* const kWorksheetHelp =
     "Uso: glosandas [ARCHIVO...]\n"
     "     glosandas --lista LISTA --pdf ARCHIVO.pdf [OPCIONES]\n"
+    "     glosandas -h | --help | --version\n"
     "\n"
     "Sin opciones, abre la ventana del ejercicio; cada ARCHIVO (una lista de glosandas, o un\n"
-    "archivo .tsv, .tab, .csv o .kvtml) se importa a sus listas y se juega.\n"
+    "archivo .tsv, .tab, .csv o .kvtml) se importa a sus listas y se juega. Tras «--», todo\n"
+    "argumento es un ARCHIVO, aunque empiece por «-».\n"
     "\n"
     "Con --lista y --pdf, escribe fichas de unir palabras y definiciones en un PDF, sin abrir\n"
     "ninguna ventana:\n"
     "  --lista LISTA        el nombre de una de sus listas, o la ruta de un archivo de lista\n"
-    "  --pdf ARCHIVO.pdf    el PDF que se escribe\n"
+    "  --pdf ARCHIVO.pdf    el PDF que se escribe; con «-», la salida estándar\n"
     "  --fichas N           número de fichas, de 1 a 30 (1 si no se indica)\n"
     "  --palabras P         palabras por ficha, de 1 a 10 (4 si no se indica)\n"
     "  --definiciones D     definiciones por ficha, de P a 10 y no más que las entradas de la\n"
     "                       lista (4 si no se indica)\n"
     "  --sin-soluciones     sin la hoja de soluciones al final\n"
     "  --semilla S          la misma semilla da las mismas fichas (un número de 0 a 4294967295)\n"
-    "  --help               muestra esta ayuda\n"
+    "  -h, --help           muestra esta ayuda\n"
+    "  --version            muestra la versión del programa\n"
+    "Una opción con valor se puede escribir también --opción=valor.\n"
     "\n"
-    "Sale con 0 si escribe el PDF y con 2 si algo impide escribirlo; entonces no escribe nada.\n";
+    "Sale con 0 si escribe el PDF y con 2 si algo impide escribirlo; entonces no escribe nada.\n"
+    "Sin pantalla, no abre la ventana y sale con 1.\n";
 
-std::optional<WorksheetOptions> ParseWorksheetOptions(const std::vector<std::string>& args,
-                                                      std::string& error) {
-  const auto ours = [](const std::string& a) {
-    for (const char* o : {"--lista", "--pdf", "--fichas", "--palabras", "--definiciones",
-                          "--sin-soluciones", "--semilla", "--help"})
-      if (a == o) return true;
-    return false;
+namespace {
+
+// The options Qt 6 takes for itself (its X11 plugin's included), written with one dash or two,
+// and whether each takes the next argument as its value; `joined`: also as "-option=value".
+struct ToolkitOption {
+  std::string_view name;
+  bool value, joined;
+};
+constexpr ToolkitOption kToolkitOptions[] = {
+    {"-platform", true, false},      {"-platformpluginpath", true, false},
+    {"-platformtheme", true, false}, {"-plugin", true, false},
+    {"-qmljsdebugger", true, true},  {"-qwindowgeometry", true, false},
+    {"-qwindowicon", true, false},   {"-qwindowtitle", true, false},
+    {"-session", true, false},       {"-style", true, true},
+    {"-stylesheet", true, true},     {"-reverse", false, false},
+    {"-widgetcount", false, false},  {"-testability", false, false},
+    {"-display", true, false},       {"-geometry", true, false},
+    {"-name", true, false},          {"-title", true, false},
+    {"-icon", true, false},          {"-visual", true, false},
+    {"-nograb", false, false},       {"-dograb", false, false},
+};
+
+// The toolkit's option `arg` is, if any; `joined` tells whether its value came with it.
+const ToolkitOption* ToolkitOptionOf(std::string_view arg, bool& joined) {
+  if (arg.starts_with("--")) arg.remove_prefix(1);
+  const std::size_t equals = arg.find('=');
+  joined = equals != std::string_view::npos;
+  for (const ToolkitOption& option : kToolkitOptions) {
+    if (arg.substr(0, equals) == option.name && (!joined || option.joined)) return &option;
+  }
+  return nullptr;
+}
+
+constexpr std::string_view kWorksheetFlags[] = {"--lista",         "--pdf",          "--fichas",
+                                                "--palabras",      "--definiciones", "--semilla",
+                                                "--sin-soluciones"};
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& error) {
+  CommandLine line;
+  const auto separator = std::find(args.begin(), args.end(), "--");
+  line.toolkit_args = static_cast<std::size_t>(separator - args.begin());
+  if (separator != args.end()) line.files.assign(separator + 1, args.end());
+  const auto fail = [&error](const std::string& text) {
+    if (error.empty()) error = text;  // the first fault is the one told
   };
-  bool any = false;
-  for (const std::string& a : args) any = any || ours(a);
-  if (!any) return std::nullopt;
-
   WorksheetOptions o;
-  const auto number = [&](std::size_t& i, long long low, long long high, const char* what) {
-    long long value = -1;
-    const std::string& text = i + 1 < args.size() ? args[i + 1] : std::string();
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high) {
-      error = "«" + args[i] + "» necesita " + what + ".";
+  bool sheets = false;
+  std::vector<std::string> operands;
+  for (std::size_t i = 0; i < line.toolkit_args; ++i) {
+    const std::string& arg = args[i];
+    if (arg.size() < 2 || arg[0] != '-') {
+      operands.push_back(arg);
+      continue;
     }
-    ++i;
-    return value;
-  };
-  for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--help") {
-      o.help = true;
-    } else if (a == "--sin-soluciones") {
-      o.key = false;
-    } else if (a == "--lista" || a == "--pdf") {
-      if (i + 1 >= args.size() || args[i + 1].empty()) {
-        error = "«" + a + "» necesita " + (a == "--pdf" ? "el nombre del PDF." : "una lista.");
-      } else {
-        (a == "--pdf" ? o.pdf : o.list) = args[++i];
+    bool joined = false;
+    if (const ToolkitOption* option = ToolkitOptionOf(arg, joined)) {
+      line.platform_chosen = line.platform_chosen || option->name == "-platform";
+      if (option->value && !joined && i + 1 < line.toolkit_args) ++i;
+      continue;
+    }
+    // --option=value is --option value.
+    std::string name = arg;
+    std::optional<std::string> value;
+    if (const std::size_t equals = arg.find('=');
+        arg.starts_with("--") && equals != std::string::npos) {
+      name = arg.substr(0, equals);
+      value = arg.substr(equals + 1);
+    }
+    const auto take = [&]() -> std::string {
+      if (!value && i + 1 < line.toolkit_args) value = args[++i];
+      return value.value_or("");
+    };
+    const auto number = [&](long long low, long long high, const char* what) {
+      const std::string text = take();
+      long long n = -1;
+      const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+      if (ec != std::errc() || end != text.data() + text.size() || n < low || n > high) {
+        fail("«" + name + "» necesita " + what + ".");
       }
-    } else if (a == "--fichas") {
-      o.sheets = static_cast<int>(number(i, 1, 30, "un número de fichas de 1 a 30"));
-    } else if (a == "--palabras") {
-      o.words = static_cast<int>(number(i, 1, 10, "un número de palabras de 1 a 10"));
+      return n;
+    };
+    const bool worksheet = std::find(std::begin(kWorksheetFlags), std::end(kWorksheetFlags),
+                                     name) != std::end(kWorksheetFlags);
+    if (!worksheet && name != "-h" && name != "--help" && name != "--version") {
+      fail("opción desconocida «" + arg + "».");
+      continue;
+    }
+    sheets = sheets || worksheet;
+    if (name == "-h" || name == "--help" || name == "--version" || name == "--sin-soluciones") {
+      if (value) fail("«" + name + "» no lleva ningún valor.");
+      if (name == "--version") {
+        line.version = true;
+      } else if (name == "--sin-soluciones") {
+        o.key = false;
+      } else {
+        line.help = true;
+      }
+    } else if (name == "--lista" || name == "--pdf") {
+      const std::string text = take();
+      if (text.empty())
+        fail("«" + name + "» necesita " + (name == "--pdf" ? "el nombre del PDF." : "una lista."));
+      (name == "--pdf" ? o.pdf : o.list) = text;
+    } else if (name == "--fichas") {
+      o.sheets = static_cast<int>(number(1, 30, "un número de fichas de 1 a 30"));
+    } else if (name == "--palabras") {
+      o.words = static_cast<int>(number(1, 10, "un número de palabras de 1 a 10"));
       o.counts_given = true;
-    } else if (a == "--definiciones") {
-      o.definitions = static_cast<int>(number(i, 1, 10, "un número de definiciones de 1 a 10"));
+    } else if (name == "--definiciones") {
+      o.definitions = static_cast<int>(number(1, 10, "un número de definiciones de 1 a 10"));
       o.counts_given = true;
-    } else if (a == "--semilla") {
-      o.seed = static_cast<std::uint32_t>(number(i, 0, 4294967295LL, "un número de 0 a 4294967295"));
     } else {
-      error = "opción desconocida «" + a + "».";
+      o.seed = static_cast<std::uint32_t>(number(0, 4294967295LL, "un número de 0 a 4294967295"));
     }
   }
-  if (error.empty() && !o.help && o.list.empty()) error = "falta «--lista LISTA».";
-  if (error.empty() && !o.help && o.pdf.empty()) error = "falta «--pdf ARCHIVO.pdf».";
-  return o;
+  if (!sheets) {
+    line.files.insert(line.files.begin(), operands.begin(), operands.end());
+    return line;
+  }
+  if (!operands.empty() || !line.files.empty()) {
+    fail("las fichas no abren archivos: sobra «" +
+         (operands.empty() ? line.files : operands).front() + "».");
+  }
+  if (!line.help && !line.version) {
+    if (o.list.empty()) fail("falta «--lista LISTA».");
+    if (o.pdf.empty()) fail("falta «--pdf ARCHIVO.pdf».");
+  }
+  line.sheets = o;
+  return line;
 }
 
 }  // namespace glosandas

@@ -1,6 +1,7 @@
-// The command line that makes worksheets without a window.
+// The program's command line: the window's files, or worksheets made without a window.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,18 +10,25 @@
 namespace glosandas {
 
 struct WorksheetOptions {
-  std::string list, pdf;
+  std::string list, pdf;  // pdf "-": standard output
   int sheets = 1, words = 4, definitions = 4;
   bool counts_given = false;  // --palabras or --definiciones: never lowered to fit the list
   bool key = true;
   std::optional<std::uint32_t> seed;
-  bool help = false;
 };
 
-// The worksheet options of `args` (the arguments after the program's name); nothing when they
-// hold none, and the arguments are files to open. `error` says, in Spanish, what is wrong.
-std::optional<WorksheetOptions> ParseWorksheetOptions(const std::vector<std::string>& args,
-                                                      std::string& error);
+struct CommandLine {
+  bool help = false, version = false;
+  std::optional<WorksheetOptions> sheets;  // when any worksheet option is given
+  std::vector<std::string> files;          // for the window: the lists to open, as given
+  std::size_t toolkit_args = 0;            // how many arguments come before a lone "--"
+  bool platform_chosen = false;            // -platform among them
+};
+
+// What `args` (the arguments after the program's name) ask for. Options the toolkit takes for
+// itself are left to it; "--option=value" stands for "--option value"; after a lone "--" every
+// argument is a file. `error` says, in Spanish, what is wrong.
+CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& error);
 
 // What --help prints.
 extern const char* const kWorksheetHelp;

@@ -1,5 +1,7 @@
 // The real program, started offscreen in a folder of its own, ended by signals.
 #include <signal.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -125,17 +127,26 @@ std::pair<std::string, int> Shell(const std::string& command) {
   return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
+// The command that runs the program, copied into `folder` with the list "verbos", from there:
+// without a display or a runtime folder, with the folder's tmp/ for its own, for 60 s at most.
+std::string ProgramIn(const TempFolder& folder) {
+  std::filesystem::copy_file(GLOSANDAS_BINARY, folder.path() / "glosandas");
+  folder.Write("verbos.txt", NumberedList(12));
+  std::filesystem::create_directory(folder.path() / "tmp");
+  return "timeout -k 5 60 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u "
+         "XDG_RUNTIME_DIR TMPDIR=" +
+         (folder.path() / "tmp").string() +
+         " XDG_DATA_HOME=d XDG_CONFIG_HOME=c XDG_DATA_DIRS=s ./glosandas ";
+}
+
 // Worksheets from the command line, read back from the PDF as text: every sheet's words and
 // definitions come from the list, its numbers and the key agree with the list's pairs, and no
 // word comes twice in a print that has entries enough; a wrong request writes nothing.
 TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   TempFolder folder;
-  std::filesystem::copy_file(GLOSANDAS_BINARY, folder.path() / "glosandas");
-  folder.Write("verbos.txt", NumberedList(12));
+  const std::string program = "cd " + folder.path().string() + " && " + ProgramIn(folder);
   folder.Write("vacia.txt", "sin entradas\r\n");
   folder.Write("corta.csv", "a;b\nc;d\n");
-  const std::string program = "cd " + folder.path().string() + " && timeout -k 5 60 env -u DISPLAY " +
-                              "XDG_DATA_HOME=d XDG_CONFIG_HOME=c XDG_DATA_DIRS=s ./glosandas ";
   const auto text = [&](const char* pdf) {
     std::string t = Shell("pdftotext " + (folder.path() / pdf).string() + " -").first;
     for (std::size_t at; (at = t.find("\xEF\xAC\x81")) != std::string::npos;) t.replace(at, 3, "fi");
@@ -221,17 +232,38 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   EXPECT_EQ(text("c.pdf").find("Soluciones"), std::string::npos);
   EXPECT_NE(Shell(program + "--help").first.find("--sin-soluciones"), std::string::npos);
 
-  for (const char* wrong : {"--lista verbos --pdf e.pdf --fichas 31", "--lista nada --pdf e.pdf",
-                            "--lista vacia --pdf e.pdf", "--lista verbos --pdf e.pdf --colores",
-                            "--lista corta.csv --pdf e.pdf --definiciones 3",
-                            "--lista verbos --pdf no/e.pdf", "--lista verbos",
-                            "--lista verbos --fichas 2 --pdf", "--lista verbos --pdf e.pdf --semilla x"}) {
-    SCOPED_TRACE(wrong);
-    const auto [out, status] = Shell(program + wrong + " 2>&1");
-    EXPECT_EQ(status, 2);
-    EXPECT_NE(out.find("glosandas: "), std::string::npos);
+  // Each command line's exit status and words (on standard output for 0, on standard error
+  // otherwise), and not a word from the toolkit nor a folder made for it: no display is needed.
+  // A wrong request writes nothing.
+  const auto run = [&](const std::string& args, int expected, const std::string& says) {
+    SCOPED_TRACE(args);
+    const auto [out, status] = Shell(program + args + " 2>error");
+    const std::string error = ReadBytes(folder.path() / "error");
+    EXPECT_EQ(status, expected);
+    EXPECT_NE((status ? error : out).find(says), std::string::npos) << out << error;
+    EXPECT_EQ(error.empty(), status == 0) << error;
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "e.pdf"));
+  };
+  run("-h", 0, "Uso: glosandas");
+  run("--version", 0, "glosandas " GLOSANDAS_VERSION "\n");
+  run("--lista=verbos --pdf=f.pdf --fichas=2", 0, "");
+  run("-style fusion --lista verbos -reverse --pdf g.pdf", 0, "");
+  run("", 1, "glosandas: no hay ninguna pantalla");
+  run("-- -h", 1, "glosandas: no hay ninguna pantalla");
+  run("-x", 2, "glosandas: opción desconocida «-x».");
+  run("--lista verbos --pdf e.pdf --sin-soluciones=no", 2, "«--sin-soluciones» no lleva");
+  for (const char* wrong :
+       {"--lista verbos --pdf e.pdf --fichas 31", "--lista nada --pdf e.pdf",
+        "--lista vacia --pdf e.pdf", "--lista verbos --pdf e.pdf --colores",
+        "--lista corta.csv --pdf e.pdf --definiciones 3", "--lista verbos --pdf no/e.pdf",
+        "--lista verbos", "--lista verbos --fichas 2 --pdf",
+        "--lista verbos --pdf e.pdf --semilla x", "--lista verbos --pdf .",
+        "--lista verbos --pdf=e.pdf e.txt"}) {
+    run(wrong, 2, "glosandas: ");
   }
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "f.pdf") &&
+              std::filesystem::exists(folder.path() / "g.pdf"));
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "tmp"));
   // No settings file was read or written.
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "glosandas.ini"));
 
@@ -278,6 +310,47 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
                       "lleva 2 palabras y 2 definiciones.\n"),
             std::string::npos)
       << said;
+}
+
+// A PDF into a pipe, standard output or a device is written there, never replacing it; on a full
+// disk, however it comes (after the first 16 KiB written, where one was seen to leave a broken PDF
+// and exit 0), or into a pipe whose reader is gone: exit 2, the old PDF whole, nothing beside it.
+TEST(ProgramTest, PdfIntoPipesDevicesAndFullDisks) {
+  TempFolder folder;
+  const std::string program = ProgramIn(folder) + "--lista verbos --fichas 3 --pdf ",
+                    here = "cd " + folder.path().string() + " && ";
+  const auto whole = [](const std::string& pdf) { return pdf.ends_with("%%EOF\n"); };
+  const std::string reader = "tubo & timeout 20 cat tubo >leido; wait $!; }";
+  EXPECT_EQ(Shell(here + "mkfifo tubo && { " + program + reader).second, 0);
+  EXPECT_TRUE(std::filesystem::is_fifo(folder.path() / "tubo"));
+  EXPECT_TRUE(whole(ReadBytes(folder.path() / "leido")));
+  EXPECT_TRUE(whole(Shell(here + program + "-").first));
+  // A pipe whose only reader has opened it and gone.
+  const std::string gone = "mkfifo q && { sh -c \"exec <q\" & exec 4>q; wait; ";
+  EXPECT_EQ(Shell(here + gone + program + "- >&4 2>/dev/null; echo $?; }").first, "2\n");
+  // A device node of our own, as /dev/null: only root may make one.
+  if (mknod((folder.path() / "nulo").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0) {
+    EXPECT_EQ(Shell(here + program + "nulo").second, 0);
+    EXPECT_TRUE(std::filesystem::is_character_file(folder.path() / "nulo"));
+  }
+
+  folder.Write("viejo.pdf", "%PDF viejo\n");
+  // Runs its arguments, then tells their status, whether the old PDF stays and what is beside it.
+  folder.Write("escribe.sh",
+               "\"$@\" >\"${SALIDA:-/dev/null}\" 2>&1; echo $?; cmp -s disco/a.pdf viejo.pdf && "
+               "echo igual; ls disco");
+  const std::string pdf = "sh escribe.sh " + program,
+                    disk = "mount -t tmpfs -o size=20k tmpfs disco";
+  for (const std::string& run :
+       {"trap \"\" XFSZ; ulimit -f 32; " + pdf + "disco/a.pdf", "SALIDA=/dev/full " + pdf + "-",
+        "unshare -m sh -c \"" + disk + " && cp viejo.pdf disco/a.pdf && " + pdf +
+            "disco/a.pdf\" 2>/dev/null || echo no mount"}) {
+    SCOPED_TRACE(run);
+    folder.Write("disco/a.pdf", "%PDF viejo\n");
+    const std::string out = Shell(here + run).first;
+    if (out == "no mount\n") continue;  // a small file system needs root
+    EXPECT_EQ(out, "2\nigual\na.pdf\n");
+  }
 }
 
 }  // namespace

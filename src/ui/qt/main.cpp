@@ -22,31 +22,69 @@ void OnSignal(int) {
   [[maybe_unused]] const ssize_t n = ::write(signal_pipe[1], &byte, 1);
 }
 
+// A variable that is unset or empty.
+bool Unset(const char* name) {
+  const char* value = std::getenv(name);
+  return !value || !*value;
+}
+
+// The worksheets, made with the toolkit's offscreen platform whatever the arguments or the
+// environment ask for: no display is needed, and the toolkit has nothing to say.
+int RunWorksheets(char* program, const glosandas::WorksheetOptions& sheets) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The toolkit looks into the session's runtime folder as it starts; without one it warns and
+  // makes one under /tmp. It gets a private empty one of ours for that moment instead.
+  std::string runtime;
+  if (Unset("XDG_RUNTIME_DIR")) {
+    const char* tmp = std::getenv("TMPDIR");
+    runtime = std::string(tmp && *tmp ? tmp : "/tmp") + "/.glosandas-temporal-XXXXXX";
+    if (::mkdtemp(runtime.data())) {
+      ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    } else {
+      runtime.clear();
+    }
+  }
+  int argc = 1;
+  char* argv[] = {program, nullptr};
+  QGuiApplication app(argc, argv);
+  if (!runtime.empty()) {
+    ::unsetenv("XDG_RUNTIME_DIR");
+    ::rmdir(runtime.c_str());
+  }
+  return glosandas::RunWorksheetCommand(
+      sheets, glosandas::FoldersFor(QCoreApplication::applicationDirPath().toStdString(),
+                                    GLOSANDAS_SYSTEM_INSTALL));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Worksheets from the command line: no window, no settings, no display needed.
+  // A write beyond a file-size limit fails like one on a full disk instead of ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
+
   std::string error;
-  const std::optional<glosandas::WorksheetOptions> sheets =
-      glosandas::ParseWorksheetOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+  const glosandas::CommandLine line =
+      glosandas::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!error.empty()) {
     std::fprintf(stderr, "glosandas: %s\nPruebe «glosandas --help».\n", error.c_str());
     return 2;
   }
-  if (sheets && sheets->help) {
-    std::fputs(glosandas::kWorksheetHelp, stdout);
-    return 0;
+  if (line.help || line.version) {
+    std::fputs(line.help ? glosandas::kWorksheetHelp : "glosandas " GLOSANDAS_VERSION "\n", stdout);
+    return std::fflush(stdout) == 0 ? 0 : 2;
   }
-  if (sheets) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    return glosandas::RunWorksheetCommand(
-        *sheets, glosandas::FoldersFor(QCoreApplication::applicationDirPath().toStdString(),
-                                       GLOSANDAS_SYSTEM_INSTALL));
+  if (line.sheets) return RunWorksheets(argv[0], *line.sheets);
+  // Without a display the toolkit would abort with its own words.
+  if (!line.platform_chosen && Unset("QT_QPA_PLATFORM") && Unset("DISPLAY") &&
+      Unset("WAYLAND_DISPLAY")) {
+    std::fputs(
+        "glosandas: no hay ninguna pantalla donde abrir la ventana (no están definidas DISPLAY "
+        "ni WAYLAND_DISPLAY).\nPara escribir fichas sin ventana: glosandas --lista LISTA --pdf "
+        "ARCHIVO.pdf\n",
+        stderr);
+    return 1;
   }
 
-  // A write beyond a file-size limit fails like one on a full disk instead of ending the program.
-  std::signal(SIGXFSZ, SIG_IGN);
   // SIGTERM, SIGINT and SIGHUP close the window the ordinary way, so the settings are kept. The
   // handlers go in first: a signal that comes early waits in the pipe until an event loop runs.
   const bool signals_caught =
@@ -59,7 +97,9 @@ int main(int argc, char** argv) {
     for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &action, nullptr);
   }
 
-  QApplication app(argc, argv);
+  // The toolkit sees only what comes before a lone "--"; after it, every argument is a file.
+  int toolkit_argc = 1 + static_cast<int>(line.toolkit_args);
+  QApplication app(toolkit_argc, argv);
   app.setApplicationName("Glosandas");
   glosandas::MainWindow* window = nullptr;  // set once start-up, settings read, is over
   if (signals_caught) {
@@ -88,7 +128,7 @@ int main(int argc, char** argv) {
   // their bytes as given: a name need not be UTF-8. They are read once the event loop runs, so
   // that a signal while one of their boxes is open ends the program like any other.
   std::vector<std::filesystem::path> files;
-  for (int i = 1; i < argc; ++i) files.push_back(std::filesystem::absolute(argv[i]));
+  for (const std::string& file : line.files) files.push_back(std::filesystem::absolute(file));
   QTimer::singleShot(0, window, [window, files] {
     if (window->isVisible()) window->OpenFiles(files);  // not once a signal has closed it
   });

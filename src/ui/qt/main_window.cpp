@@ -752,7 +752,8 @@ void MainWindow::PrintWorksheets() {
     chooser->setDefaultSuffix("pdf");
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     connect(chooser, &QFileDialog::fileSelected, dialog, [this, dialog, dealt](const QString& file) {
-      if (!WritePrintPdf(file, dealt())) {
+      const std::string path = QFile::encodeName(file).toStdString();  // the name's own bytes
+      if (WritePrintPdf(path, dealt()) != WriteOutcome::kWritten) {
         MsgBox("No se puede guardar el PDF \"" + file.toStdString() + "\".", "Error");
         return;
       }

@@ -2,11 +2,10 @@
 
 #include <unistd.h>
 
-#include <QFile>
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextLayout>
 #include <chrono>
 #include <cmath>
@@ -211,11 +210,12 @@ void PaintPrint(QPagedPaintDevice& device, const Print& print) {
   }
 }
 
-bool WritePrintPdf(const QString& file, const Print& print) {
-  QSaveFile out(file);
-  if (!out.open(QIODevice::WriteOnly)) return false;
+std::string PrintPdf(const Print& print) {
+  // Built whole in memory, where no write can fail: the writer keeps quiet about one that does.
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
   {
-    QPdfWriter writer(&out);
+    QPdfWriter writer(&pdf);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter);
     writer.setResolution(300);
@@ -223,7 +223,11 @@ bool WritePrintPdf(const QString& file, const Print& print) {
     writer.setCreator("Glosandas");
     PaintPrint(writer, print);
   }
-  return out.commit();
+  return pdf.data().toStdString();
+}
+
+WriteOutcome WritePrintPdf(const std::filesystem::path& file, const Print& print) {
+  return WriteOutput(file, PrintPdf(print));
 }
 
 int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders) {
@@ -271,10 +275,20 @@ int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders)
   random.Seed(options.seed.value_or(static_cast<std::uint32_t>(
       std::chrono::steady_clock::now().time_since_epoch().count() ^ (::getpid() << 16))));
   print.sheets = DealWorksheets(print.entries, options.sheets, words, definitions, random);
-  if (!WritePrintPdf(QFile::decodeName(QByteArray::fromStdString(options.pdf)), print)) {
-    return fail("no se puede escribir «" + options.pdf + "».");
+  if (options.pdf == "-") {
+    if (WriteAllTo(STDOUT_FILENO, PrintPdf(print))) return 0;
+    return fail("no se puede escribir el PDF en la salida estándar.");
   }
-  return 0;
+  switch (WritePrintPdf(options.pdf, print)) {
+    case WriteOutcome::kWritten:
+      return 0;
+    case WriteOutcome::kNotAFile:
+      return fail("«" + options.pdf +
+                  "» no es un archivo ordinario, una tubería ni un dispositivo de caracteres.");
+    case WriteOutcome::kFailed:
+      break;
+  }
+  return fail("no se puede escribir «" + options.pdf + "».");
 }
 
 }  // namespace glosandas

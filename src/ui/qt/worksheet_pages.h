@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "files/atomic_file.h"
 #include "files/folders.h"
 #include "wordlists/entry.h"
 #include "worksheets/command_line.h"
@@ -24,11 +25,14 @@ struct Print {
 // Paints the sheets and the key on the device's pages, from its first.
 void PaintPrint(QPagedPaintDevice& device, const Print& print);
 
-// Writes the print as an A4 PDF at `file`: whole, or nothing at all. False when it cannot.
-bool WritePrintPdf(const QString& file, const Print& print);
+// The print as an A4 PDF.
+std::string PrintPdf(const Print& print);
 
-// The command line's worksheets: 0 when the PDF is written, 2 (after a message on standard error)
-// when anything stops it. Needs a QGuiApplication.
+// Writes the print as an A4 PDF where `file` names (see WriteOutput): whole, or nothing at all.
+WriteOutcome WritePrintPdf(const std::filesystem::path& file, const Print& print);
+
+// The command line's worksheets: 0 when the PDF is written (to standard output for "-"), 2 (after
+// a message on standard error) when anything stops it. Needs a QGuiApplication.
 int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders);
 
 }  // namespace glosandas
