@@ -7,10 +7,14 @@ start_and_end() {
   "$@" &
   pid=$!
   up=""
+  shell=$(readlink /proc/$$/exe)
   read -r now _ </proc/uptime
   end=$(( ${now%.*} + 30 ))  # by the clock: each look below takes a few processes
   while [ "${now%.*}" -lt "$end" ]; do
-    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
+    # Until it runs the program, the child is this shell, which catches SIGTERM for its trap.
+    mask=0
+    [ "$(readlink "/proc/$pid/exe")" = "$shell" ] ||
+      mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
     [ $(( 0x$mask & 0x4000 )) -ne 0 ] && { [ -z "${READY:-}" ] || eval "$READY"; } && { up=1; break; }
     sleep 0.01
     read -r now _ </proc/uptime
