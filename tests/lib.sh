@@ -15,7 +15,9 @@ start_and_end() {
     mask=0
     [ "$(readlink "/proc/$pid/exe")" = "$shell" ] ||
       mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
-    [ $(( 0x$mask & 0x4000 )) -ne 0 ] && { [ -z "${READY:-}" ] || eval "$READY"; } && { up=1; break; }
+    if [ $(( 0x$mask & 0x4000 )) -ne 0 ] && { [ -z "${READY:-}" ] || eval "$READY"; }; then
+      up=1; break
+    fi
     sleep 0.01
     read -r now _ </proc/uptime
   done
