@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QTextEdit>
+#include <QWindow>
 #include <QtTest>
 #include <map>
 #include <random>
@@ -54,6 +55,42 @@ class WindowTest : public QObject {
     qFatal("no list %s", qPrintable(caption));
   }
   QStringList Take() { return std::exchange(messages_, {}); }
+
+  // Maximises or restores the window and waits (10 s at most) for the platform to report the
+  // state: the window's own flags change when asked, the platform answers later (a Wayland
+  // compositor's configure), and a window resized before the compositor has granted the restore
+  // breaks the protocol.
+  void SetState(Qt::WindowState state) {
+    if ((w_->windowState() & ~Qt::WindowActive) == state) return;  // nothing asked, no answer
+    struct Reported : QObject {
+      Qt::WindowState state;
+      bool seen = false;
+      bool eventFilter(QObject* window, QEvent* e) override {
+        seen |= e->type() == QEvent::WindowStateChange && e->spontaneous() &&
+                static_cast<QWindow*>(window)->windowState() == state;
+        return false;
+      }
+    } reported;
+    reported.state = state;
+    w_->windowHandle()->installEventFilter(&reported);
+    state == Qt::WindowMaximized ? w_->showMaximized() : w_->showNormal();
+    QTRY_VERIFY_WITH_TIMEOUT(reported.seen, 10000);
+  }
+  // A restored window's size is the program's to choose (a Wayland compositor does not answer
+  // it), and the widget takes it at once: there is nothing more to wait for.
+  void Resize(QSize size) {
+    SetState(Qt::WindowNoState);
+    if (!QTest::currentTestFailed()) w_->resize(size);
+  }
+
+  // The buttons shown pressed, in every window.
+  static QSet<QAbstractButton*> Down() {
+    QSet<QAbstractButton*> down;
+    for (QWidget* w : QApplication::allWidgets())
+      if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isDown())
+        down << button;
+    return down;
+  }
 
   // Every widget and menu item shows its record: text, geometry, colour, visibility, enabled,
   // read-only, alignment, tooltip, font; check mark, enabled state and caption.
@@ -343,8 +380,12 @@ class WindowTest : public QObject {
         focus = w_->focusWidget();
       }
       QVERIFY2(focus, "no focus for the key");
+      const QSet<QAbstractButton*> held = Down();  // a file dialog's view button stays down
       QTest::keyClick(focus, key.key(), key.keyboardModifiers());
-      if (key.keyboardModifiers() & Qt::AltModifier) QTest::qWait(300);  // a button's press shows
+      // A button's access key shows it pressed at once and clicks it a moment later.
+      if (key.keyboardModifiers() & Qt::AltModifier)
+        for (QPointer<QAbstractButton> button : Down() - held)
+          QTRY_VERIFY_WITH_TIMEOUT(!button || !button->isDown(), 10000);
     } else if (verb == "press") {  // a screen reader's own command
       QWidget* pressed = widget(arg);
       if (auto* text = qobject_cast<QTextEdit*>(pressed->parentWidget())) pressed = text;
@@ -378,12 +419,9 @@ class WindowTest : public QObject {
       }
       found->trigger();
     } else if (verb == "resize") {
-      w_->showNormal();
-      w_->resize(arg.section('x', 0, 0).toInt(), arg.section('x', 1).toInt());
-      QTest::qWait(10);
+      Resize({arg.section('x', 0, 0).toInt(), arg.section('x', 1).toInt()});
     } else if (verb == "maximize") {
-      w_->showMaximized();
-      QTest::qWait(10);
+      SetState(Qt::WindowMaximized);
     } else if (verb == "close") {
       w_->close();
     } else if (verb == "answer") {  // the button chosen in the boxes that ask
@@ -568,9 +606,8 @@ class WindowTest : public QObject {
     QCOMPARE(Take(), QStringList{"Ha cometido 2 errores., \" |Glosandas|#ff0000"});
     CheckRendered();
     // A small window scrolls to every part of the board.
-    w_->showNormal();
-    w_->resize(640, 480);
-    QTest::qWait(10);
+    Resize({640, 480});
+    if (QTest::currentTestFailed()) return;
     auto* scroll = Find<QScrollArea>(QString());
     for (const char* name : {"TbTam_1", "CbVer", "TbDef_0"}) {
       QWidget* widget = Find(name);
