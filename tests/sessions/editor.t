@@ -1,5 +1,6 @@
 # The list editor's table from the keyboard and the clipboard. Tab goes cell by cell, adding a
-# row past the last cell, and never overwrites what was typed; Tab past a blank last row, Shift+Tab
+# row past the last cell (and one to a new list's empty table, so that a list is typed with Tab
+# alone), and never overwrites what was typed; Tab past a blank last row, Shift+Tab
 # past the first cell and Ctrl+Tab leave the table. Cells pasted from a spreadsheet as it quotes
 # them, without its header row. A blank row is neither marked nor counted, and is not saved.
 list relieve 20
@@ -10,9 +11,8 @@ key ctrl+n
 type animales
   editor="Nueva lista" name "animales" 0 de 100 entradas
 key Tab
-  focus=Editor/Tabla
-key Insert
   editor="Nueva lista" name "animales" 0 de 100 entradas at 1,1
+  focus=Editor/Tabla
   row1="" ""
 type gato
   focus=Editor/Celda

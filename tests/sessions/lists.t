@@ -158,9 +158,8 @@ menu Listas/Nueva lista...
 type frutas
   editor="Nueva lista" name "frutas" 0 de 100 entradas
 key Tab
-  focus=Editor/Tabla
-key Insert
   editor="Nueva lista" name "frutas" 0 de 100 entradas at 1,1
+  focus=Editor/Tabla
   row1="" ""
 # Whole rows selected, Delete removes them; Ctrl+Down moves a row down, "Quitar fila" removes
 # the row of the cell in use.

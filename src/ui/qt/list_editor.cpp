@@ -187,6 +187,13 @@ void ListEditor::Tab(bool forward, bool out) {
 }
 
 bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == table_ && event->type() == QEvent::FocusIn && table_->rowCount() == 0) {
+    // An empty table has no cell to type into: what is typed after Tab from the name would be
+    // lost. A blank row is neither counted nor saved, so it is no change to the list.
+    const bool changed = changed_;
+    AddRows({{}}, 0);
+    changed_ = changed;
+  }
   if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
   if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
