@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <set>
 #include <string_view>
 
 namespace glosandas {
@@ -82,6 +83,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& 
   WorksheetOptions o;
   bool sheets = false;
   std::vector<std::string> operands;
+  std::set<std::string> seen;  // an option given twice would silently lose one of its values
   for (std::size_t i = 0; i < line.toolkit_args; ++i) {
     const std::string& arg = args[i];
     if (arg.size() < 2 || arg[0] != '-') {
@@ -102,8 +104,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& 
       name = arg.substr(0, equals);
       value = arg.substr(equals + 1);
     }
+    // The next argument is the value, unless it is another option: "--lista --pdf x.pdf" lacks
+    // a list rather than naming one "--pdf" (a value of that shape is written --lista=--pdf).
     const auto take = [&]() -> std::string {
-      if (!value && i + 1 < line.toolkit_args) value = args[++i];
+      if (!value && i + 1 < line.toolkit_args && !args[i + 1].starts_with("--")) value = args[++i];
       return value.value_or("");
     };
     const auto number = [&](long long low, long long high, const char* what) {
@@ -122,6 +126,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& 
       continue;
     }
     sheets = sheets || worksheet;
+    if (!seen.insert(name).second) fail("«" + name + "» está más de una vez.");
     if (name == "-h" || name == "--help" || name == "--version" || name == "--sin-soluciones") {
       if (value) fail("«" + name + "» no lleva ningún valor.");
       if (name == "--version") {

@@ -252,6 +252,8 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   run("-- -h", 1, "glosandas: no hay ninguna pantalla");
   run("-x", 2, "glosandas: opción desconocida «-x».");
   run("--lista verbos --pdf e.pdf --sin-soluciones=no", 2, "«--sin-soluciones» no lleva");
+  run("--lista --pdf e.pdf", 2, "«--lista» necesita una lista.");
+  run("--lista verbos --pdf e.pdf --lista otra", 2, "«--lista» está más de una vez.");
   for (const char* wrong :
        {"--lista verbos --pdf e.pdf --fichas 31", "--lista nada --pdf e.pdf",
         "--lista vacia --pdf e.pdf", "--lista verbos --pdf e.pdf --colores",
