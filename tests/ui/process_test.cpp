@@ -149,11 +149,13 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   folder.Write("corta.csv", "a;b\nc;d\n");
   const auto text = [&](const char* pdf) {
     std::string t = Shell("pdftotext " + (folder.path() / pdf).string() + " -").first;
-    for (std::size_t at; (at = t.find("\xEF\xAC\x81")) != std::string::npos;) t.replace(at, 3, "fi");
+    for (std::size_t at; (at = t.find("\xEF\xAC\x81")) != std::string::npos;)
+      t.replace(at, 3, "fi");
     return t;
   };
-  ASSERT_EQ(Shell(program + "--lista verbos --fichas 3 --definiciones 6 --semilla 7 --pdf a.pdf")
-                .second, 0);
+  ASSERT_EQ(
+      Shell(program + "--lista verbos --fichas 3 --definiciones 6 --semilla 7 --pdf a.pdf").second,
+      0);
   const std::string a = text("a.pdf");
   const std::size_t key_at = a.find("verbos — Soluciones");
   ASSERT_NE(key_at, std::string::npos);
@@ -162,7 +164,8 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   for (int k = 1; k <= 3; ++k) {
     SCOPED_TRACE(k);
     const auto part = [k](const std::string& all, const std::string& heading) {
-      const std::size_t from = all.find(heading + std::to_string(k)), to = all.find(heading + std::to_string(k + 1));
+      const std::size_t from = all.find(heading + std::to_string(k)),
+                        to = all.find(heading + std::to_string(k + 1));
       return from == std::string::npos ? std::string() : all.substr(from, to - from);
     };
     const std::string sheet = part(sheets, "verbos — Ficha "), answers = part(key, "Ficha ");
@@ -184,11 +187,12 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
       const bool decoy = (*m)[1] == "—";
       EXPECT_EQ(decoy ? "" : word[(*m)[1]], decoy ? "" : (*m)[2].str());
       if (decoy) {
-        for (const auto& [n, e] : word) EXPECT_NE(e, (*m)[2]) << "a word's definition shown as a decoy";
+        for (const auto& [n, e] : word)
+          EXPECT_NE(e, (*m)[2]) << "a word's definition shown as a decoy";
       }
     }
     EXPECT_EQ(std::set(shown.begin(), shown.end()).size(), 6u);  // six, none twice
-    EXPECT_EQ(checked, shown);  // the key in the sheet's order
+    EXPECT_EQ(checked, shown);                                   // the key in the sheet's order
   }
   for (const std::string& n : used) EXPECT_TRUE(std::stoi(n) >= 1 && std::stoi(n) <= 12);
   std::istringstream fonts(Shell("pdffonts " + (folder.path() / "a.pdf").string()).first);
@@ -205,7 +209,8 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   EXPECT_GT(embedded, 0);
 
   // The title is written larger than the instruction.
-  const std::string boxes = Shell("pdftotext -bbox " + (folder.path() / "a.pdf").string() + " -").first;
+  const std::string boxes =
+      Shell("pdftotext -bbox " + (folder.path() / "a.pdf").string() + " -").first;
   const auto height = [&boxes](const std::string& word) {
     std::smatch m;
     const std::regex box("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">" + word + "<");
@@ -216,12 +221,15 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   // Long definitions go on to the next page whole: ten of them fill pages of their own.
   std::string long_rows, words;
   for (int n = 0; n < 90; ++n) words += "larga ";
-  for (int k = 1; k <= 10; ++k) long_rows += "w" + std::to_string(k) + ";" + words + "fin" + std::to_string(k) + "\n";
+  for (int k = 1; k <= 10; ++k)
+    long_rows += "w" + std::to_string(k) + ";" + words + "fin" + std::to_string(k) + "\n";
   folder.Write("largas.csv", long_rows);
-  ASSERT_EQ(Shell(program + "--lista largas.csv --palabras 10 --definiciones 10 --pdf l.pdf").second, 0);
+  ASSERT_EQ(
+      Shell(program + "--lista largas.csv --palabras 10 --definiciones 10 --pdf l.pdf").second, 0);
   const std::string pages = Shell("pdfinfo " + (folder.path() / "l.pdf").string()).first;
   EXPECT_GE(std::stoi(pages.substr(pages.find("Pages:") + 6)), 4);
-  for (int k = 1; k <= 10; ++k) EXPECT_NE(text("l.pdf").find("fin" + std::to_string(k)), std::string::npos);
+  for (int k = 1; k <= 10; ++k)
+    EXPECT_NE(text("l.pdf").find("fin" + std::to_string(k)), std::string::npos);
 
   // The same seed, the same sheets; without one, new sheets each run.
   Shell(program + "--lista verbos --fichas 3 --definiciones 6 --semilla 7 --pdf b.pdf");
@@ -289,13 +297,16 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
     for (std::sregex_iterator m(boxes.begin(), boxes.end(), token), end; m != end; ++m) {
       if ((*m)[4] == "Sentido") right = std::min(right, std::stod((*m)[1]) - 34);
       if ((!column.empty() || (*m)[4] == "1.") &&
-          !std::regex_match((*m)[4].str(), std::regex("Sentido|\\d+")))
+          !std::regex_match((*m)[4].str(),
+                            std::regex("Sentido|\\d+|w|—|Ficha|de|\\(continuación\\)")))
         column.push_back(*m);
     }
     for (const std::smatch& m : column) {
       read += m[4];
       EXPECT_TRUE(std::stod(m[2]) <= right && std::stod(m[3]) <= 842) << m[4] << " " << right;
     }
+    // A page that goes on with a sheet says so.
+    EXPECT_EQ(boxes.find("(continuación)") != std::string::npos, list.size() == 10);
     for (std::string w : list) {
       std::erase(w, ' ');
       EXPECT_NE(read.find(w), std::string::npos) << w;

@@ -70,9 +70,12 @@ class Pages {
   void Need(int height) {
     if (y > 0 && y + height > device_.height()) NewPage();
   }
+  // A new page, headed by `running` when that is set: a page that goes on with a sheet or the key
+  // says which, so that a loose page of a class set finds its sheet.
   void NewPage() {
     device_.newPage();
     y = 0;
+    if (!running.isEmpty()) Paragraph(Font(11, true), running, 4);
   }
   void Paragraph(const QFont& font, const QString& text, double space_mm) {
     const int h = Height(font, Width(), text);
@@ -112,25 +115,28 @@ class Pages {
   void Columns(const std::vector<Column>& columns) {
     std::vector<std::size_t> next(columns.size(), 0);
     std::vector<int> at(columns.size(), y);
+    int top = 0;  // of the page, below its heading
     for (bool left = true; left;) {
       left = false;
       for (std::size_t c = 0; c < columns.size(); ++c) {
         const Column& column = columns[c];
         for (std::size_t& b = next[c]; b < column.heights.size(); ++b) {
-          if (at[c] > 0 && at[c] + column.heights[b] > device_.height()) break;
+          if (at[c] > top && at[c] + column.heights[b] > device_.height()) break;
           column.draw(b, at[c]);
           at[c] += column.heights[b] + column.space;
         }
         left = left || next[c] < column.heights.size();
       }
       if (left) {
-        device_.newPage();
-        at.assign(columns.size(), 0);
+        NewPage();
+        top = y;
+        at.assign(columns.size(), top);
       }
     }
     y = *std::max_element(at.begin(), at.end());
   }
   int y = 0;
+  QString running;
 
  private:
   int RowOffset(const QFont& font) const {
@@ -179,11 +185,12 @@ void PaintPrint(QPagedPaintDevice& device, const Print& print) {
   const auto definition = [&](int e) { return Q(print.entries[e].Definicion); };
   for (int k = 0; k < count; ++k) {
     const Worksheet& sheet = print.sheets[k];
+    const QString title =
+        Q(print.list + " — Ficha " + std::to_string(k + 1) + " de " + std::to_string(count));
+    pages.running.clear();
     if (k > 0) pages.NewPage();
-    pages.Paragraph(Pages::Font(16, true),
-                    Q(print.list + " — Ficha " + std::to_string(k + 1) + " de " +
-                      std::to_string(count)),
-                    4);
+    pages.Paragraph(Pages::Font(16, true), title, 4);
+    pages.running = title + " (continuación)";
     pages.Paragraph(Pages::Font(11), "Nombre: ______________________________   Fecha: ____________",
                     5);
     const int decoys = static_cast<int>(sheet.definitions.size() - sheet.words.size());
@@ -195,15 +202,20 @@ void PaintPrint(QPagedPaintDevice& device, const Print& print) {
     PaintColumns(pages, print, sheet);
   }
   if (!print.key) return;
+  pages.running.clear();
   pages.NewPage();
-  pages.Paragraph(Pages::Font(16, true), Q(print.list + " — Soluciones"), 6);
+  const QString title = Q(print.list + " — Soluciones");
+  pages.Paragraph(Pages::Font(16, true), title, 6);
   for (int k = 0; k < count; ++k) {
     const Worksheet& sheet = print.sheets[k];
+    pages.running = title + " (continuación)";
     pages.Need(pages.Mm(20));  // a heading keeps its first row with it
     pages.Paragraph(Pages::Font(13, true), QString("Ficha %1").arg(k + 1), 3);
+    pages.running = title + QString(" — Ficha %1 (continuación)").arg(k + 1);
     for (int e : sheet.definitions) {
       const auto word = std::find(sheet.words.begin(), sheet.words.end(), e);
-      pages.Row(0, word == sheet.words.end() ? "—" : QString::number(word - sheet.words.begin() + 1),
+      pages.Row(0,
+                word == sheet.words.end() ? "—" : QString::number(word - sheet.words.begin() + 1),
                 definition(e));
     }
     pages.y += pages.Mm(4);
@@ -237,9 +249,9 @@ int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders)
   };
   // A path (or a file name with a list format's extension), or the name of a list.
   const std::string extension = FoldCase(std::filesystem::path(options.list).extension().string());
-  const bool path = options.list.find('/') != std::string::npos ||
-                    extension == ".txt" || extension == ".tsv" || extension == ".tab" ||
-                    extension == ".csv" || extension == ".kvtml";
+  const bool path = options.list.find('/') != std::string::npos || extension == ".txt" ||
+                    extension == ".tsv" || extension == ".tab" || extension == ".csv" ||
+                    extension == ".kvtml";
   const std::optional<std::filesystem::path> file =
       path ? std::optional(std::filesystem::path(options.list))
            : FindList(ListFolders(folders), options.list);
@@ -253,7 +265,8 @@ int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders)
   }
   Print print;
   print.list = path ? FileNameText(file->stem().string()) : options.list;
-  for (const Entrada& e : read.entries) print.entries.push_back({Trim(e.Palabra), Trim(e.Definicion)});
+  for (const Entrada& e : read.entries)
+    print.entries.push_back({Trim(e.Palabra), Trim(e.Definicion)});
   print.key = options.key;
   const int entries = static_cast<int>(print.entries.size());
   int words = options.words, definitions = options.definitions;
