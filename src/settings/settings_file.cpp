@@ -47,7 +47,7 @@ std::optional<Int> CountValue(const std::string& line) {
 std::optional<bool> BoolValue(const std::string& line) {
   const std::size_t blank = line.find(' ');
   if (blank == std::string::npos) return std::nullopt;
-  const std::string word = FoldCase(line.substr(0, blank));
+  const std::string word = FoldAscii(line.substr(0, blank));
   if (word == "true" || word == "verdadero") return true;
   if (word == "false" || word == "falso") return false;
   double number;

@@ -3,6 +3,10 @@
 #include <fcntl.h>
 #include <iconv.h>
 #include <sys/stat.h>
+#include <unicode/bytestream.h>
+#include <unicode/casemap.h>
+#include <unicode/stringpiece.h>
+#include <unicode/uchar.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -154,12 +158,22 @@ std::string ShortestText(float value) {
   return std::string(buffer, result.ptr);
 }
 
-std::string FoldCase(std::string_view text) {
+std::string FoldAscii(std::string_view text) {
   std::string out(text);
   for (char& c : out) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
   return out;
+}
+
+std::string FoldCase(std::string_view text) {
+  if (IsAscii(text) || ValidUtf8Prefix(text) != text.size()) return FoldAscii(text);
+  std::string out;
+  icu::StringByteSink<std::string> sink(&out, static_cast<int32_t>(text.size()));
+  UErrorCode error = U_ZERO_ERROR;
+  icu::CaseMap::utf8Fold(U_FOLD_CASE_DEFAULT, icu::StringPiece(text.data(), text.size()), sink,
+                         nullptr, error);
+  return U_SUCCESS(error) ? out : FoldAscii(text);
 }
 
 std::vector<std::string> DecodeLines(std::vector<RawLine> lines, bool bom) {

@@ -33,7 +33,13 @@ std::optional<std::string> Utf8ToCp1252(std::string_view text);
 // The shortest text that reads back as the same value, with a point: 12, 9.75.
 std::string ShortestText(float value);
 
-// ASCII letters folded to lower case; other bytes kept.
+// ASCII letters folded to lower case; other bytes kept. For names the formats fix in ASCII
+// (extensions, HTML tags, settings words).
+std::string FoldAscii(std::string_view text);
+
+// Full Unicode case folding of a UTF-8 text ("Árbol" and "árbol", "Ñu" and "ñu" fold the same):
+// how words and list names are compared, letter case aside. Text that is not UTF-8 (a
+// Windows-1252 file name) is folded as FoldAscii does.
 std::string FoldCase(std::string_view text);
 
 // Why a file could not be opened for reading.

@@ -45,7 +45,7 @@ Tag TagAt(const std::string& text, std::size_t at) {
   if (tag.closing) ++i;
   const std::size_t name_start = i;
   while (i < text.size() && IsAsciiAlnum(text[i])) ++i;
-  tag.name = FoldCase(std::string_view(text).substr(name_start, i - name_start));
+  tag.name = FoldAscii(std::string_view(text).substr(name_start, i - name_start));
   if (tag.name.empty() || i == text.size()) return tag;
   if (text[i] != '>' && text[i] != '/' && text[i] != ' ' && text[i] != '\t') return tag;
   tag.end = text.find('>', i);
@@ -119,7 +119,7 @@ std::string PlainLetters(std::string_view text) {
       out += text[i];
     }
   }
-  return FoldCase(out);
+  return FoldAscii(out);
 }
 
 // A first row that names its columns: both fields names of a column or of a language.
@@ -288,7 +288,7 @@ ReadResult ReadDelimited(LineFile& file, bool tabs) {
     flags.ascii = flags.ascii && line.ascii;
     if (splitter.AtRowStart()) {
       if (rows_seen == 0 && tabs && line.bytes.starts_with("#")) {
-        html = html || FoldCase(Trim(line.bytes)) == "#html:true";
+        html = html || FoldAscii(Trim(line.bytes)) == "#html:true";
         continue;
       }
       if (rows_seen == 0 && !tabs) splitter.separator = CsvSeparator(line.bytes);

@@ -18,7 +18,7 @@ ReadResult ReadResult::Of(std::vector<Entrada> entries, std::size_t found, bool 
 }
 
 ReadResult ReadAnyList(const std::filesystem::path& file) {
-  const std::string extension = FoldCase(file.extension().string());
+  const std::string extension = FoldAscii(file.extension().string());
   if (extension == ".kvtml") return ReadKvtml(file);
   LineFile lines(file);
   ReadResult result;
@@ -105,7 +105,7 @@ bool Form1::ImportLists(const std::vector<std::filesystem::path>& files) {
     }
     if (read.outcome == ReadResult::kNoEntry) {
       platform_.MsgBox(
-          FoldCase(file.extension().string()) == ".txt"
+          FoldAscii(file.extension().string()) == ".txt"
               ? "El archivo de glosandas \"" + shown +
                     "\" no contiene ninguna entrada: ninguna línea empieza por \"P>\"."
               : "El archivo \"" + shown + "\" no contiene ninguna pareja de palabra y definición.",

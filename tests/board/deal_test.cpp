@@ -93,6 +93,7 @@ TEST(WorksheetsTest, NoTwoEqualTextsOnASheet) {
       {{{"cama", "Mueble"}, {"lecho", " mueble"}, {"mesa", "Tablero"}}, 2},
       {{{"a", "x"}, {"a", "y"}, {"a", "z"}, {"b", "x"}, {"c", "x"}}, 2},  // never a-x
       {{{"a", "x"}, {"b", "y"}, {"c", "z"}}, 3},
+      {{{"árbol", "Planta"}, {"Árbol", "Tronco"}, {"Ñu", "Antílope"}, {"ñu", "ANTÍLOPE"}}, 2},
   };
   Random random;
   for (const auto& [list, most] : cases) {

@@ -63,6 +63,8 @@ TEST_F(FormTest, ListsOfEveryFolderAndSettingsOfASystemInstall) {
   folder.Write("shipped/verbos.txt", NumberedList(10));
   folder.Write("shipped/relieve.txt", NumberedList(11));
   folder.Write("shipped/islas.txt", NumberedList(12));
+  folder.Write("user/Árbol.txt", NumberedList(6));
+  folder.Write("shipped/árbol.txt", NumberedList(5));
   platform.where = Folders{.program = p / "prog",
                            .shipped_lists = p / "shipped",
                            .user_config = p / "home/config/glosandas",
@@ -73,7 +75,7 @@ TEST_F(FormTest, ListsOfEveryFolderAndSettingsOfASystemInstall) {
   EXPECT_EQ(f.NumEntradas, 11);
   std::string captions;
   for (const MenuItem& item : f.MnuOpcArcLis) captions += item.Caption + " ";
-  EXPECT_EQ(captions, "islas relieve Verbos ");
+  EXPECT_EQ(captions, "islas relieve Verbos Árbol ");
   f.MnuOpcArcLis_Click(0);
   EXPECT_EQ(f.NumEntradas, 9);
   f.MnuOpcArcLis_Click(2);

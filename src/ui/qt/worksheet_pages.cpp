@@ -248,7 +248,7 @@ int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders)
     return 2;
   };
   // A path (or a file name with a list format's extension), or the name of a list.
-  const std::string extension = FoldCase(std::filesystem::path(options.list).extension().string());
+  const std::string extension = FoldAscii(std::filesystem::path(options.list).extension().string());
   const bool path = options.list.find('/') != std::string::npos || extension == ".txt" ||
                     extension == ".tsv" || extension == ".tab" || extension == ".csv" ||
                     extension == ".kvtml";
