@@ -57,14 +57,12 @@ TEST(FoldersTest, FreedesktopRules) {
 TEST_F(FormTest, ListsOfEveryFolderAndSettingsOfASystemInstall) {
   const std::filesystem::path& p = folder.path();
   for (const char* sub : {"user", "admin", "shipped"}) std::filesystem::create_directory(p / sub);
-  folder.Write("user/Verbos.txt", NumberedList(7));
-  folder.Write("admin/verbos.txt", NumberedList(8));
+  folder.Write("user/Árbol.txt", NumberedList(7));
+  folder.Write("admin/árbol.txt", NumberedList(8));
   folder.Write("admin/islas.txt", NumberedList(9));
-  folder.Write("shipped/verbos.txt", NumberedList(10));
+  folder.Write("shipped/ÁRBOL.txt", NumberedList(10));
   folder.Write("shipped/relieve.txt", NumberedList(11));
   folder.Write("shipped/islas.txt", NumberedList(12));
-  folder.Write("user/Árbol.txt", NumberedList(6));
-  folder.Write("shipped/árbol.txt", NumberedList(5));
   platform.where = Folders{.program = p / "prog",
                            .shipped_lists = p / "shipped",
                            .user_config = p / "home/config/glosandas",
@@ -75,7 +73,7 @@ TEST_F(FormTest, ListsOfEveryFolderAndSettingsOfASystemInstall) {
   EXPECT_EQ(f.NumEntradas, 11);
   std::string captions;
   for (const MenuItem& item : f.MnuOpcArcLis) captions += item.Caption + " ";
-  EXPECT_EQ(captions, "islas relieve Verbos Árbol ");
+  EXPECT_EQ(captions, "islas relieve Árbol ");
   f.MnuOpcArcLis_Click(0);
   EXPECT_EQ(f.NumEntradas, 9);
   f.MnuOpcArcLis_Click(2);

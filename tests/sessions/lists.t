@@ -1,10 +1,10 @@
 # Lists written in the program. A new list: the name refused until it can be a file name, a
 # list without entries refused, rows added with Insert and pasted from a spreadsheet, a line
-# break made a blank, each problem marked until it is mended, a repeated word shown (in other
-# capitals too, "Ñu" and "ñu"), a row moved with Ctrl+Up; saved, it is offered, chosen and
-# played. The list in force edited and closed unsaved, kept or not; a shipped list mended into
-# the user's own copy, then given back; a name already used; the lists folder shown; files
-# opened from the file dialog. A package's list does not hide the one beside the program.
+# break made a blank, each problem marked until it is mended, a repeated word ("Ñu", "ñu") shown, a row
+# moved with Ctrl+Up; saved, it is offered, chosen and played. The list in force edited and
+# closed unsaved, kept or not; a shipped list mended into the user's own copy, then given back;
+# a name already used; the lists folder shown; files opened from the file dialog. A package's
+# list does not hide the one beside the program.
 list relieve 20
 file XDG_DATA_DIRS/glosandas/relieve.txt P>del paquete\r\nD>no se juega\r\n
 file XDG_DATA_DIRS/glosandas/rios.txt P>Ebor\r\nD>R\xEDo de Zaragoza\r\nP>Tajo\r\nD>R\xEDo de Toledo\r\n
@@ -45,15 +45,9 @@ click Guardar
   box No se puede guardar la lista mientras haya casillas marcadas. Fila 3: Falta la definición. | Nueva lista
 cell 3 2 Fruta peluda
   row3="kiwi" "Fruta peluda"
-cell 3 1 manzana
-  row1="manzana" ! "Esta palabra está más de una vez en la lista." "Fruta del manzano"
-  row3="manzana" ! "Esta palabra está más de una vez en la lista." "Fruta peluda"
-cell 3 1 kiwi
-  row1="manzana" "Fruta del manzano"
-  row3="kiwi" "Fruta peluda"
-cell 3 1 ñu
-  row3="ñu" "Fruta peluda"
 cell 1 1 Ñu
+  row1="Ñu" "Fruta del manzano"
+cell 3 1 ñu
   row1="Ñu" ! "Esta palabra está más de una vez en la lista." "Fruta del manzano"
   row3="ñu" ! "Esta palabra está más de una vez en la lista." "Fruta peluda"
 cell 1 1 manzana
