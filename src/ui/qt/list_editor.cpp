@@ -1,5 +1,6 @@
 #include "ui/qt/list_editor.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QUndoStack>
 
 #include "text/text.h"
 #include "wordlists/list_editing.h"
@@ -22,6 +24,23 @@ namespace {
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
+
+// A change to the rows, undone and redone by showing the table as it was before or after it.
+class ListEditor::Step : public QUndoCommand {
+ public:
+  Step(ListEditor* editor, Table before, Table after)
+      : editor_(editor), before_(std::move(before)), after_(std::move(after)) {}
+  void undo() override { editor_->Show(before_); }
+  void redo() override {
+    if (!done_) editor_->Show(after_);  // a step is pushed once the table already shows it
+    done_ = false;
+  }
+
+ private:
+  ListEditor* editor_;
+  Table before_, after_;
+  bool done_ = true;
+};
 
 ListEditor::ListEditor(QWidget* parent, const std::string& name,
                        const std::vector<Entrada>& entries, bool shared, bool restorable)
@@ -82,6 +101,21 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
     buttons->addWidget(b);
     return b;
   };
+  undo_ = new QUndoStack(this);
+  // In a cell being written the keys are its own, as they are the name's.
+  const auto action = [this](QList<QKeySequence> keys, void (QUndoStack::*act)()) {
+    auto* a = new QAction(this);
+    a->setShortcuts(keys);
+    connect(a, &QAction::triggered, this, [this, act] {
+      if (QWidget* focus = focusWidget(); !focus || focus->parentWidget() != table_->viewport())
+        (undo_->*act)();
+    });
+    addAction(a);
+  };
+  action({QKeySequence(Qt::CTRL | Qt::Key_Z)}, &QUndoStack::undo);
+  action({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+         &QUndoStack::redo);
+
   button("Anadir", "&Añadir fila", [this] {
     AddRows({{}}, table_->currentRow() + 1);
     table_->setFocus();
@@ -108,7 +142,7 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   button("Cancelar", "Cancelar", [this] { reject(); });
   layout->addLayout(buttons);
 
-  AddRows(entries, 0);
+  AddRows(entries, 0, false);
   table_->setCurrentCell(entries.empty() ? -1 : 0, 0);  // the list from its first row
   connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (updating_) return;
@@ -119,16 +153,17 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
       item->setText(Q(line));
       updating_ = false;
     }
-    changed_ = true;
-    Check();
+    Record(item->row(), item->column());
   });
-  connect(name_, &QLineEdit::textEdited, this, [this] { changed_ = true; });
-  changed_ = false;
+  // textChanged, not textEdited: the name's own undo can bring it back as it was.
+  connect(name_, &QLineEdit::textChanged, this,
+          [this](const QString& text) { changed_ = text != Q(original_); });
   Check();
   name_->setFocus();
 }
 
-void ListEditor::AddRows(const std::vector<Entrada>& rows, int at) {
+void ListEditor::AddRows(const std::vector<Entrada>& rows, int at, bool step) {
+  const int current = table_->currentRow(), column = table_->currentColumn();
   updating_ = true;
   for (const Entrada& row : rows) {
     table_->insertRow(at);
@@ -138,8 +173,12 @@ void ListEditor::AddRows(const std::vector<Entrada>& rows, int at) {
   }
   updating_ = false;
   if (!rows.empty()) table_->setCurrentCell(at - 1, 0);
-  changed_ = true;
-  Check();
+  if (step) {
+    Record(current, column);
+  } else {
+    recorded_ = Shown().cells;
+    Check();
+  }
 }
 
 void ListEditor::MoveRow(int by) {
@@ -153,19 +192,18 @@ void ListEditor::MoveRow(int by) {
   }
   updating_ = false;
   table_->setCurrentCell(to, table_->currentColumn());
-  changed_ = true;
-  Check();
+  Record(from, table_->currentColumn());
 }
 
 void ListEditor::RemoveRows() {
   // The whole rows selected, or else the row of the cell in use.
+  const int current = table_->currentRow(), column = table_->currentColumn();
   QList<int> rows;
   for (const QModelIndex& index : table_->selectionModel()->selectedRows()) rows << index.row();
   if (rows.isEmpty() && table_->currentRow() >= 0) rows << table_->currentRow();
   std::sort(rows.rbegin(), rows.rend());
   for (int row : rows) table_->removeRow(row);
-  changed_ = changed_ || !rows.isEmpty();
-  Check();
+  Record(current, column);
 }
 
 void ListEditor::Paste() {
@@ -190,9 +228,7 @@ bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
   if (watched == table_ && event->type() == QEvent::FocusIn && table_->rowCount() == 0) {
     // An empty table has no cell to type into: what is typed after Tab from the name would be
     // lost. A blank row is neither counted nor saved, so it is no change to the list.
-    const bool changed = changed_;
-    AddRows({{}}, 0);
-    changed_ = changed;
+    AddRows({{}}, 0, false);
   }
   if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
@@ -217,6 +253,39 @@ bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
   }
   return true;
 }
+
+void ListEditor::Record(int row, int column) {
+  Table after = Shown();
+  if (after.cells != recorded_) {
+    undo_->push(new Step(this, {recorded_, row, column}, after));
+    recorded_ = after.cells;
+  }
+  Check();
+}
+
+ListEditor::Table ListEditor::Shown() const {
+  Table shown{{}, table_->currentRow(), table_->currentColumn()};
+  for (int r = 0; r < table_->rowCount(); ++r)
+    for (int c = 0; c < 2; ++c)
+      shown.cells << (table_->item(r, c) ? table_->item(r, c)->text() : "");
+  return shown;
+}
+
+void ListEditor::Show(const Table& shown) {
+  updating_ = true;
+  table_->setRowCount(int(shown.cells.size() / 2));
+  for (int i = 0; i < shown.cells.size(); ++i) {
+    QTableWidgetItem* item = table_->item(i / 2, i % 2);
+    if (!item) table_->setItem(i / 2, i % 2, item = new QTableWidgetItem);
+    item->setText(shown.cells[i]);
+  }
+  updating_ = false;
+  recorded_ = shown.cells;
+  table_->setCurrentCell(std::min(shown.row, table_->rowCount() - 1), shown.column);
+  Check();
+}
+
+bool ListEditor::Changed() const { return changed_ || !undo_->isClean(); }
 
 std::vector<Entrada> ListEditor::Rows() const {
   std::vector<Entrada> rows;
@@ -336,11 +405,12 @@ void ListEditor::ShowUnseen(std::size_t held, std::size_t cut, bool notes) {
 
 void ListEditor::Discard() {
   changed_ = false;
+  undo_->setClean();
   QDialog::reject();
 }
 
 void ListEditor::reject() {
-  if (changed_) {
+  if (Changed()) {
     const std::string name = Trim(name_->text().toStdString());
     const int choice = Choose(
         Q(name.empty() ? "¿Guardar la lista nueva?"

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -15,6 +16,7 @@ class QLineEdit;
 class QMessageBox;
 class QPushButton;
 class QTableWidget;
+class QUndoStack;
 
 namespace glosandas {
 
@@ -58,12 +60,26 @@ class ListEditor : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void AddRows(const std::vector<Entrada>& rows, int at);
+  // The table's texts row by row, and a cell in use: what an undo step shows again.
+  struct Table {
+    QStringList cells;
+    int row = -1, column = -1;
+  };
+  class Step;
+
+  // `step`: the rows added are a change the user can undo.
+  void AddRows(const std::vector<Entrada>& rows, int at, bool step = true);
   void MoveRow(int by);
   void RemoveRows();
   void Paste();
   // Tab: to the next cell or the one before, or out of the table (`out`, or past either end).
   void Tab(bool forward, bool out);
+  // Makes an undo step of what the rows became since the last one; `row` and `column` are the
+  // cell the change was made from, where undoing it leaves the keyboard.
+  void Record(int row, int column);
+  Table Shown() const;
+  void Show(const Table& shown);
+  bool Changed() const;
   // The rows as the loader would read them back.
   std::vector<Entrada> Rows() const;
   // Marks each cell with its problem, counts the entries; the first problem, empty for none.
@@ -75,11 +91,13 @@ class ListEditor : public QDialog {
   void Tell(const std::string& text);
 
   std::string original_;
-  bool changed_ = false;
+  bool changed_ = false;  // the name; the rows' changes are the undo stack's
   bool updating_ = false;
   QLineEdit* name_;
   QTableWidget* table_;
   QLabel *count_, *note_, *unseen_;
+  QUndoStack* undo_;
+  QStringList recorded_;  // the cells as the last undo step left them
 };
 
 }  // namespace glosandas
