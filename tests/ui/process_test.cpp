@@ -147,11 +147,9 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   const std::string program = "cd " + folder.path().string() + " && " + ProgramIn(folder);
   folder.Write("vacia.txt", "sin entradas\r\n");
   folder.Write("corta.csv", "a;b\nc;d\n");
+  // As copied from the PDF: "definición" with its letters, never a ligature glyph for "fi".
   const auto text = [&](const char* pdf) {
-    std::string t = Shell("pdftotext " + (folder.path() / pdf).string() + " -").first;
-    for (std::size_t at; (at = t.find("\xEF\xAC\x81")) != std::string::npos;)
-      t.replace(at, 3, "fi");
-    return t;
+    return Shell("pdftotext " + (folder.path() / pdf).string() + " -").first;
   };
   ASSERT_EQ(
       Shell(program + "--lista verbos --fichas 3 --definiciones 6 --semilla 7 --pdf a.pdf").second,
@@ -230,6 +228,13 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   EXPECT_GE(std::stoi(pages.substr(pages.find("Pages:") + 6)), 4);
   for (int k = 1; k <= 10; ++k)
     EXPECT_NE(text("l.pdf").find("fin" + std::to_string(k)), std::string::npos);
+  // A key's "Ficha N" never ends a page, its first row on the next (75 words end one there).
+  std::string key_rows;
+  for (int k = 1; k <= 6; ++k)
+    key_rows += "w" + std::to_string(k) + ";" + words.substr(0, 450) + "\n";
+  folder.Write("k.csv", key_rows);
+  Shell(program + "--lista k.csv --fichas 6 --palabras 1 --definiciones 1 --pdf k.pdf");
+  EXPECT_FALSE(std::regex_search(text("k.pdf"), std::regex("Ficha \\d+\\s*\f"))) << text("k.pdf");
 
   // The same seed, the same sheets; without one, new sheets each run.
   Shell(program + "--lista verbos --fichas 3 --definiciones 6 --semilla 7 --pdf b.pdf");
@@ -323,6 +328,20 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
                       "lleva 2 palabras y 2 definiciones.\n"),
             std::string::npos)
       << said;
+
+  // A right-to-left word after its number, letters copied as written, and a character no font
+  // has (unassigned) named in a warning, the PDF written all the same.
+  folder.Write("r.csv", "\u05E9\u05DC\u05D5\u05DD;flor affine\ncasa;x \u0378\n");
+  const auto [warned, written] =
+      Shell(program + "--lista r.csv --semilla 1 --pdf r.pdf 2>&1 >/dev/null");
+  EXPECT_EQ(written, 0);
+  EXPECT_EQ(warned,
+            "glosandas: aviso: Ninguna fuente instalada puede mostrar este carácter, que se "
+            "imprimirá como un recuadro vacío: U+0378 «\u0378».\n");
+  std::string r = text("r.pdf");
+  for (const char* mark : {"\u202B", "\u202C"}) r = std::regex_replace(r, std::regex(mark), "");
+  EXPECT_TRUE(std::regex_search(r, std::regex("\\d\\. \u05E9\u05DC\u05D5\u05DD"))) << r;
+  EXPECT_NE(r.find("flor affine"), std::string::npos) << r;
 }
 
 // A PDF into a pipe, standard output or a device is written there, never replacing it; on a full

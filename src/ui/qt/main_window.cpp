@@ -710,6 +710,12 @@ void MainWindow::PrintWorksheets() {
     note->setWordWrap(true);
     form->addRow(note);
   }
+  if (const std::string unshown = UnshownNote(print); !unshown.empty()) {
+    auto* note = new QLabel(Q(unshown));
+    note->setObjectName("SinFuente");
+    note->setWordWrap(true);
+    form->addRow(note);
+  }
   auto* key = new QCheckBox("Incluir la hoja de &soluciones");
   key->setObjectName("Soluciones");
   key->setChecked(true);

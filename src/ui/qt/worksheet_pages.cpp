@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextLayout>
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <set>
 
 #include "text/text.h"
 #include "wordlists/readers.h"
@@ -32,6 +34,10 @@ class Pages {
     QFont font("DejaVu Sans");
     font.setPointSizeF(points);
     font.setBold(bold);
+    // Any letter spacing keeps the shaper from joining "fi" or "fl" into one ligature glyph, which
+    // a reader copying or searching the PDF gets back as one odd character; scripts that need
+    // their shaping (Hebrew, Arabic) keep it. A 64th of a dot is never seen.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 1.0 / 64);
     return font;
   }
   // The width of `text` on one line, measured as Text lays it out.
@@ -158,7 +164,8 @@ void PaintColumns(Pages& pages, const Print& print, const Worksheet& sheet) {
   for (std::size_t n = 0; n < sheet.words.size(); ++n) {
     const QString number = QString("%1. ").arg(n + 1),
                   word = Q(print.entries[sheet.words[n]].Palabra);
-    words << number + word;
+    // Isolated, a right-to-left word reads right to left after its number, which stays first.
+    words << number + QChar(0x2068) + word + QChar(0x2069);
     const QStringList parts = word.split(' ', Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < parts.size(); ++i)  // the number kept on the line of its word
       widest = std::max(widest, pages.Advance(bold, i == 0 ? number + parts[i] : parts[i]));
@@ -177,7 +184,63 @@ void PaintColumns(Pages& pages, const Print& print, const Worksheet& sheet) {
   pages.Columns({left, right});
 }
 
+// Whether the pages' font, or one the toolkit falls back to, has a glyph for `c`: a missing one
+// is glyph 0, drawn as an empty box.
+bool Shown(char32_t c) {
+  const QChar::Category category = QChar::category(c);
+  if (category == QChar::Other_Control || category == QChar::Other_Format || QChar::isSpace(c))
+    return true;  // never drawn as a glyph of its own
+  QTextLayout layout(QString::fromUcs4(&c, 1), Pages::Font(11));
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    if (run.glyphIndexes().contains(0)) return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+std::vector<char32_t> UnshownCharacters(const std::vector<std::string>& texts,
+                                        const std::function<bool(char32_t)>& shown) {
+  std::vector<char32_t> unshown;
+  std::set<char32_t> seen;
+  for (const std::string& text : texts) {
+    for (char32_t c : Q(text).toUcs4()) {
+      if (seen.insert(c).second && !shown(c)) unshown.push_back(c);
+    }
+  }
+  return unshown;
+}
+
+std::string UnshownNote(const Print& print) {
+  std::vector<std::string> texts{print.list};
+  const auto add = [&](int e) {
+    texts.push_back(print.entries[e].Palabra);
+    texts.push_back(print.entries[e].Definicion);
+  };
+  for (const Worksheet& sheet : print.sheets)  // the words' entries are among the definitions'
+    std::for_each(sheet.definitions.begin(), sheet.definitions.end(), add);
+  if (print.sheets.empty()) {
+    for (int e = 0; e < static_cast<int>(print.entries.size()); ++e) add(e);
+  }
+  const std::vector<char32_t> unshown = UnshownCharacters(texts, Shown);
+  if (unshown.empty()) return "";
+  QString note = "Ninguna fuente instalada puede mostrar ";
+  note += unshown.size() == 1 ? "este carácter, que se imprimirá como un recuadro vacío:"
+                              : "estos caracteres, que se imprimirán como recuadros vacíos:";
+  constexpr std::size_t kListed = 10;  // a whole script missing is named by its first few
+  for (std::size_t i = 0; i < std::min(unshown.size(), kListed); ++i) {
+    note += QString(" U+%1 «%2»")
+                .arg(static_cast<uint>(unshown[i]), 4, 16, QChar('0'))
+                .toUpper()
+                .arg(QString::fromUcs4(&unshown[i], 1));
+    note += i + 1 < std::min(unshown.size(), kListed) ? "," : "";
+  }
+  if (unshown.size() > kListed) note += QString(" y %1 más").arg(unshown.size() - kListed);
+  return (note + ".").toStdString();
+}
 
 void PaintPrint(QPagedPaintDevice& device, const Print& print) {
   Pages pages(device);
@@ -209,8 +272,13 @@ void PaintPrint(QPagedPaintDevice& device, const Print& print) {
   for (int k = 0; k < count; ++k) {
     const Worksheet& sheet = print.sheets[k];
     pages.running = title + " (continuación)";
-    pages.Need(pages.Mm(20));  // a heading keeps its first row with it
-    pages.Paragraph(Pages::Font(13, true), QString("Ficha %1").arg(k + 1), 3);
+    const QFont heading = Pages::Font(13, true);
+    const QString name = QString("Ficha %1").arg(k + 1);
+    // A heading keeps its first row with it.
+    pages.Need(
+        pages.Height(heading, pages.Width(), name) + pages.Mm(3) +
+        (sheet.definitions.empty() ? 0 : pages.RowHeight(0, definition(sheet.definitions[0]))));
+    pages.Paragraph(heading, name, 3);
     pages.running = title + QString(" — Ficha %1 (continuación)").arg(k + 1);
     for (int e : sheet.definitions) {
       const auto word = std::find(sheet.words.begin(), sheet.words.end(), e);
@@ -288,6 +356,8 @@ int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders)
   random.Seed(options.seed.value_or(static_cast<std::uint32_t>(
       std::chrono::steady_clock::now().time_since_epoch().count() ^ (::getpid() << 16))));
   print.sheets = DealWorksheets(print.entries, options.sheets, words, definitions, random);
+  if (const std::string unshown = UnshownNote(print); !unshown.empty())
+    std::fprintf(stderr, "glosandas: aviso: %s\n", unshown.c_str());
   if (options.pdf == "-") {
     if (WriteAllTo(STDOUT_FILENO, PrintPdf(print))) return 0;
     return fail("no se puede escribir el PDF en la salida estándar.");

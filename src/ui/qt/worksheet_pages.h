@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,15 @@ struct Print {
   std::vector<Worksheet> sheets;
   bool key = true;
 };
+
+// The characters of `texts` that `shown` says cannot be shown, each once, in the order met.
+std::vector<char32_t> UnshownCharacters(const std::vector<std::string>& texts,
+                                        const std::function<bool(char32_t)>& shown);
+
+// Which characters of the print's texts (those of its sheets, or of all its entries before they
+// are dealt) no installed font can show, in Spanish; empty when it shows them all. Needs a
+// QGuiApplication.
+std::string UnshownNote(const Print& print);
 
 // Paints the sheets and the key on the device's pages, from its first.
 void PaintPrint(QPagedPaintDevice& device, const Print& print);
