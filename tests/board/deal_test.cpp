@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <array>
 #include <set>
 
 #include "form_fixture.h"
@@ -107,6 +109,27 @@ TEST(WorksheetsTest, NoTwoEqualTextsOnASheet) {
         }
         EXPECT_EQ(words.size() + definitions.size(), 2u * most) << list[0].Palabra << seed;
         EXPECT_EQ(sheet.words.size(), 1u + seed % most);
+      }
+    }
+  }
+}
+
+// Entries are used as evenly as the sheets allow: counted word by word, in the order dealt, no
+// entry is used k+2 times while another has been used only k times.
+TEST(WorksheetsTest, EntriesUsedEvenly) {
+  Random random;
+  for (const auto [count, sheets, words] : {std::array{100, 30, 7}, {10, 30, 4}, {5, 9, 4}}) {
+    std::vector<Entrada> list;
+    for (int e = 0; e < count; ++e) list.push_back({std::to_string(e), "d" + std::to_string(e)});
+    for (int seed = 0; seed < 200; ++seed) {
+      random.Seed(seed);
+      std::vector<int> uses(count, 0);
+      for (const Worksheet& sheet : DealWorksheets(list, sheets, words, words, random)) {
+        for (int e : sheet.words) {
+          ++uses[e];
+          const auto [least, most] = std::minmax_element(uses.begin(), uses.end());
+          ASSERT_LE(*most - *least, 1) << count << " entries, seed " << seed;
+        }
       }
     }
   }
