@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QClipboard>
 #include <QSpinBox>
 #include <QLabel>
@@ -11,6 +12,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -673,6 +677,31 @@ class WindowTest : public QObject {
     QCOMPARE(Take(), QStringList{"box"});
     QVERIFY(!w_->isVisible());
     QVERIFY(ReadBytes(folder_.path() / "glosandas.ini").starts_with("4 = "));
+  }
+
+  // The worksheets' preview: the sheet and its key, on a printer of its own with the PDF's
+  // margins or wider. Without a documents folder, the PDF is proposed in the home folder.
+  void WorksheetPreviewAndPdfFolder() {
+    QTest::keyClick(Find("TbPal_0"), Qt::Key_P, Qt::ControlModifier);
+    auto* button = w_->findChild<QPushButton*>("VistaPrevia");
+    QVERIFY(button && button->text() == "&Vista previa...");
+    button->click();
+    auto* preview = w_->findChild<QPrintPreviewDialog*>("VistaPreviaFichas");
+    QVERIFY(preview && preview->isVisible());
+    QVERIFY(preview->findChild<QPrintPreviewWidget*>()->pageCount() >= 2);
+    const QMarginsF margins = preview->printer()->pageLayout().margins(QPageLayout::Millimeter);
+    QVERIFY2(margins.left() >= 18 && margins.top() >= 15 && margins.right() >= 18 &&
+                 margins.bottom() >= 15,
+             qPrintable(QString("%1 %2").arg(margins.left()).arg(margins.top())));
+    preview->reject();
+    const QByteArray home = qgetenv("HOME");
+    const auto back = qScopeGuard([&home] { qputenv("HOME", home); });
+    std::filesystem::create_directory(folder_.path() / "casa");
+    qputenv("HOME", (folder_.path() / "casa").c_str());
+    Find<QPushButton>("GuardarPdf")->click();
+    QCOMPARE(Find<QFileDialog>("GuardarComo")->directory().absolutePath(),
+             QString::fromStdString(folder_.path() / "casa"));
+    Find<QFileDialog>("GuardarComo")->reject();
   }
 
   // Every session script of tests/sessions.
