@@ -114,13 +114,12 @@ TEST(WorksheetsTest, NoTwoEqualTextsOnASheet) {
   }
 }
 
-// Entries are used as evenly as the sheets allow: counted word by word, in the order dealt, no
-// entry is used k+2 times while another has been used only k times.
+// No entry is used k+2 times while another has been used only k times, counted word by word.
 TEST(WorksheetsTest, EntriesUsedEvenly) {
   Random random;
   for (const auto [count, sheets, words] : {std::array{100, 30, 7}, {10, 30, 4}, {5, 9, 4}}) {
-    std::vector<Entrada> list;
-    for (int e = 0; e < count; ++e) list.push_back({std::to_string(e), "d" + std::to_string(e)});
+    std::vector<Entrada> list(count);
+    for (int e = 0; e < count; ++e) list[e] = {std::to_string(e), "d" + std::to_string(e)};
     for (int seed = 0; seed < 200; ++seed) {
       random.Seed(seed);
       std::vector<int> uses(count, 0);
