@@ -23,7 +23,7 @@ const char* const kWorksheetHelp =
     "  --fichas N           número de fichas, de 1 a 30 (1 si no se indica)\n"
     "  --palabras P         palabras por ficha, de 1 a 10 (4 si no se indica)\n"
     "  --definiciones D     definiciones por ficha, de P a 10 y no más que las entradas de la\n"
-    "                       lista (4 si no se indica)\n"
+    "                       lista (tantas como palabras si no se indica)\n"
     "  --sin-soluciones     sin la hoja de soluciones al final\n"
     "  --semilla S          la misma semilla da las mismas fichas (un número de 0 a 4294967295)\n"
     "  -h, --help           muestra esta ayuda\n"
@@ -165,6 +165,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& 
     if (o.list.empty()) fail("falta «--lista LISTA».");
     if (o.pdf.empty()) fail("falta «--pdf ARCHIVO.pdf».");
   }
+  // As many definitions as words unless told: "--palabras 6" alone would be refused with four.
+  if (!seen.count("--definiciones")) o.definitions = o.words;
   line.sheets = o;
   return line;
 }

@@ -111,10 +111,10 @@ std::vector<Worksheet> DealWorksheets(const std::vector<Entrada>& entries, int s
     };
     while (static_cast<int>(shown.size()) < words) {
       if (take(unused)) continue;
-      // None of the unused entries can go on the sheet: all of them again, this sheet's aside.
+      // None of the unused entries can go on the sheet: all of them again. This sheet's own stay
+      // in the new round (they cannot fit here), or they would be a round behind the rest.
       for (int e = 0; e < count; ++e)
-        if (off_sheet(e) && std::find(unused.begin(), unused.end(), e) == unused.end())
-          unused.push_back(e);
+        if (std::find(unused.begin(), unused.end(), e) == unused.end()) unused.push_back(e);
       if (!take(unused)) break;  // cannot happen within MostOnASheet
     }
     sheet.words = shown;

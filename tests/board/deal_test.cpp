@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <array>
 #include <set>
 
 #include "form_fixture.h"
@@ -109,6 +111,23 @@ TEST(WorksheetsTest, NoTwoEqualTextsOnASheet) {
         EXPECT_EQ(words.size() + definitions.size(), 2u * most) << list[0].Palabra << seed;
         EXPECT_EQ(sheet.words.size(), 1u + seed % most);
       }
+    }
+  }
+}
+
+// No entry is used k+2 times while another has been used only k times, counted word by word.
+TEST(WorksheetsTest, EntriesUsedEvenly) {
+  Random random;
+  for (const auto [count, sheets, words] : {std::array{100, 30, 7}, {10, 30, 4}, {5, 9, 4}}) {
+    std::vector<Entrada> list(count);
+    for (int e = 0; e < count; ++e) list[e] = {std::to_string(e), "d" + std::to_string(e)};
+    for (int seed = 0; seed < 200; ++seed) {
+      random.Seed(seed);
+      std::vector<int> uses(count, 0);
+      for (const Worksheet& sheet : DealWorksheets(list, sheets, words, words, random))
+        for (int e : sheet.words)  // the entry just used is the only one that can lead by more
+          ASSERT_LE(++uses[e] - *std::min_element(uses.begin(), uses.end()), 1)
+              << count << "/" << seed;
     }
   }
 }

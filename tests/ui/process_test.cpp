@@ -260,6 +260,7 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   run("-h", 0, "Uso: glosandas");
   run("--version", 0, "glosandas " GLOSANDAS_VERSION "\n");
   run("--lista=verbos --pdf=f.pdf --fichas=2", 0, "");
+  run("--lista verbos --palabras 6 --pdf f.pdf", 0, "");  // six definitions, not four
   run("-style fusion --lista verbos -reverse --pdf g.pdf", 0, "");
   run("", 1, "glosandas: no hay ninguna pantalla");
   run("-- -h", 1, "glosandas: no hay ninguna pantalla");

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QClipboard>
 #include <QSpinBox>
 #include <QLabel>
@@ -11,6 +12,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -673,6 +677,25 @@ class WindowTest : public QObject {
     QCOMPARE(Take(), QStringList{"box"});
     QVERIFY(!w_->isVisible());
     QVERIFY(ReadBytes(folder_.path() / "glosandas.ini").starts_with("4 = "));
+  }
+
+  // The worksheets' preview: the sheet and its key, on a printer of its own with the PDF's
+  // margins or wider. Without a documents folder, the PDF is proposed in the home folder.
+  void WorksheetPreviewAndPdfFolder() {
+    QTest::keyClick(Find("TbPal_0"), Qt::Key_P, Qt::ControlModifier);
+    Find<QPushButton>("VistaPrevia")->click();
+    auto* preview = Find<QPrintPreviewDialog>("VistaPreviaFichas");
+    QVERIFY(preview->isVisible() && preview->findChild<QPrintPreviewWidget*>()->pageCount() >= 2);
+    const QMarginsF at = preview->printer()->pageLayout().margins(QPageLayout::Millimeter);
+    QVERIFY(at.left() >= 18 && at.top() >= 15 && at.right() >= 18 && at.bottom() >= 15);
+    preview->reject();
+    const QByteArray home = qgetenv("HOME");
+    const auto back = qScopeGuard([&home] { qputenv("HOME", home); });
+    std::filesystem::create_directory(folder_.path() / "casa");
+    qputenv("HOME", (folder_.path() / "casa").c_str());
+    Find<QPushButton>("GuardarPdf")->click();
+    QCOMPARE(Find<QFileDialog>("GuardarComo")->directory().absolutePath(),
+             QString::fromStdString(folder_.path() / "casa"));
   }
 
   // Every session script of tests/sessions.

@@ -8,10 +8,12 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSpinBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QDropEvent>
 #include <QFontDatabase>
@@ -30,6 +32,7 @@
 #include <QTranslator>
 #include <cmath>
 #include <map>
+#include <memory>
 
 #include "text/text.h"
 #include "ui/qt/accessible_box.h"
@@ -724,17 +727,39 @@ void MainWindow::PrintWorksheets() {
   QPushButton* to_printer = buttons->addButton("&Imprimir...", QDialogButtonBox::AcceptRole);
   QPushButton* to_pdf = buttons->addButton("&Guardar PDF...", QDialogButtonBox::AcceptRole);
   to_pdf->setObjectName("GuardarPdf");
+  QPushButton* preview = buttons->addButton("&Vista previa...", QDialogButtonBox::ActionRole);
+  preview->setObjectName("VistaPrevia");
   buttons->addButton("Cancelar", QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
   form->addRow(buttons);
-  // Each print deals its sheets afresh, as the screens are dealt.
-  const auto dealt = [this, print, sheets, words, defs, key] {
+  // Each print deals its sheets afresh, as the screens are dealt, except that the sheets last
+  // previewed are the ones printed or saved, until a count changes.
+  auto previewed = std::make_shared<std::vector<Worksheet>>();
+  for (QSpinBox* box : {sheets, words, defs})
+    connect(box, &QSpinBox::valueChanged, dialog, [previewed] { previewed->clear(); });
+  const auto dealt = [this, print, sheets, words, defs, key, previewed] {
     Print p = print;
     p.key = key->isChecked();
-    p.sheets =
-        DealWorksheets(p.entries, sheets->value(), words->value(), defs->value(), form_.Rnd());
+    p.sheets = previewed->empty() ? DealWorksheets(p.entries, sheets->value(), words->value(),
+                                                   defs->value(), form_.Rnd())
+                                  : *previewed;
     return p;
   };
+  connect(preview, &QPushButton::clicked, dialog, [dialog, dealt, previewed] {
+    previewed->clear();
+    *previewed = dealt().sheets;
+    auto* view = new QPrintPreviewDialog(dialog);  // with a printer of its own
+    view->setObjectName("VistaPreviaFichas");
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    // Painted again for a printer chosen from it, with that printer's margins.
+    connect(view, &QPrintPreviewDialog::paintRequested, view, [dealt](QPrinter* printer) {
+      const Print p = dealt();
+      printer->setDocName(Q(p.list + " - fichas"));
+      SetWorksheetMargins(*printer);
+      PaintPrint(*printer, p);
+    });
+    view->open();
+  });
   connect(to_printer, &QPushButton::clicked, dialog, [this, dialog, dealt] {
     auto* printer = new QPrinter;
     auto* chooser = new QPrintDialog(printer, dialog);
@@ -743,16 +768,19 @@ void MainWindow::PrintWorksheets() {
     connect(chooser, &QDialog::accepted, dialog, [printer, dialog, dealt] {
       const Print p = dealt();
       printer->setDocName(Q(p.list + " - fichas"));
+      SetWorksheetMargins(*printer);
       PaintPrint(*printer, p);
       dialog->accept();
     });
     chooser->open();
   });
   connect(to_pdf, &QPushButton::clicked, dialog, [this, dialog, dealt, print] {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    auto* chooser = new QFileDialog(dialog, "Guardar PDF",
-                                    documents + "/" + Q(print.list + " - fichas.pdf"),
-                                    "Documentos PDF (*.pdf)");
+    // A documents folder that does not exist would leave the dialog in the program's folder.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    auto* chooser =
+        new QFileDialog(dialog, "Guardar PDF", folder + "/" + Q(print.list + " - fichas.pdf"),
+                        "Documentos PDF (*.pdf)");
     chooser->setObjectName("GuardarComo");
     chooser->setAcceptMode(QFileDialog::AcceptSave);
     chooser->setDefaultSuffix("pdf");

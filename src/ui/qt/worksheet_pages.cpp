@@ -290,6 +290,15 @@ void PaintPrint(QPagedPaintDevice& device, const Print& print) {
   }
 }
 
+void SetWorksheetMargins(QPagedPaintDevice& device) {
+  QPageLayout layout = device.pageLayout();
+  layout.setUnits(QPageLayout::Millimeter);
+  const QMarginsF least = layout.minimumMargins();  // what a printer cannot reach
+  device.setPageMargins(QMarginsF(std::max(18.0, least.left()), std::max(15.0, least.top()),
+                                  std::max(18.0, least.right()), std::max(15.0, least.bottom())),
+                        QPageLayout::Millimeter);
+}
+
 std::string PrintPdf(const Print& print) {
   // Built whole in memory, where no write can fail: the writer keeps quiet about one that does.
   QBuffer pdf;
@@ -297,7 +306,7 @@ std::string PrintPdf(const Print& print) {
   {
     QPdfWriter writer(&pdf);
     writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter);
+    SetWorksheetMargins(writer);
     writer.setResolution(300);
     writer.setTitle(Q(print.list + " — fichas"));
     writer.setCreator("Glosandas");

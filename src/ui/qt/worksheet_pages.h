@@ -35,6 +35,10 @@ std::string UnshownNote(const Print& print);
 // Paints the sheets and the key on the device's pages, from its first.
 void PaintPrint(QPagedPaintDevice& device, const Print& print);
 
+// The same margins on the PDF, a printer and the preview: 18 mm at the sides, 15 mm at the top
+// and bottom, or more where a printer cannot print so near the edge.
+void SetWorksheetMargins(QPagedPaintDevice& device);
+
 // The print as an A4 PDF.
 std::string PrintPdf(const Print& print);
 
