@@ -48,8 +48,6 @@ click Guardar
   row1
 exists XDG_DATA_HOME/glosandas/nuevo.txt
   exists XDG_DATA_HOME/glosandas/nuevo.txt=no
-exists XDG_DATA_HOME/glosandas/otro.txt
-  exists XDG_DATA_HOME/glosandas/otro.txt=yes
 menu Opciones/Archivo de glosandas/relieve
   menu.Arc="&Archivo de glosandas": "otro" ["relieve"] "viejo"
 menu Listas/Editar la lista actual...
@@ -64,8 +62,6 @@ click Guardar
   menu.Arc="&Archivo de glosandas": ["mio"] "otro" "relieve" "viejo"
   editor
   row1
-exists XDG_DATA_DIRS/glosandas/relieve.txt
-  exists XDG_DATA_DIRS/glosandas/relieve.txt=yes
 key Tab
   focus=TbDef_0
   frame=TbDef_0
