@@ -201,9 +201,10 @@ class Form1 {
   bool ImportLists(const std::vector<std::filesystem::path>& files);
   // A list written in the program, saved as NAME.txt in the user's lists folder (over the user's
   // list of that name, letter case aside), with what `kept` holds of the file it was read from;
-  // it is then offered and chosen. False, after a message, when it cannot be written.
+  // it is then offered and chosen. False, after a message, when it cannot be written. A rename
+  // then removes the user's own list `renamed` (never another folder's list of that name).
   bool SaveList(const std::string& name, const std::vector<Entrada>& entries,
-                const ListFile& kept = {});
+                const ListFile& kept = {}, const std::string& renamed = {});
   // The file menu read again from the folders, and the list of that name chosen.
   bool OfferList(const std::string& name);
   // The entries of the list in force, in its order, without their outer blanks, as they show.

@@ -187,7 +187,7 @@ bool Form1::ListChanged(const std::string& name, const std::optional<std::string
 }
 
 bool Form1::SaveList(const std::string& name, const std::vector<Entrada>& entries,
-                     const ListFile& kept) {
+                     const ListFile& kept, const std::string& renamed) {
   const std::filesystem::path file =
       UserList(name).value_or(platform_.Where().user_lists / (name + ".txt"));
   if (!WriteFileAtomically(file, SavedListBytes(kept, entries))) {
@@ -196,7 +196,20 @@ bool Form1::SaveList(const std::string& name, const std::vector<Entrada>& entrie
                      "Error");
     return false;
   }
-  return OfferList(name);
+  // The old name goes only once the new file is in place, so that a failed write loses nothing.
+  std::optional<std::filesystem::path> old;
+  if (!renamed.empty() && FoldCase(renamed) != FoldCase(name)) old = UserList(renamed);
+  std::error_code error;
+  if (old && *old != file) std::filesystem::remove(*old, error);
+  const bool offered = OfferList(name);
+  if (error) {
+    platform_.MsgBox("Se ha guardado la lista \"" + name +
+                         "\", pero no se puede quitar el archivo \"" +
+                         FileNameText(old->filename()) + "\" de la carpeta \"" +
+                         FileNameText(old->parent_path()) + "\".",
+                     "Error");
+  }
+  return offered;
 }
 
 }  // namespace glosandas

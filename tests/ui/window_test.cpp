@@ -250,8 +250,13 @@ class WindowTest : public QObject {
     s["menu.Mar"] = item(f.MnuOpcMar);
     s["menu.Ace"] = item(f.MnuOpcAce);
     s["menu.Sal"] = item(f.MnuOpcSal);
-    if (QWidget* focus = w_->focusWidget(); focus && w_->isVisible())
-      s["focus"] = focus->objectName();
+    if (QWidget* focus = w_->focusWidget(); focus && w_->isVisible()) {
+      // Keys reach it only in the active window, which a closed dialog must hand back.
+      bool active = w_->isActiveWindow();
+      for (QDialog* dialog : w_->findChildren<QDialog*>()) active = active || dialog->isVisible();
+      if (!active) active = QTest::qWaitForWindowActive(w_.get(), 2000);
+      s["focus"] = focus->objectName() + (active ? "" : " (ventana inactiva)");
+    }
     // The list editor: its title and state, then a line per row, each problem after a "!".
     if (auto* editor = w_->findChild<QDialog*>("Editor"); editor && editor->isVisible()) {
       QString& line = s["editor"];

@@ -362,7 +362,18 @@ bool ListEditor::Save() {
          "definición.");
     return false;
   }
+  bool rename = false;
   if (FoldCase(name) != FoldCase(original_)) {
+    // Only a list in the user's own folder is renamed; another folder's list stays as it is and
+    // the new name is the user's copy of it.
+    if (!original_.empty() && !copy.empty()) {
+      const int choice = Choose(Q("¿Cambiar el nombre de la lista \"" + original_ + "\" a \"" +
+                                  name + "\"? Si no, se guardará una lista nueva \"" + name +
+                                  "\" y \"" + original_ + "\" seguirá como está."),
+                                {"Cambiar el nombre", "Guardar las dos", "Cancelar"});
+      if (choice == 2) return false;
+      rename = choice == 0;
+    }
     if (const std::optional<Taken> other = taken(name)) {
       const QString question =
           other->own
@@ -378,7 +389,7 @@ bool ListEditor::Save() {
                     {"Reemplazar", "No"}) != 0) {
     return false;
   }
-  return save(name, rows);
+  return save(name, rows, rename);
 }
 
 void ListEditor::ShowUnseen(std::size_t held, std::size_t cut, bool notes) {

@@ -37,11 +37,12 @@ class ListEditor : public QDialog {
     bool own = false;
   };
 
-  // Set by the window. `save` saves and plays the list, true when it did; `taken` tells which
-  // list has that name; `changed_on_disk` whether the list's file changed since it was read;
-  // `restore` sends `copy`, the user's copy of the list, to the trash, true when it did; `run`
-  // shows a box and waits for its answer.
-  std::function<bool(const std::string&, const std::vector<Entrada>&)> save;
+  // Set by the window. `save` saves and plays the list, true when it did, and with `rename` then
+  // removes the user's own file of the list opened; `taken` tells which list has that name;
+  // `changed_on_disk` whether the list's file changed since it was read; `restore` sends
+  // `copy`, the user's own file of the list (none: the list is not in the user's folder), to the
+  // trash, true when it did; `run` shows a box and waits for its answer.
+  std::function<bool(const std::string&, const std::vector<Entrada>&, bool rename)> save;
   std::function<std::optional<Taken>(const std::string&)> taken;
   std::function<bool()> changed_on_disk;
   std::function<bool(const std::filesystem::path&)> restore;

@@ -237,6 +237,7 @@ MainWindow::MainWindow(std::filesystem::path folder, bool system_install,
     dialog->setObjectName("AbrirArchivo");
     dialog->setFileMode(QFileDialog::ExistingFiles);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    ReturnFocusAfter(dialog);
     connect(dialog, &QFileDialog::filesSelected, this, [this](const QStringList& names) {
       std::vector<std::filesystem::path> files;
       for (const QString& name : names) files.emplace_back(QFile::encodeName(name).toStdString());
@@ -587,8 +588,22 @@ void MainWindow::MsgBox(const std::string& prompt, const std::string& title) {
   Render();  // the learner sees the board as it stands while the box waits
   QMessageBox box(QMessageBox::NoIcon, Q(title.empty() ? kAppTitle : title), Q(prompt),
                   QMessageBox::Ok, isVisible() ? this : nullptr);
+  ReturnFocusAfter(&box);
   if (on_message_box) on_message_box(box);
   box.exec();
+}
+
+void MainWindow::ReturnFocusAfter(QDialog* dialog) {
+  // Some window managers activate no window at all when a dialog closes, and the window's
+  // shortcuts then do nothing until a click: the activation is asked for, not left to them.
+  QPointer<QWidget> from = QApplication::focusWidget();
+  if (!from) from = focusWidget();
+  if (!from) from = this;
+  connect(dialog, &QDialog::finished, this, [this, from] {
+    if (ending_ || !from || !from->isVisible()) return;
+    from->window()->activateWindow();
+    from->setFocus(Qt::ActiveWindowFocusReason);  // the keyboard's frame stays as it was
+  });
 }
 
 void MainWindow::Maximize() { maximize_requested_ = true; }
@@ -647,9 +662,10 @@ void MainWindow::EditList(bool current) {
   editor_ = new ListEditor(this, name, read.entries, shared, restorable);
   editor_->ShowUnseen(read.held, read.whole_word.size() + read.whole_definition.size(),
                       !read.before.empty());
-  editor_->save = [this, read](const std::string& list, const std::vector<Entrada>& rows) {
+  editor_->save = [this, read, name](const std::string& list, const std::vector<Entrada>& rows,
+                                     bool rename) {
     bool saved = false;
-    Handle([&] { saved = form_.SaveList(list, rows, read); });
+    Handle([&] { saved = form_.SaveList(list, rows, read, rename ? name : std::string()); });
     return saved;
   };
   editor_->taken = [this](const std::string& list) -> std::optional<ListEditor::Taken> {
@@ -673,9 +689,11 @@ void MainWindow::EditList(bool current) {
   };
   editor_->run = [this](QMessageBox& box) {
     if (ending_) return;
+    ReturnFocusAfter(&box);
     if (on_message_box) on_message_box(box);
     box.exec();
   };
+  ReturnFocusAfter(editor_);
   editor_->open();
 }
 
@@ -693,6 +711,7 @@ void MainWindow::PrintWorksheets() {
   dialog->setObjectName("Fichas");
   dialog->setWindowTitle(Q("Imprimir fichas de la lista \"" + print.list + "\""));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
+  ReturnFocusAfter(dialog);
   auto* form = new QFormLayout(dialog);
   const auto spin = [&](const char* name, const char* label, int low, int high, int value) {
     auto* box = new QSpinBox;
@@ -764,6 +783,7 @@ void MainWindow::PrintWorksheets() {
     auto* printer = new QPrinter;
     auto* chooser = new QPrintDialog(printer, dialog);
     chooser->setAttribute(Qt::WA_DeleteOnClose);
+    ReturnFocusAfter(chooser);
     connect(chooser, &QDialog::finished, dialog, [printer] { delete printer; });
     connect(chooser, &QDialog::accepted, dialog, [printer, dialog, dealt] {
       const Print p = dealt();
@@ -785,6 +805,7 @@ void MainWindow::PrintWorksheets() {
     chooser->setAcceptMode(QFileDialog::AcceptSave);
     chooser->setDefaultSuffix("pdf");
     chooser->setAttribute(Qt::WA_DeleteOnClose);
+    ReturnFocusAfter(chooser);
     connect(chooser, &QFileDialog::fileSelected, dialog, [this, dialog, dealt](const QString& file) {
       const std::string path = QFile::encodeName(file).toStdString();  // the name's own bytes
       if (WritePrintPdf(path, dealt()) != WriteOutcome::kWritten) {

@@ -103,6 +103,9 @@ class MainWindow : public QMainWindow, public Platform {
   void EditList(bool current);
   // The worksheet dialog for the list in force: printed, or saved as a PDF.
   void PrintWorksheets();
+  // When `dialog` closes, its window is made active again and the control that had the keyboard
+  // when it opened has it back. Called for every dialog and box the window opens.
+  void ReturnFocusAfter(QDialog* dialog);
   // A drag or drop of local files: taken, and on the drop opened. False for anything else.
   bool TakeDrop(QEvent* event);
   // A click on a box, from the mouse, the keyboard or assistive technology.
