@@ -191,8 +191,9 @@ bool Form1::SaveList(const std::string& name, const std::vector<Entrada>& entrie
   const std::filesystem::path file =
       UserList(name).value_or(platform_.Where().user_lists / (name + ".txt"));
   if (!WriteFileAtomically(file, SavedListBytes(kept, entries))) {
-    platform_.MsgBox("No se puede guardar la lista de glosandas \"" + FileNameText(file.filename()) +
-                         "\" en la carpeta \"" + FileNameText(file.parent_path()) + "\".",
+    platform_.MsgBox("No se puede guardar la lista de glosandas \"" +
+                         FileNameText(file.filename()) + "\" en la carpeta \"" +
+                         FileNameText(file.parent_path()) + "\".",
                      "Error");
     return false;
   }

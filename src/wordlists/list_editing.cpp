@@ -56,9 +56,9 @@ std::vector<RowProblems> CheckRows(const std::vector<Entrada>& rows) {
       p.word = p.definition = "Sobra: una lista tiene como mucho 100 entradas.";
       continue;
     }
-    p.word = row.Palabra.empty()                       ? "Falta la palabra."
+    p.word = row.Palabra.empty()                     ? "Falta la palabra."
              : Characters(row.Palabra) > kPalabraLen ? "La palabra pasa de 100 caracteres."
-                                                       : "";
+                                                     : "";
     p.definition = row.Definicion.empty() ? "Falta la definición."
                    : Characters(row.Definicion) > kDefinicionLen
                        ? "La definición pasa de 2000 caracteres."

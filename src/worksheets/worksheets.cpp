@@ -142,8 +142,7 @@ std::string WorksheetCountsProblem(int entries, int sheets, int words, int defin
   if (definitions < words || definitions > 10)
     return "El número de definiciones por ficha va del de palabras a 10.";
   if (definitions > entries) {
-    return "La lista tiene " + std::to_string(entries) +
-           (entries == 1 ? " entrada" : " entradas") +
+    return "La lista tiene " + std::to_string(entries) + (entries == 1 ? " entrada" : " entradas") +
            ": no puede haber más definiciones por ficha.";
   }
   return {};

@@ -3,11 +3,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QClipboard>
-#include <QSpinBox>
+#include <QFileDialog>
 #include <QLabel>
-#include <QTableWidget>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,6 +16,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <QWindow>
 #include <QtTest>
@@ -113,16 +113,17 @@ class WindowTest : public QObject {
       const Qt::Alignment align =
           line ? line->alignment() : text->document()->defaultTextOption().alignment();
       // What the widget shows, and what the record says it should; CR LF shows as one break.
-      QCOMPARE(std::tuple(line ? line->text() : text->toPlainText(), widget->geometry(),
-                          widget->palette().color(QPalette::Base),
-                          widget->isVisibleTo(widget->parentWidget()), widget->isEnabled(),
-                          line ? line->isReadOnly() : text->isReadOnly(),
-                          (align & Qt::AlignHCenter) != 0, widget->toolTip().toStdString(),
-                          widget->font().pointSizeF()),
-               std::tuple(QString::fromStdString(b.Text).remove('\r'),
-                          geometry(b.Left, b.Top, b.Width, b.Height),
-                          QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16), b.Visible, b.Enabled, b.Locked,
-                          b.Alignment == Align::kCenter, b.ToolTipText, qreal(b.FontSize)));
+      QCOMPARE(
+          std::tuple(line ? line->text() : text->toPlainText(), widget->geometry(),
+                     widget->palette().color(QPalette::Base),
+                     widget->isVisibleTo(widget->parentWidget()), widget->isEnabled(),
+                     line ? line->isReadOnly() : text->isReadOnly(),
+                     (align & Qt::AlignHCenter) != 0, widget->toolTip().toStdString(),
+                     widget->font().pointSizeF()),
+          std::tuple(QString::fromStdString(b.Text).remove('\r'),
+                     geometry(b.Left, b.Top, b.Width, b.Height),
+                     QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16), b.Visible, b.Enabled, b.Locked,
+                     b.Alignment == Align::kCenter, b.ToolTipText, qreal(b.FontSize)));
     };
     QCOMPARE(w_->findChildren<QLineEdit*>(QRegularExpression("^TbTam_")).size(), 2);
     box(f.TbInstruc, "TbInstruc");
@@ -332,9 +333,9 @@ class WindowTest : public QObject {
       QMimeData data;
       QList<QUrl> urls;
       for (const QString& name : arg.split(' '))
-        urls << QUrl::fromEncoded("file://" + QByteArray::fromStdString(
-                                                  (folder.path() / Unescape(name)).string())
-                                                  .toPercentEncoding("/"));
+        urls << QUrl::fromEncoded(
+            "file://" + QByteArray::fromStdString((folder.path() / Unescape(name)).string())
+                            .toPercentEncoding("/"));
       data.setUrls(urls);
       QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
       QApplication::sendEvent(Find("TbPal_0"), &enter);
@@ -355,7 +356,8 @@ class WindowTest : public QObject {
       w_->on_message_box = [this](QMessageBox& box) {
         messages_ << "box " + box.text() + " | " + box.windowTitle();
         for (QAbstractButton* button : box.buttons())  // the answer the session gave, or OK
-          if (button->text() == answer_) return QTimer::singleShot(0, button, &QAbstractButton::click);
+          if (button->text() == answer_)
+            return QTimer::singleShot(0, button, &QAbstractButton::click);
         QMetaObject::invokeMethod(&box, "accept", Qt::QueuedConnection);
       };
       w_->open_url = [this](const QUrl& url) {
@@ -371,14 +373,13 @@ class WindowTest : public QObject {
       if (auto* button = qobject_cast<QAbstractButton*>(target); target->window() != w_.get()) {
         button->setFocus(Qt::MouseFocusReason);  // a dialog's button, pressed as a mouse does
         button->click();
-      }
-      else if (verb == "click")
+      } else if (verb == "click")
         QTest::mouseClick(w_->windowHandle(), Qt::LeftButton, {}, at);
       else
         QTest::mouseDClick(w_->windowHandle(), Qt::LeftButton, {}, at);
     } else if (verb == "key") {
       const QKeyCombination key = QKeySequence::fromString(arg)[0];
-      QWidget* focus = QApplication::activePopupWidget();  // an open menu takes the keys
+      QWidget* focus = QApplication::activePopupWidget();   // an open menu takes the keys
       for (QDialog* dialog : w_->findChildren<QDialog*>())  // or else the dialog on top
         if (!QApplication::activePopupWidget() && dialog->isVisible()) {
           QApplication::setActiveWindow(dialog);  // the window manager's part: its keys work
@@ -621,7 +622,8 @@ class WindowTest : public QObject {
     for (const char* name : {"TbTam_1", "CbVer", "TbDef_0"}) {
       QWidget* widget = Find(name);
       const QPoint centre = widget->geometry().center();
-      scroll->ensureVisible(centre.x(), centre.y(), widget->width() / 2 + 1, widget->height() / 2 + 1);
+      scroll->ensureVisible(centre.x(), centre.y(), widget->width() / 2 + 1,
+                            widget->height() / 2 + 1);
       QVERIFY2(widget->parentWidget()->parentWidget() == scroll->viewport() &&
                    scroll->viewport()->rect().contains(
                        QRect(widget->mapTo(scroll->viewport(), QPoint()), widget->size())),
@@ -649,9 +651,8 @@ class WindowTest : public QObject {
   void SignalClosesEveryBoxAndSaves_data() {
     QTest::addColumn<int>("box");
     int i = 0;
-    for (const char* name :
-         {"F5", "COMPROBAR", "Acerca de", "cuenta rechazada", "lista vac\u00eda", "importar",
-          "lista sin guardar"})
+    for (const char* name : {"F5", "COMPROBAR", "Acerca de", "cuenta rechazada", "lista vac\u00eda",
+                             "importar", "lista sin guardar"})
       QTest::newRow(name) << i++;
   }
   void SignalClosesEveryBoxAndSaves() {

@@ -1,9 +1,10 @@
+#include "wordlists/readers.h"
+
 #include <sys/stat.h>
 
 #include <map>
 
 #include "form_fixture.h"
-#include "wordlists/readers.h"
 
 namespace glosandas::testing {
 namespace {
@@ -14,7 +15,8 @@ using ImportTest = FormTest;  // the readers, and the loader in the window recor
 // the rows the list editor makes of a clipboard.
 TEST_F(ImportTest, ReadsEveryFormat) {
   const std::map<std::string, ReadResult::Outcome> outcomes = {
-      {"read", ReadResult::kRead}, {"no-entry", ReadResult::kNoEntry},
+      {"read", ReadResult::kRead},
+      {"no-entry", ReadResult::kNoEntry},
       {"some-dropped", ReadResult::kSomeDropped}};
   const std::map<std::string, OpenFailure> unopened = {{"missing", OpenFailure::kMissing},
                                                        {"folder", OpenFailure::kFolder},
@@ -53,7 +55,9 @@ TEST_F(ImportTest, ReadsEveryFormat) {
 TEST_F(ImportTest, HugeFilesAreNotReadToTheEnd) {
   for (const char* name : {"grande.csv", "grande.kvtml"}) {
     SCOPED_TRACE(name);
-    folder.Write(name, std::string(name).ends_with(".csv") ? "a;b\n" : "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\"><entries>");
+    folder.Write(name, std::string(name).ends_with(".csv")
+                           ? "a;b\n"
+                           : "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\"><entries>");
     std::filesystem::resize_file(folder.path() / name, 1ull << 30);  // sparse: zeros
     const long long before = BytesRead();
     ReadAnyList(folder.path() / name);
@@ -63,10 +67,12 @@ TEST_F(ImportTest, HugeFilesAreNotReadToTheEnd) {
 
 // What the list editor and the imports write reads back as it was, whatever the characters.
 TEST_F(ImportTest, SavedListsReadBackAsWritten) {
-  const std::vector<Entrada> entries = {
-      {"Ã±", "mojibake that is valid UTF-8"}, {"cañón", "Windows-1252 €"},
-      {"čeština", "beyond Windows-1252"},       {"P>x", "D>y"},
-      {"\xC2\x81", "an undefined Windows-1252 byte"}, {std::string(100, 'w'), std::string(2000, 'd')}};
+  const std::vector<Entrada> entries = {{"Ã±", "mojibake that is valid UTF-8"},
+                                        {"cañón", "Windows-1252 €"},
+                                        {"čeština", "beyond Windows-1252"},
+                                        {"P>x", "D>y"},
+                                        {"\xC2\x81", "an undefined Windows-1252 byte"},
+                                        {std::string(100, 'w'), std::string(2000, 'd')}};
   for (const Entrada& e : entries) {
     SCOPED_TRACE(e.Palabra);
     folder.Write("l.txt", WordListBytes({e}));

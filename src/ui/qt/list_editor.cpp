@@ -358,8 +358,9 @@ bool ListEditor::Save() {
   std::vector<Entrada> rows = Rows();
   std::erase_if(rows, IsBlankRow);
   if (rows.empty()) {
-    Tell("La lista no tiene ninguna entrada. Añada al menos una fila con su palabra y su "
-         "definición.");
+    Tell(
+        "La lista no tiene ninguna entrada. Añada al menos una fila con su palabra y su "
+        "definición.");
     return false;
   }
   bool rename = false;
@@ -423,10 +424,10 @@ void ListEditor::Discard() {
 void ListEditor::reject() {
   if (Changed()) {
     const std::string name = Trim(name_->text().toStdString());
-    const int choice = Choose(
-        Q(name.empty() ? "¿Guardar la lista nueva?"
-                       : "¿Guardar los cambios en la lista \"" + name + "\"?"),
-        {"Guardar", "No guardar", "Cancelar"});
+    const int choice =
+        Choose(Q(name.empty() ? "¿Guardar la lista nueva?"
+                              : "¿Guardar los cambios en la lista \"" + name + "\"?"),
+               {"Guardar", "No guardar", "Cancelar"});
     if (choice == 2 || (choice == 0 && !Save())) return;
   }
   Discard();

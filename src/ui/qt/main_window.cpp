@@ -2,21 +2,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QSpinBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QStandardPaths>
-#include <QDropEvent>
 #include <QFontDatabase>
+#include <QFormLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -25,9 +20,14 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSpinBox>
+#include <QStandardPaths>
 #include <QTextEdit>
 #include <QTranslator>
 #include <cmath>
@@ -182,9 +182,7 @@ class FocusRing : public QWidget {
 
 MainWindow::MainWindow(std::filesystem::path folder, bool system_install,
                        std::function<QTime()> clock)
-    : folders_(FoldersFor(folder, system_install)),
-      clock_(std::move(clock)),
-      form_(*this) {
+    : folders_(FoldersFor(folder, system_install)), clock_(std::move(clock)), form_(*this) {
   InstallSpanishToolkitTexts();
   setWindowTitle(Q(form_.Caption));
   setAcceptDrops(true);
@@ -724,7 +722,8 @@ void MainWindow::PrintWorksheets() {
   QSpinBox* sheets = spin("Hojas", "&Fichas:", 1, 30, 1);
   const int distinct = MostOnASheet(print.entries), most = std::min({10, entries, distinct});
   QSpinBox* words = spin("Palabras", "&Palabras por ficha:", 1, most, form_.NumPal);
-  QSpinBox* defs = spin("Definiciones", "&Definiciones por ficha:", words->value(), most, form_.NumDef);
+  QSpinBox* defs =
+      spin("Definiciones", "&Definiciones por ficha:", words->value(), most, form_.NumDef);
   connect(words, &QSpinBox::valueChanged, defs, &QSpinBox::setMinimum);  // never fewer
   if (distinct < std::min(10, entries)) {  // the repeats, not the list's length, set the maxima
     auto* note = new QLabel(Q(RepeatsNote(distinct)));
@@ -806,14 +805,15 @@ void MainWindow::PrintWorksheets() {
     chooser->setDefaultSuffix("pdf");
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     ReturnFocusAfter(chooser);
-    connect(chooser, &QFileDialog::fileSelected, dialog, [this, dialog, dealt](const QString& file) {
-      const std::string path = QFile::encodeName(file).toStdString();  // the name's own bytes
-      if (WritePrintPdf(path, dealt()) != WriteOutcome::kWritten) {
-        MsgBox("No se puede guardar el PDF \"" + file.toStdString() + "\".", "Error");
-        return;
-      }
-      dialog->accept();
-    });
+    connect(
+        chooser, &QFileDialog::fileSelected, dialog, [this, dialog, dealt](const QString& file) {
+          const std::string path = QFile::encodeName(file).toStdString();  // the name's own bytes
+          if (WritePrintPdf(path, dealt()) != WriteOutcome::kWritten) {
+            MsgBox("No se puede guardar el PDF \"" + file.toStdString() + "\".", "Error");
+            return;
+          }
+          dialog->accept();
+        });
     chooser->open();
   });
   sheets->setFocus();
@@ -821,7 +821,7 @@ void MainWindow::PrintWorksheets() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (editor_) editor_->Discard();  // the program ends: unsaved edits are not kept
+  if (editor_) editor_->Discard();               // the program ends: unsaved edits are not kept
   Handle([this] { form_.Form_QueryUnload(); });  // saves once, however often it is asked
   event->accept();
 }

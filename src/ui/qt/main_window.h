@@ -2,9 +2,9 @@
 // after each handler, Render() brings the widgets up to date from the records.
 #pragma once
 
+#include <QDesktopServices>
 #include <QHash>
 #include <QMainWindow>
-#include <QDesktopServices>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRect>
