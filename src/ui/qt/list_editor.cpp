@@ -103,18 +103,23 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   };
   undo_ = new QUndoStack(this);
   // In a cell being written the keys are its own, as they are the name's.
-  const auto action = [this](QList<QKeySequence> keys, void (QUndoStack::*act)()) {
+  const auto action = [this](const QList<QKeySequence>& keys, bool redo) {
     auto* a = new QAction(this);
     a->setShortcuts(keys);
-    connect(a, &QAction::triggered, this, [this, act] {
-      if (QWidget* focus = focusWidget(); !focus || focus->parentWidget() != table_->viewport())
-        (undo_->*act)();
+    connect(a, &QAction::triggered, this, [this, redo] {
+      if (QWidget* focus = focusWidget(); focus && focus->parentWidget() == table_->viewport())
+        return;
+      if (redo) {
+        undo_->redo();
+      } else {
+        undo_->undo();
+      }
     });
     addAction(a);
   };
-  action({QKeySequence(Qt::CTRL | Qt::Key_Z)}, &QUndoStack::undo);
+  action({QKeySequence(Qt::CTRL | Qt::Key_Z)}, false);
   action({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-         &QUndoStack::redo);
+         true);
 
   button("Anadir", "&Añadir fila", [this] {
     AddRows({{}}, table_->currentRow() + 1);
