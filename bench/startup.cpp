@@ -78,7 +78,8 @@ int main(int argc, char** argv) {
   std::printf("%-22s %12s %12s %9s %9s\n", "", "first frame", "peak memory", "time", "memory");
   for (int p = 0; p < 3; ++p) {
     std::printf("%-22s %10.3f s %8.1f MiB %8.2fx %8.2fx\n", names[p], Median(seconds[p]),
-                Median(mib[p]), Median(seconds[p]) / Median(seconds[1]), Median(mib[p]) / Median(mib[1]));
+                Median(mib[p]), Median(seconds[p]) / Median(seconds[1]),
+                Median(mib[p]) / Median(mib[1]));
   }
   return 0;
 }
