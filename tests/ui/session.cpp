@@ -1,0 +1,392 @@
+#include "session.h"
+
+#include <sys/stat.h>
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QMimeData>
+#include <QSpinBox>
+#include <QTableWidget>
+
+namespace glosandas::testing {
+namespace {
+
+// A text in quotes, line breaks and quotes escaped; bytes that are not UTF-8 as \xNN.
+QString Quote(const std::string& text) {
+  const bool utf8 = ValidUtf8Prefix(text) == text.size();
+  std::string q;
+  for (unsigned char c : text) {
+    if (c == '\\' || c == '"')
+      q += std::string("\\") + char(c);
+    else if (c == '\r')
+      q += "\\r";
+    else if (c == '\n')
+      q += "\\n";
+    else if (c == '\t')
+      q += "\\t";
+    else if (c >= 0x80 && !utf8)
+      q += QString("\\x%1").arg(c, 2, 16, QChar('0')).toStdString();
+    else
+      q += char(c);
+  }
+  return '"' + QString::fromStdString(q) + '"';
+}
+// A session's text as bytes, written as in the data tables (\n, \r, \t, \xNN...).
+std::string Unescape(const QString& text) { return Bytes(text.toStdString()); }
+QString Num(float v) { return QString::fromStdString(ShortestText(v)); }
+QString At(float l, float t, float w, float h) {
+  return QString("%1,%2 %3x%4").arg(Num(l), Num(t), Num(w), Num(h));
+}
+
+// The buttons shown pressed, in every window.
+QSet<QAbstractButton*> Down() {
+  QSet<QAbstractButton*> down;
+  for (QWidget* w : QApplication::allWidgets())
+    if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isDown())
+      down << button;
+  return down;
+}
+
+}  // namespace
+
+Session::State Session::Snapshot() {
+  State s;
+  const Form1& f = w_->form();
+  const auto box = [&](const QString& name, const TextBox& b, const QString& widget) {
+    if (!b.Visible) return;
+    const std::uint32_t c = b.BackColor;
+    QString& line = s[name];
+    line = QString(c == kWhite    ? "W"
+                   : c == kYellow ? "Y"
+                   : c == kCyan   ? "C"
+                   : c == kRed    ? "R"
+                                  : "?") +
+           " " + Quote(b.Text) + " " + At(b.Left, b.Top, b.Width, b.Height) + " " +
+           QString::fromStdString(b.FontName) + " " + Num(b.FontSize) +
+           (b.Enabled ? "" : " disabled") + (b.Locked ? " locked" : "") +
+           (b.MultiLine ? " multiline" : "") + (b.Alignment == Align::kCenter ? " centred" : "") +
+           QString(" tab %1").arg(b.TabIndex);
+    if (!b.ToolTipText.empty()) line += " tip " + Quote(b.ToolTipText);
+    if (auto* w = w_->findChild<QWidget*>(widget); w && !w->accessibleDescription().isEmpty())
+      line += " says " + Quote(w->accessibleDescription().toStdString());
+  };
+  box("Instruc", f.TbInstruc, "TbInstruc");
+  for (int i = 0; i < 2; ++i) box(QString("Tam%1").arg(i), f.TbTam[i], QString("TbTam_%1").arg(i));
+  for (int i = 0; i < kNumBoxes; ++i) {
+    box(QString("P%1").arg(i), f.TbPal[i], QString("TbPal_%1").arg(i));
+    box(QString("D%1").arg(i), f.TbDef[i], QString("TbDef_%1").arg(i));
+    const Line& l = f.Line1[i];
+    if (l.Visible && (l.X1 || l.Y1 || l.X2 || l.Y2))
+      s[QString("L%1").arg(i)] =
+          QString("%1,%2 %3,%4").arg(Num(l.X1), Num(l.Y1), Num(l.X2), Num(l.Y2));
+  }
+  for (auto [b, name] :
+       {std::pair{&f.CbComprobar, "Comprobar"}, {&f.CbSiguiente, "Siguiente"}, {&f.CbVer, "Ver"}}) {
+    s[name] = Quote(b->Caption) + " " + At(b->Left, b->Top, b->Width, b->Height) + " " +
+              QString::fromStdString(b->FontName) + " " + Num(b->FontSize) +
+              QString(" tab %1 tip ").arg(b->TabIndex) + Quote(b->ToolTipText);
+  }
+  // A menu: its caption, then its items, [checked] and (disabled).
+  const auto item = [](const MenuItem& m) {
+    const QString caption =
+        Quote(m.Caption) + (m.Shortcut.empty() ? "" : " " + QString::fromStdString(m.Shortcut));
+    return m.Checked ? "[" + caption + "]" : m.Enabled ? caption : "(" + caption + ")";
+  };
+  const auto menu = [&](const QString& name, const MenuItem& title, const auto& items) {
+    QString& line = s["menu." + name];
+    line = item(title) + ":";
+    for (const MenuItem& m : items) line += " " + item(m);
+  };
+  s["menu.Opc"] = item(f.MnuOpc);
+  menu("Pal", f.MnuOpcPal, f.MnuOpcPalLis);
+  menu("Def", f.MnuOpcDef, f.MnuOpcDefLis);
+  menu("Arc", f.MnuOpcArc, f.MnuOpcArcLis);
+  menu("Tam", f.MnuOpcTam, f.MnuOpcTamLis);
+  s["menu.Mar"] = item(f.MnuOpcMar);
+  s["menu.Ace"] = item(f.MnuOpcAce);
+  s["menu.Sal"] = item(f.MnuOpcSal);
+  if (QWidget* focus = w_->focusWidget(); focus && w_->isVisible()) {
+    // Keys reach it only in the active window, which a closed dialog must hand back.
+    bool active = w_->isActiveWindow();
+    for (QDialog* dialog : w_->findChildren<QDialog*>()) active = active || dialog->isVisible();
+    if (!active) active = QTest::qWaitForWindowActive(w_.get(), 2000);
+    s["focus"] = focus->objectName() + (active ? "" : " (ventana inactiva)");
+  }
+  // The list editor: its title and state, then a line per row, each problem after a "!".
+  if (auto* editor = w_->findChild<QDialog*>("Editor"); editor && editor->isVisible()) {
+    QString& line = s["editor"];
+    line = Quote(editor->windowTitle().toStdString()) + " name " +
+           Quote(Find<QLineEdit>("Nombre")->text().toStdString()) + " " +
+           Find<QLabel>("Cuenta")->text();
+    for (const char* part : {"Nota", "Restaurar"})
+      if (Find(part)->isVisible()) line += QString(" ") + part;
+    if (auto* unseen = editor->findChild<QLabel*>("Aviso"); unseen && unseen->isVisible())
+      s["aviso"] = unseen->text();
+    const auto* table = Find<QTableWidget>("Tabla");
+    if (table->currentRow() >= 0)  // the cell the keyboard is in
+      line += QString(" at %1,%2").arg(table->currentRow() + 1).arg(table->currentColumn() + 1);
+    // A long table keeps its first row and its last on lines of their own, the rest on one.
+    const int rows = table->rowCount(), own = rows > 12 ? 1 : rows;
+    for (int r = 0; r < rows; ++r) {
+      const bool rest = r >= own && r + 1 < rows;
+      QString& row =
+          s[rest ? QString("row%1-%2").arg(own + 1).arg(rows - 1) : QString("row%1").arg(r + 1)];
+      if (rest && !row.isEmpty()) row += " | ";
+      for (int c = 0; c < 2; ++c) {
+        const QTableWidgetItem* item = table->item(r, c);
+        row += (c ? " " : "") + Quote(item->text().toStdString());
+        if (!item->toolTip().isEmpty()) row += " ! " + Quote(item->toolTip().toStdString());
+      }
+    }
+    if (QWidget* focus = editor->focusWidget()) s["focus"] = "Editor/" + focus->objectName();
+  }
+  if (auto* sheets = w_->findChild<QDialog*>("Fichas"); sheets && sheets->isVisible()) {
+    s["fichas"] = Quote(sheets->windowTitle().toStdString());
+    for (auto* spin : sheets->findChildren<QSpinBox*>())
+      s["fichas"] += QString(" %1 %2").arg(spin->objectName()).arg(spin->value());
+    if (Find<QCheckBox>("Soluciones")->isChecked()) s["fichas"] += " Soluciones";
+    if (auto* note = sheets->findChild<QLabel*>("Repeticiones"))
+      s["fichas"] += " " + Quote(note->text().toStdString());
+    if (QWidget* focus = sheets->focusWidget()) s["focus"] = "Fichas/" + focus->objectName();
+  }
+  if (auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+    s["menu.open"] = Quote(open->title().toStdString()) + " at " +
+                     Quote(open->activeAction() ? open->activeAction()->text().toStdString() : "");
+  if (auto* ring = w_->findChild<QWidget*>("FocusRing"); ring && ring->isVisible()) {
+    for (QWidget* w :
+         ring->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+      if (w != ring && w->isVisible() && w->geometry() == ring->geometry())
+        s["frame"] = w->objectName();
+  }
+  return s;
+}
+
+void Session::Run(const QString& command, const TempFolder& folder, QTime& clock) {
+  const QString verb = command.section(' ', 0, 0), arg = command.section(' ', 1);
+  const auto widget = [this](const QString& name) -> QWidget* {
+    if (name[0] == 'P' && name[1].isDigit()) return Box("TbPal", name.mid(1).toInt());
+    if (name[0] == 'D' && name[1].isDigit()) return Box("TbDef", name.mid(1).toInt());
+    if (name.startsWith("Tam")) return Find(QString("TbTam_%1").arg(name.mid(3)));
+    if (auto* named = w_->findChild<QWidget*>(name)) return named;  // in a dialog
+    return Find("Cb" + name);
+  };
+  if (verb == "clock") {
+    clock = QTime::fromString(arg, "hh:mm:ss");
+  } else if (verb == "list") {  // NAME ENTRIES
+    folder.Write(arg.section(' ', 0, 0).toStdString() + ".txt",
+                 NumberedList(arg.section(' ', 1).toInt()));
+  } else if (verb == "file") {  // NAME TEXT, with \n, \r and \xNN for a byte
+    folder.Write(Unescape(arg.section(' ', 0, 0)), Unescape(arg.section(' ', 1)));
+  } else if (verb == "fifo") {  // a named pipe, no file to read
+    QVERIFY(mkfifo((folder.path() / Unescape(arg)).c_str(), 0600) == 0);
+  } else if (verb == "remove") {
+    std::filesystem::remove(folder.path() / Unescape(arg));
+  } else if (verb == "drop") {  // a file manager's drop on the first word, of one file or more
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& name : arg.split(' '))
+      urls << QUrl::fromEncoded("file://" +
+                                QByteArray::fromStdString((folder.path() / Unescape(name)).string())
+                                    .toPercentEncoding("/"));
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Find("TbPal_0"), &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Find("TbPal_0"), &drop);
+  } else if (verb == "start" || verb == "restart") {
+    if (w_) w_->close();
+    QTimer answer;  // start-up's boxes open before the window can answer them itself
+    QObject::connect(&answer, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        messages_ << "box " + box->text() + " | " + box->windowTitle();
+        box->accept();
+      }
+    });
+    answer.start(10);
+    w_ = std::make_unique<MainWindow>(folder.path(), false, [clock] { return clock; });
+    answer.stop();
+    w_->on_message_box = [this](QMessageBox& box) {
+      messages_ << "box " + box.text() + " | " + box.windowTitle();
+      for (QAbstractButton* button : box.buttons())  // the answer the session gave, or OK
+        if (button->text() == answer_)
+          return QTimer::singleShot(0, button, &QAbstractButton::click);
+      QMetaObject::invokeMethod(&box, "accept", Qt::QueuedConnection);
+    };
+    w_->open_url = [this](const QUrl& url) {
+      messages_ << "shown " + url.toLocalFile().section('/', -2);
+      return true;
+    };
+    w_->ShowStarted();
+    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+    QApplication::setActiveWindow(w_.get());
+  } else if (verb == "click" || verb == "dclick") {  // through the window, as a mouse does
+    QWidget* target = widget(arg);
+    const QPoint at = target->mapTo(w_.get(), target->rect().center());
+    if (auto* button = qobject_cast<QAbstractButton*>(target); target->window() != w_.get()) {
+      button->setFocus(Qt::MouseFocusReason);  // a dialog's button, pressed as a mouse does
+      button->click();
+    } else if (verb == "click")
+      QTest::mouseClick(w_->windowHandle(), Qt::LeftButton, {}, at);
+    else
+      QTest::mouseDClick(w_->windowHandle(), Qt::LeftButton, {}, at);
+  } else if (verb == "key") {
+    const QKeyCombination key = QKeySequence::fromString(arg)[0];
+    QWidget* focus = QApplication::activePopupWidget();   // an open menu takes the keys
+    for (QDialog* dialog : w_->findChildren<QDialog*>())  // or else the dialog on top
+      if (!QApplication::activePopupWidget() && dialog->isVisible()) {
+        QApplication::setActiveWindow(dialog);  // the window manager's part: its keys work
+        focus = dialog->focusWidget();
+      }
+    if (!focus) {
+      QApplication::setActiveWindow(w_.get());  // the window manager's part after a box
+      focus = w_->focusWidget();
+    }
+    QVERIFY2(focus, "no focus for the key");
+    const QSet<QAbstractButton*> held = Down();  // a file dialog's view button stays down
+    QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+    // A button's access key shows it pressed at once and clicks it a moment later.
+    if (key.keyboardModifiers() & Qt::AltModifier)
+      for (QPointer<QAbstractButton> button : Down() - held)
+        QTRY_VERIFY_WITH_TIMEOUT(!button || !button->isDown(), 10000);
+  } else if (verb == "press") {  // a screen reader's own command
+    QWidget* pressed = widget(arg);
+    if (auto* text = qobject_cast<QTextEdit*>(pressed->parentWidget())) pressed = text;
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(pressed);
+    QVERIFY(box && box->actionInterface());
+    box->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  } else if (verb == "tabs") {  // Tab N times: the stops reached, each framed unless it says so
+    QStringList stops;
+    for (int k = arg.toInt(); k > 0; --k) {
+      QTest::keyClick(w_->focusWidget(), Qt::Key_Tab);
+      State now = Snapshot();
+      stops << now["focus"] + (now["frame"] == now["focus"] ? "" : " (sin marco)");
+    }
+    messages_ << "stops " + stops.join(", ");
+  } else if (verb == "type") {  // each key into the box that has the keyboard as it comes
+    for (const QChar c : QString::fromStdString(Unescape(arg))) {
+      QWidget* focus = w_->focusWidget();
+      for (QDialog* dialog : w_->findChildren<QDialog*>())
+        if (dialog->isVisible()) focus = dialog->focusWidget();
+      QTest::keyClicks(focus, c);
+    }
+  } else if (verb == "menu") {
+    QList<QAction*> actions = w_->menuBar()->actions();
+    QAction* found = nullptr;
+    for (const QString& caption : arg.split('/')) {
+      found = nullptr;
+      for (QAction* a : actions)
+        if (QString(a->text()).remove('&') == caption) found = a;
+      QVERIFY2(found, qPrintable(command));
+      if (found->menu()) actions = found->menu()->actions();
+    }
+    found->trigger();
+  } else if (verb == "resize") {
+    Resize({arg.section('x', 0, 0).toInt(), arg.section('x', 1).toInt()});
+  } else if (verb == "maximize") {
+    SetState(Qt::WindowMaximized);
+  } else if (verb == "close") {
+    w_->close();
+  } else if (verb == "answer") {  // the button chosen in the boxes that ask
+    answer_ = arg;
+  } else if (verb == "cell") {  // ROW COLUMN TEXT, counted from 1, in the list editor
+    QTableWidgetItem* cell = Find<QTableWidget>("Tabla")->item(arg.section(' ', 0, 0).toInt() - 1,
+                                                               arg.section(' ', 1, 1).toInt() - 1);
+    QVERIFY2(cell, qPrintable("no such cell: " + command));
+    cell->setText(QString::fromStdString(Unescape(arg.section(' ', 2))));
+  } else if (verb == "copy") {  // to the clipboard
+    QApplication::clipboard()->setText(QString::fromStdString(Unescape(arg)));
+  } else if (verb != "bytes" && verb != "exists") {  // a file's bytes, or whether it is there
+    QFAIL(qPrintable("unknown command: " + command));
+  }
+}
+
+void Session::RunSession(const QString& path) {
+  QFile in(path);
+  QVERIFY(in.open(QIODevice::ReadOnly));
+  const QStringList lines = QString::fromUtf8(in.readAll()).split('\n');
+  TempFolder folder;
+  std::map<const char*, QByteArray> outside;  // the other tests' folders, back at the end
+  for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS", "HOME"}) {
+    outside[name] = qgetenv(name);
+    qputenv(name, QByteArray::fromStdString((folder.path() / name).string()));
+  }
+  // On every path, a failure's too: the window closes before its folder goes.
+  const auto end = qScopeGuard([this, &outside] {
+    w_.reset();
+    for (const auto& [name, value] : outside) qputenv(name, value);
+  });
+  w_.reset();
+  answer_.clear();
+  QTime clock(10, 15, 30);
+  QStringList seen, failures;
+  State before;  // the state a start is told against: the designed first screen
+  QFile reference(GLOSANDAS_SESSIONS "/start.ref");
+  QVERIFY(reference.open(QIODevice::ReadOnly));
+  for (const QString& l : QString::fromUtf8(reference.readAll()).split('\n'))
+    if (!l.isEmpty() && !l.startsWith('#')) before[l.section('=', 0, 0)] = l.section('=', 1);
+  for (int i = 0; i < lines.size(); ++i) {
+    const QString& line = lines[i];
+    if (line.isEmpty() || line.startsWith('#')) {
+      if (i + 1 < lines.size() || !line.isEmpty()) seen << line;
+      continue;
+    }
+    if (line.startsWith("  ")) continue;  // what the last command was expected to change
+    QStringList expected;
+    for (int j = i + 1; j < lines.size() && lines[j].startsWith("  "); ++j)
+      expected << lines[j].mid(2);
+    messages_.clear();
+    // "COMMAND *N" runs the command N times.
+    const QRegularExpressionMatch times = QRegularExpression(" \\*(\\d+)$").match(line);
+    for (int k = times.hasMatch() ? times.captured(1).toInt() : 1; k > 0; --k)
+      Run(times.hasMatch() ? line.left(times.capturedStart()) : line, folder, clock);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed dialogs go
+    if (QTest::currentTestFailed()) return;
+    State after = w_ ? Snapshot() : before;
+    if (line == "close") after["ini"] = Quote(ReadBytes(SettingsFile(w_->Where())));
+    for (const auto& [key, value] : before)  // the files shown stay shown
+      if (key.startsWith("bytes ") || key.startsWith("exists ")) after[key] = value;
+    if (line.startsWith("bytes "))
+      after[line] = Quote(ReadBytes(folder.path() / Unescape(line.section(' ', 1))));
+    if (line.startsWith("exists "))
+      after[line] = exists(folder.path() / Unescape(line.section(' ', 1))) ? "yes" : "no";
+    QStringList changed;
+    const QString root = QString::fromStdString(folder.path().string());
+    for (QString m : std::exchange(messages_, {}))  // paths as the session's files are named
+      changed
+          << m.replace(root + "/", "").replace(root, ".").replace("\r", "\\r").replace("\n", "\\n");
+    for (const auto& [key, value] : after)
+      if (!before.count(key) || before[key] != value) changed << key + "=" + value;
+    for (const auto& [key, value] : before)
+      if (!after.count(key)) changed << key;
+    before = after;
+    seen << line;
+    for (const QString& c : changed) seen << "  " + c;
+    if (changed != expected) {
+      QStringList diff;
+      for (const QString& e : expected)
+        if (!changed.contains(e)) diff << "- " + e;
+      for (const QString& c : changed)
+        if (!expected.contains(c)) diff << "+ " + c;
+      if (diff.isEmpty()) diff << "(the same lines in another order)";
+      failures << QString("line %1: %2\n  %3").arg(i + 1).arg(line, diff.join("\n  "));
+    }
+    if (w_ && w_->isVisible()) {
+      CheckRendered();
+      QCOMPARE(BrokenInvariant(w_->form()), std::string());
+    }
+  }
+  const QString name = QFileInfo(path).fileName();
+  const QString out = qEnvironmentVariableIsSet("GLOSANDAS_REWRITE")
+                          ? path
+                          : QDir::current().filePath("sessions-seen/" + name);
+  QDir().mkpath(QFileInfo(out).path());
+  QFile file(out);
+  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write((seen.join('\n') + '\n').toUtf8());
+  if (!qEnvironmentVariableIsSet("GLOSANDAS_REWRITE") && !failures.isEmpty())
+    QFAIL(qPrintable(failures.join("\n") + "\nwhat was seen: " + out));
+}
+
+}  // namespace glosandas::testing
