@@ -218,9 +218,7 @@ void Session::Run(const QString& command, const TempFolder& folder, QTime& clock
       messages_ << "shown " + url.toLocalFile().section('/', -2);
       return true;
     };
-    w_->ShowStarted();
-    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    QApplication::setActiveWindow(w_.get());
+    Show();
   } else if (verb == "click" || verb == "dclick") {  // through the window, as a mouse does
     QWidget* target = widget(arg);
     const QPoint at = target->mapTo(w_.get(), target->rect().center());

@@ -39,6 +39,12 @@ class WindowFixture {
   QList<QAction*> Options() { return w_->menuBar()->actions()[0]->menu()->actions(); }
   QAction* Item(int submenu, int i) { return Options()[submenu]->menu()->actions()[i]; }
 
+  // Shows the started window and gives it the keys, as a window manager does.
+  void Show() {
+    w_->ShowStarted();
+    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+    QApplication::setActiveWindow(w_.get());
+  }
   // Maximises or restores the window and waits (10 s at most) for the platform to report the
   // state: the window's own flags change when asked, the platform answers later (a Wayland
   // compositor's configure), and a window resized before the compositor has granted the restore

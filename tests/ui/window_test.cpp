@@ -41,9 +41,7 @@ class WindowTest : public QObject, WindowFixture {
   void init() {
     std::filesystem::remove(folder_.path() / "glosandas.ini");
     w_ = std::make_unique<MainWindow>(folder_.path());
-    w_->ShowStarted();
-    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    QApplication::setActiveWindow(w_.get());
+    Show();
     messages_.clear();
     w_->open_url = [](const QUrl&) { return true; };  // no file manager is started
     w_->on_message_box = [this](QMessageBox& box) {
