@@ -11,10 +11,12 @@
 using namespace glosandas;
 using namespace glosandas::testing;
 
+// The window tests: each starts a window of its own (init) over the lists of one folder; the
+// sessions start theirs.
 class WindowTest : public QObject, WindowFixture {
   Q_OBJECT
 
-  TempFolder folder_;
+  TempFolder folder_;  // the lists every test's window offers
 
   QAction* ListItem(const QString& caption) {
     for (QAction* a : Options()[2]->menu()->actions())
