@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "recording_platform.h"
+#include "temp_folder.h"
 
 namespace glosandas {
 namespace {
@@ -16,18 +17,8 @@ std::string List(int entries) {
   return out;
 }
 
-class Folder {
- public:
-  Folder() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "glosandas-bench-XXXXXX").string();
-    path = mkdtemp(tmpl.data());
-    platform.folder = path;
-  }
-  ~Folder() { std::filesystem::remove_all(path); }
-  void Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path / name, std::ios::binary) << bytes;
-  }
-  std::filesystem::path path;
+struct Folder : testing::TempFolder {
+  Folder() { platform.folder = path(); }
   testing::RecordingPlatform platform;
 };
 
@@ -85,7 +76,7 @@ void BM_Catalogue(benchmark::State& state) {
   for (int i = 0; i < files; ++i) folder.Write("lista" + std::to_string(i) + ".txt", List(30));
   if (state.range(1)) {
     folder.Write("grande.txt", "P>");
-    std::filesystem::resize_file(folder.path / "grande.txt", 1ull << 30);
+    std::filesystem::resize_file(folder.path() / "grande.txt", 1ull << 30);
   }
   for (auto _ : state) {
     Form1 form(folder.platform);

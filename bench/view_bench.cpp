@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <fstream>
 
+#include "temp_folder.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/worksheet_pages.h"
 
@@ -12,9 +13,7 @@ namespace glosandas {
 namespace {
 
 struct Window {
-  Window() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "glosandas-bench-XXXXXX").string();
-    folder = mkdtemp(tmpl.data());
+  Window() : folder(scratch.path()) {
     std::ofstream list(folder / "relieve.txt", std::ios::binary);
     for (int k = 1; k <= 100; ++k) {
       list << "P>palabra" << k << "\r\nD>Una definici\xF3n de la palabra " << k << "\r\n";
@@ -26,15 +25,13 @@ struct Window {
     window->ShowStarted();
     QCoreApplication::processEvents();
   }
-  ~Window() {
-    window.reset();
-    std::filesystem::remove_all(folder);
-  }
+  ~Window() { window.reset(); }  // before its folder goes
   // Brings the widgets up to date and lets the window paint.
   void Show() {
     window->Render();
     QCoreApplication::processEvents();
   }
+  testing::TempFolder scratch;
   std::filesystem::path folder;
   std::unique_ptr<MainWindow> window;
 };
@@ -102,10 +99,9 @@ void BM_Worksheets30(benchmark::State& state) {
   Window w;
   Print print{.list = "relieve"};
   for (Int e = 1; e <= 100; ++e) print.entries.push_back(w.window->form().Entradas(e));
-  const QString file = QString::fromStdString((w.folder / "fichas.pdf").string());
   for (auto _ : state) {
     print.sheets = DealWorksheets(print.entries, 30, 10, 10, w.window->form().Rnd());
-    WritePrintPdf(file, print);
+    WritePrintPdf(w.folder / "fichas.pdf", print);
   }
 }
 BENCHMARK(BM_Worksheets30)->Unit(benchmark::kMillisecond);

@@ -9,17 +9,15 @@
 
 #include "invariants.h"
 #include "recording_platform.h"
+#include "temp_folder.h"
 #include "text/text.h"
 #include "wordlists/readers.h"
 
 namespace glosandas::fuzzing {
 
 inline std::filesystem::path ScratchFolder() {
-  static const std::filesystem::path folder = [] {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "glosandas-fuzz-XXXXXX").string();
-    return std::filesystem::path(mkdtemp(tmpl.data()));
-  }();
-  return folder;
+  static const testing::TempFolder folder;  // removed when the fuzzer exits
+  return folder.path();
 }
 
 inline void WriteFile(const std::string& name, const std::uint8_t* data, std::size_t size) {

@@ -9,25 +9,9 @@
 
 #include "invariants.h"
 #include "recording_platform.h"
+#include "temp_folder.h"
 
 namespace glosandas::testing {
-
-class TempFolder {
- public:
-  TempFolder() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "glosandas-XXXXXX").string();
-    path_ = mkdtemp(tmpl.data());
-  }
-  ~TempFolder() { std::filesystem::remove_all(path_); }
-  const std::filesystem::path& path() const { return path_; }
-  void Write(const std::string& name, const std::string& bytes) const {
-    std::filesystem::create_directories((path_ / name).parent_path());
-    std::ofstream(path_ / name, std::ios::binary) << bytes;
-  }
-
- private:
-  std::filesystem::path path_;
-};
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
