@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 #include "ui/qt/main_window.h"
-#include "ui/qt/worksheet_pages.h"
+#include "ui/qt/worksheet_command.h"
 
 namespace {
 

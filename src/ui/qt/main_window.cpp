@@ -2,31 +2,22 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDatabase>
-#include <QFormLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTextEdit>
 #include <QTranslator>
@@ -37,7 +28,7 @@
 #include "text/text.h"
 #include "ui/qt/accessible_box.h"
 #include "ui/qt/list_editor.h"
-#include "ui/qt/worksheet_pages.h"
+#include "ui/qt/worksheet_dialog.h"
 
 namespace glosandas {
 
@@ -699,125 +690,12 @@ void MainWindow::PrintWorksheets() {
   Print print;
   print.list = form_.Archivo;
   print.entries = form_.EntriesInForce();
-  const int entries = static_cast<int>(print.entries.size());
-  if (entries == 0) {
+  if (print.entries.empty()) {
     MsgBox("La lista \"" + print.list + "\" no tiene ninguna entrada: no hay fichas que imprimir.",
            "Imprimir fichas");
     return;
   }
-  auto* dialog = new QDialog(this);
-  dialog->setObjectName("Fichas");
-  dialog->setWindowTitle(Q("Imprimir fichas de la lista \"" + print.list + "\""));
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  ReturnFocusAfter(dialog);
-  auto* form = new QFormLayout(dialog);
-  const auto spin = [&](const char* name, const char* label, int low, int high, int value) {
-    auto* box = new QSpinBox;
-    box->setObjectName(name);
-    box->setRange(low, high);
-    box->setValue(value);
-    form->addRow(label, box);
-    return box;
-  };
-  QSpinBox* sheets = spin("Hojas", "&Fichas:", 1, 30, 1);
-  const int distinct = MostOnASheet(print.entries), most = std::min({10, entries, distinct});
-  QSpinBox* words = spin("Palabras", "&Palabras por ficha:", 1, most, form_.NumPal);
-  QSpinBox* defs =
-      spin("Definiciones", "&Definiciones por ficha:", words->value(), most, form_.NumDef);
-  connect(words, &QSpinBox::valueChanged, defs, &QSpinBox::setMinimum);  // never fewer
-  if (distinct < std::min(10, entries)) {  // the repeats, not the list's length, set the maxima
-    auto* note = new QLabel(Q(RepeatsNote(distinct)));
-    note->setObjectName("Repeticiones");
-    note->setWordWrap(true);
-    form->addRow(note);
-  }
-  if (const std::string unshown = UnshownNote(print); !unshown.empty()) {
-    auto* note = new QLabel(Q(unshown));
-    note->setObjectName("SinFuente");
-    note->setWordWrap(true);
-    form->addRow(note);
-  }
-  auto* key = new QCheckBox("Incluir la hoja de &soluciones");
-  key->setObjectName("Soluciones");
-  key->setChecked(true);
-  form->addRow(key);
-  auto* buttons = new QDialogButtonBox;
-  QPushButton* to_printer = buttons->addButton("&Imprimir...", QDialogButtonBox::AcceptRole);
-  QPushButton* to_pdf = buttons->addButton("&Guardar PDF...", QDialogButtonBox::AcceptRole);
-  to_pdf->setObjectName("GuardarPdf");
-  QPushButton* preview = buttons->addButton("&Vista previa...", QDialogButtonBox::ActionRole);
-  preview->setObjectName("VistaPrevia");
-  buttons->addButton("Cancelar", QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  form->addRow(buttons);
-  // Each print deals its sheets afresh, as the screens are dealt, except that the sheets last
-  // previewed are the ones printed or saved, until a count changes.
-  auto previewed = std::make_shared<std::vector<Worksheet>>();
-  for (QSpinBox* box : {sheets, words, defs})
-    connect(box, &QSpinBox::valueChanged, dialog, [previewed] { previewed->clear(); });
-  const auto dealt = [this, print, sheets, words, defs, key, previewed] {
-    Print p = print;
-    p.key = key->isChecked();
-    p.sheets = previewed->empty() ? DealWorksheets(p.entries, sheets->value(), words->value(),
-                                                   defs->value(), form_.Rnd())
-                                  : *previewed;
-    return p;
-  };
-  connect(preview, &QPushButton::clicked, dialog, [dialog, dealt, previewed] {
-    previewed->clear();
-    *previewed = dealt().sheets;
-    auto* view = new QPrintPreviewDialog(dialog);  // with a printer of its own
-    view->setObjectName("VistaPreviaFichas");
-    view->setAttribute(Qt::WA_DeleteOnClose);
-    // Painted again for a printer chosen from it, with that printer's margins.
-    connect(view, &QPrintPreviewDialog::paintRequested, view, [dealt](QPrinter* printer) {
-      const Print p = dealt();
-      printer->setDocName(Q(p.list + " - fichas"));
-      SetWorksheetMargins(*printer);
-      PaintPrint(*printer, p);
-    });
-    view->open();
-  });
-  connect(to_printer, &QPushButton::clicked, dialog, [this, dialog, dealt] {
-    auto* printer = new QPrinter;
-    auto* chooser = new QPrintDialog(printer, dialog);
-    chooser->setAttribute(Qt::WA_DeleteOnClose);
-    ReturnFocusAfter(chooser);
-    connect(chooser, &QDialog::finished, dialog, [printer] { delete printer; });
-    connect(chooser, &QDialog::accepted, dialog, [printer, dialog, dealt] {
-      const Print p = dealt();
-      printer->setDocName(Q(p.list + " - fichas"));
-      SetWorksheetMargins(*printer);
-      PaintPrint(*printer, p);
-      dialog->accept();
-    });
-    chooser->open();
-  });
-  connect(to_pdf, &QPushButton::clicked, dialog, [this, dialog, dealt, print] {
-    // A documents folder that does not exist would leave the dialog in the program's folder.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-    auto* chooser =
-        new QFileDialog(dialog, "Guardar PDF", folder + "/" + Q(print.list + " - fichas.pdf"),
-                        "Documentos PDF (*.pdf)");
-    chooser->setObjectName("GuardarComo");
-    chooser->setAcceptMode(QFileDialog::AcceptSave);
-    chooser->setDefaultSuffix("pdf");
-    chooser->setAttribute(Qt::WA_DeleteOnClose);
-    ReturnFocusAfter(chooser);
-    connect(
-        chooser, &QFileDialog::fileSelected, dialog, [this, dialog, dealt](const QString& file) {
-          const std::string path = QFile::encodeName(file).toStdString();  // the name's own bytes
-          if (WritePrintPdf(path, dealt()) != WriteOutcome::kWritten) {
-            MsgBox("No se puede guardar el PDF \"" + file.toStdString() + "\".", "Error");
-            return;
-          }
-          dialog->accept();
-        });
-    chooser->open();
-  });
-  sheets->setFocus();
-  dialog->open();
+  (new WorksheetDialog(this, *this, print, form_.NumPal, form_.NumDef))->open();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "board/form1.h"
+#include "ui/qt/worksheet_dialog.h"
 
 class QAction;
 class QLineEdit;
@@ -23,7 +24,7 @@ class QTextEdit;
 
 namespace glosandas {
 
-class MainWindow : public QMainWindow, public Platform {
+class MainWindow : public QMainWindow, public Platform, private WorksheetDialog::Window {
   Q_OBJECT
 
  public:
@@ -105,14 +106,15 @@ class MainWindow : public QMainWindow, public Platform {
   void PrintWorksheets();
   // When `dialog` closes, its window is made active again and the control that had the keyboard
   // when it opened has it back. Called for every dialog and box the window opens.
-  void ReturnFocusAfter(QDialog* dialog);
+  void ReturnFocusAfter(QDialog* dialog) override;
+  Random& Dealer() override { return form_.Rnd(); }
   // A drag or drop of local files: taken, and on the drop opened. False for anything else.
   bool TakeDrop(QEvent* event);
   // A click on a box, from the mouse, the keyboard or assistive technology.
   void Click(Kind kind, Int index);
   // Every way in from the toolkit to a handler: runs it and shows its outcome. A fault in a
   // handler is reported and the window goes on.
-  void Handle(const std::function<void()>& handler);
+  void Handle(const std::function<void()>& handler) override;
 
   struct Target {
     Kind kind;
