@@ -87,8 +87,9 @@ class MainWindow : public QMainWindow, public Platform, private WorksheetDialog:
     Button shown;
     bool fresh = true;
   };
-  class Board;
 
+  // The board, its boxes and buttons: the widgets that mirror the records.
+  void BuildBoard();
   QLineEdit* NewLineBox(const QString& name, Kind kind, Int index);
   QTextEdit* NewTextBox(const QString& name, Kind kind, Int index);
   QPushButton* NewButton(const QString& name, void (Form1::*handler)());
@@ -136,7 +137,7 @@ class MainWindow : public QMainWindow, public Platform, private WorksheetDialog:
   QWidget* focus_ring_ = nullptr;
   QWidget* ring_target_ = nullptr;  // the control reached from the keyboard
 
-  Board* board_ = nullptr;
+  QWidget* board_ = nullptr;  // the client area: the boxes, and the join lines beneath them
   BoxView instruc_;
   std::vector<BoxView> tam_, pal_, def_;
   ButtonView comprobar_, siguiente_, ver_;
