@@ -98,6 +98,22 @@ MainWindow::MainWindow(std::filesystem::path folder, bool system_install,
   setAcceptDrops(true);
   BuildBoard();
 
+  BuildOptionsMenu();
+  BuildListsMenu();
+
+  // The normal placement: the design-size client area, centred.
+  const int menu_height = menuBar()->sizeHint().height();
+  resize(Px(kDesignClientWidth), Px(kDesignClientHeight) + menu_height);
+  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+
+  Handle([this] { form_.Form_Load(); });
+  loaded_ = true;
+  if (maximize_requested_) first_screen_top_ = form_.CbComprobar.Top;
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildOptionsMenu() {
   opc_ = new AccessKeyMenu(Q(form_.MnuOpc.Caption), this);
   menuBar()->addMenu(opc_);
   opc_pal_ = AddMenu(this, form_.MnuOpcPal.Caption, opc_);
@@ -111,52 +127,48 @@ MainWindow::MainWindow(std::filesystem::path folder, bool system_install,
   connect(ace_, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcAce_Click(); }); });
   sal_ = opc_->addAction(Q(form_.MnuOpcSal.Caption));
   connect(sal_, &QAction::triggered, this, [this] { Handle([this] { form_.MnuOpcSal_Click(); }); });
+}
 
-  // Lists: written and mended here, opened from anywhere, their folder at hand.
+void MainWindow::BuildListsMenu() {
+  // Lists: written and mended here, opened from anywhere, their folder at hand. Each item runs as
+  // a handler does: a fault in it is reported and the window goes on.
   lis_ = new AccessKeyMenu("&Listas", this);
   menuBar()->addMenu(lis_);
-  const auto item = [this](const char* caption, QKeySequence keys, auto slot) {
+  const auto item = [this](const char* caption, QKeySequence keys, std::function<void()> verb) {
     QAction* a = lis_->addAction(caption);
     a->setShortcut(keys);
-    connect(a, &QAction::triggered, this, slot);
+    connect(a, &QAction::triggered, this, [this, verb] { Handle(verb); });
   };
   item("&Nueva lista...", QKeySequence("Ctrl+N"), [this] { EditList(false); });
   item("&Editar la lista actual...", {}, [this] { EditList(true); });
-  item("&Abrir archivo...", QKeySequence("Ctrl+O"), [this] {
-    auto* dialog = new QFileDialog(this, "Abrir archivo",
-                                   QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
-                                   "Listas de palabras (*.txt *.tsv *.tab *.csv *.kvtml *.TXT "
-                                   "*.TSV *.TAB *.CSV *.KVTML);;Todos los archivos (*)");
-    dialog->setObjectName("AbrirArchivo");
-    dialog->setFileMode(QFileDialog::ExistingFiles);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    ReturnFocusAfter(dialog);
-    connect(dialog, &QFileDialog::filesSelected, this, [this](const QStringList& names) {
-      std::vector<std::filesystem::path> files;
-      for (const QString& name : names) files.emplace_back(QFile::encodeName(name).toStdString());
-      OpenFiles(files);
-    });
-    dialog->open();
-  });
-  item("Abrir la &carpeta de listas", {}, [this] {
-    const QString folder = QFile::decodeName(folders_.user_lists.c_str());
-    if (!QDir().mkpath(folder) || !open_url(QUrl::fromLocalFile(folder))) {
-      MsgBox("No se puede abrir la carpeta \"" + folder.toStdString() + "\".", "Error");
-    }
-  });
+  item("&Abrir archivo...", QKeySequence("Ctrl+O"), [this] { ChooseFiles(); });
+  item("Abrir la &carpeta de listas", {}, [this] { ShowListsFolder(); });
   item("&Imprimir fichas...", QKeySequence("Ctrl+P"), [this] { PrintWorksheets(); });
-
-  // The normal placement: the design-size client area, centred.
-  const int menu_height = menuBar()->sizeHint().height();
-  resize(Px(kDesignClientWidth), Px(kDesignClientHeight) + menu_height);
-  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
-
-  Handle([this] { form_.Form_Load(); });
-  loaded_ = true;
-  if (maximize_requested_) first_screen_top_ = form_.CbComprobar.Top;
 }
 
-MainWindow::~MainWindow() = default;
+void MainWindow::ChooseFiles() {
+  auto* dialog = new QFileDialog(this, "Abrir archivo",
+                                 QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
+                                 "Listas de palabras (*.txt *.tsv *.tab *.csv *.kvtml *.TXT "
+                                 "*.TSV *.TAB *.CSV *.KVTML);;Todos los archivos (*)");
+  dialog->setObjectName("AbrirArchivo");
+  dialog->setFileMode(QFileDialog::ExistingFiles);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  ReturnFocusAfter(dialog);
+  connect(dialog, &QFileDialog::filesSelected, this, [this](const QStringList& names) {
+    std::vector<std::filesystem::path> files;
+    for (const QString& name : names) files.emplace_back(QFile::encodeName(name).toStdString());
+    OpenFiles(files);
+  });
+  dialog->open();
+}
+
+void MainWindow::ShowListsFolder() {
+  const QString folder = QFile::decodeName(folders_.user_lists.c_str());
+  if (!QDir().mkpath(folder) || !open_url(QUrl::fromLocalFile(folder))) {
+    MsgBox("No se puede abrir la carpeta \"" + folder.toStdString() + "\".", "Error");
+  }
+}
 
 void MainWindow::ShowStarted() {
   if (maximize_requested_) {
@@ -266,30 +278,43 @@ void MainWindow::EditList(bool current) {
   editor_ = new ListEditor(this, name, read.entries, shared, restorable);
   editor_->ShowUnseen(read.held, read.whole_word.size() + read.whole_definition.size(),
                       !read.before.empty());
+  editor_->copy = copy.value_or(std::filesystem::path());
+  ConnectEditor(name, read);
+  ReturnFocusAfter(editor_);
+  editor_->open();
+}
+
+void MainWindow::ConnectEditor(const std::string& name, const ListFile& read) {
   editor_->save = [this, read, name](const std::string& list, const std::vector<Entrada>& rows,
                                      bool rename) {
     bool saved = false;
     Handle([&] { saved = form_.SaveList(list, rows, read, rename ? name : std::string()); });
     return saved;
   };
-  editor_->taken = [this](const std::string& list) -> std::optional<ListEditor::Taken> {
-    const std::optional<std::filesystem::path> file = form_.ShownList(list);
-    if (!file) return std::nullopt;
-    return ListEditor::Taken{*file, form_.UserList(list) == file};
+  editor_->taken = [this](const std::string& list) {
+    std::optional<ListEditor::Taken> taken;
+    Handle([&] {
+      if (const std::optional<std::filesystem::path> file = form_.ShownList(list))
+        taken = ListEditor::Taken{*file, form_.UserList(list) == file};
+    });
+    return taken;
   };
   editor_->changed_on_disk = [this, name, bytes = read.bytes] {
     bool changed = false;
     Handle([&] { changed = form_.ListChanged(name, bytes); });
     return changed;
   };
-  editor_->copy = copy.value_or(std::filesystem::path());
   editor_->restore = [this, name](const std::filesystem::path& file) {
-    if (!QFile::moveToTrash(QFile::decodeName(file.c_str()))) {
-      MsgBox("No se puede llevar su copia de la lista \"" + name + "\" a la papelera.", "Error");
-      return false;
-    }
-    Handle([&] { form_.OfferList(name); });
-    return true;
+    bool restored = false;
+    Handle([&] {
+      if (!QFile::moveToTrash(QFile::decodeName(file.c_str()))) {
+        MsgBox("No se puede llevar su copia de la lista \"" + name + "\" a la papelera.", "Error");
+        return;
+      }
+      restored = true;
+      form_.OfferList(name);
+    });
+    return restored;
   };
   editor_->run = [this](QMessageBox& box) {
     if (ending_) return;
@@ -297,8 +322,6 @@ void MainWindow::EditList(bool current) {
     if (on_message_box) on_message_box(box);
     box.exec();
   };
-  ReturnFocusAfter(editor_);
-  editor_->open();
 }
 
 void MainWindow::PrintWorksheets() {
@@ -362,24 +385,11 @@ Int MainWindow::KeyCode(int qt_key) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  // The frame shows where the keyboard is, on every control Tab reaches; a click already shows
-  // that by itself.
-  const bool focus_in = event->type() == QEvent::FocusIn;
-  if ((focus_in || event->type() == QEvent::FocusOut) &&
-      static_cast<QWidget*>(watched)->parentWidget() == board_) {
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-        (focus_in || watched == ring_target_)) {
-      const bool keyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                            reason == Qt::ShortcutFocusReason;
-      ring_target_ = focus_in && keyboard ? static_cast<QWidget*>(watched) : nullptr;
-      PlaceFocusRing();
-    }
-  }
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+    FollowFocus(watched, static_cast<QFocusEvent*>(event));
   const auto target = targets_.constFind(watched);
   if (target == targets_.constEnd()) return QMainWindow::eventFilter(watched, event);
   if (TakeDrop(event)) return true;
-  const Int index = target->index;
   if (event->type() == QEvent::MouseButtonPress) {
     double_clicked_ = false;
     ring_target_ = nullptr;  // back to the mouse: the frame goes
@@ -393,25 +403,43 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const bool ends_double_click = std::exchange(double_clicked_, false);
     if (mouse->button() == Qt::LeftButton && !ends_double_click &&
         widget->rect().contains(mouse->position().toPoint())) {
-      Click(target->kind, index);
+      Click(target->kind, target->index);
     }
   } else if (event->type() == QEvent::KeyPress && target->kind != Kind::kTam) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    Int code = KeyCode(key->key());
-    const Qt::KeyboardModifiers mods = key->modifiers();
-    const Int shift =
-        static_cast<Int>((mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
-                         (mods & Qt::AltModifier ? 4 : 0));
-    if (code != 0) {
-      if (target->kind == Kind::kPal) {
-        Handle([&] { form_.TbPal_KeyDown(index, code, shift); });
-      } else {
-        Handle([&] { form_.TbDef_KeyDown(index, code, shift); });
-      }
-      if (code == 0) return true;  // the handler took the key
-    }
+    return KeyDown(*target, static_cast<QKeyEvent*>(event));
   }
   return false;  // the box goes on with its ordinary handling of the event
+}
+
+// The frame shows where the keyboard is, on every control Tab reaches; a click already shows
+// that by itself.
+void MainWindow::FollowFocus(QObject* watched, QFocusEvent* event) {
+  const bool focus_in = event->type() == QEvent::FocusIn;
+  if (static_cast<QWidget*>(watched)->parentWidget() != board_) return;
+  const Qt::FocusReason reason = event->reason();
+  if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+      (focus_in || watched == ring_target_)) {
+    const bool keyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                          reason == Qt::ShortcutFocusReason;
+    ring_target_ = focus_in && keyboard ? static_cast<QWidget*>(watched) : nullptr;
+    PlaceFocusRing();
+  }
+}
+
+// A key in a word or definition box goes to its handler; true when the handler took it.
+bool MainWindow::KeyDown(Target target, QKeyEvent* key) {
+  Int code = KeyCode(key->key());
+  if (code == 0) return false;
+  const Qt::KeyboardModifiers mods = key->modifiers();
+  const Int shift =
+      static_cast<Int>((mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
+                       (mods & Qt::AltModifier ? 4 : 0));
+  if (target.kind == Kind::kPal) {
+    Handle([&] { form_.TbPal_KeyDown(target.index, code, shift); });
+  } else {
+    Handle([&] { form_.TbDef_KeyDown(target.index, code, shift); });
+  }
+  return code == 0;
 }
 
 }  // namespace glosandas

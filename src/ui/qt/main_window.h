@@ -17,6 +17,8 @@
 #include "ui/qt/worksheet_dialog.h"
 
 class QAction;
+class QFocusEvent;
+class QKeyEvent;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -77,6 +79,10 @@ class MainWindow : public QMainWindow, public Platform, private WorksheetDialog:
 
  private:
   enum class Kind { kNone, kPal, kDef, kTam };
+  struct Target {
+    Kind kind;
+    Int index;
+  };
   struct BoxView {
     QWidget* widget = nullptr;
     TextBox shown;
@@ -101,8 +107,16 @@ class MainWindow : public QMainWindow, public Platform, private WorksheetDialog:
   void SyncMenuArray(std::vector<QAction*>& actions, const std::vector<MenuItem>& items,
                      QMenu* menu, bool checkable, const std::function<void(Int)>& handler);
   void PlaceFocusRing();
+  void BuildOptionsMenu();
+  void BuildListsMenu();
+  // Lists to import, chosen in a file dialog.
+  void ChooseFiles();
+  // The user's lists folder in the desktop's file manager, made when missing.
+  void ShowListsFolder();
   // The list editor, on a new list or on the list in force.
   void EditList(bool current);
+  // What the editor asks of the window for the list `name`, as `read` from its file.
+  void ConnectEditor(const std::string& name, const ListFile& read);
   // The worksheet dialog for the list in force: printed, or saved as a PDF.
   void PrintWorksheets();
   // When `dialog` closes, its window is made active again and the control that had the keyboard
@@ -111,16 +125,14 @@ class MainWindow : public QMainWindow, public Platform, private WorksheetDialog:
   Random& Dealer() override { return form_.Rnd(); }
   // A drag or drop of local files: taken, and on the drop opened. False for anything else.
   bool TakeDrop(QEvent* event);
+  void FollowFocus(QObject* watched, QFocusEvent* event);
+  bool KeyDown(Target target, QKeyEvent* key);
   // A click on a box, from the mouse, the keyboard or assistive technology.
   void Click(Kind kind, Int index);
   // Every way in from the toolkit to a handler: runs it and shows its outcome. A fault in a
   // handler is reported and the window goes on.
   void Handle(const std::function<void()>& handler) override;
 
-  struct Target {
-    Kind kind;
-    Int index;
-  };
   QHash<QObject*, Target> targets_;  // box widgets (and text viewports) to their control
 
   Folders folders_;
