@@ -100,12 +100,16 @@ class MainWindow : public QMainWindow, public Platform, private WorksheetDialog:
   QTextEdit* NewTextBox(const QString& name, Kind kind, Int index);
   QPushButton* NewButton(const QString& name, void (Form1::*handler)());
   void SyncBox(BoxView& view, const TextBox& box);
+  static void SyncLook(QWidget* w, const TextBox& box, const TextBox& shown, bool all);
   void SyncButton(ButtonView& view, const Button& button);
   static void SyncItem(QAction* action, const MenuItem& item);
   void SyncArray(std::vector<BoxView>& views, const std::vector<TextBox>& boxes, const char* name,
                  bool multi_line);
   void SyncMenuArray(std::vector<QAction*>& actions, const std::vector<MenuItem>& items,
                      QMenu* menu, bool checkable, const std::function<void(Int)>& handler);
+  void SyncTabOrder();
+  void SyncLines();  // the join lines are painted again only when one changed
+  void SyncMenus();
   void PlaceFocusRing();
   void BuildOptionsMenu();
   void BuildListsMenu();

@@ -199,6 +199,15 @@ void MainWindow::SyncBox(BoxView& view, const TextBox& box) {
       text->setPlainText(Q(box.Text));
     }
   }
+  SyncLook(w, box, shown, all);
+  if (all || box.ToolTipText != shown.ToolTipText) w->setToolTip(Q(box.ToolTipText));
+  if (all || box.Enabled != shown.Enabled) w->setEnabled(box.Enabled);
+  if (all || box.Visible != shown.Visible) w->setVisible(box.Visible);
+  shown = box;
+}
+
+// The box's colour, font, alignment and whether it takes typing.
+void MainWindow::SyncLook(QWidget* w, const TextBox& box, const TextBox& shown, bool all) {
   if (all || box.BackColor != shown.BackColor) {
     QPalette palette = w->palette();
     palette.setColor(QPalette::Base, FromBgr(box.BackColor));
@@ -220,10 +229,6 @@ void MainWindow::SyncBox(BoxView& view, const TextBox& box) {
     if (auto* line = qobject_cast<QLineEdit*>(w)) line->setReadOnly(box.Locked);
     if (auto* text = qobject_cast<QTextEdit*>(w)) text->setReadOnly(box.Locked);
   }
-  if (all || box.ToolTipText != shown.ToolTipText) w->setToolTip(Q(box.ToolTipText));
-  if (all || box.Enabled != shown.Enabled) w->setEnabled(box.Enabled);
-  if (all || box.Visible != shown.Visible) w->setVisible(box.Visible);
-  shown = box;
 }
 
 void MainWindow::SyncButton(ButtonView& view, const Button& button) {
@@ -318,26 +323,34 @@ void MainWindow::Render() {
   // The board is as large as what it shows, so that a small window scrolls to all of it.
   board_->setMinimumSize(extent_.right() + 1, extent_.bottom() + 1);
 
-  if (tab_order_dirty_) {
-    // Tab order follows the records' tab indexes.
-    tab_order_dirty_ = false;
-    std::vector<std::pair<Int, QWidget*>> tabs = {{form_.TbInstruc.TabIndex, instruc_.widget},
-                                                  {form_.TbTam[0].TabIndex, tam_[0].widget},
-                                                  {form_.TbTam[1].TabIndex, tam_[1].widget},
-                                                  {form_.CbComprobar.TabIndex, comprobar_.widget},
-                                                  {form_.CbSiguiente.TabIndex, siguiente_.widget},
-                                                  {form_.CbVer.TabIndex, ver_.widget}};
-    for (std::size_t i = 0; i < pal_.size(); ++i) {
-      if (pal_[i].widget) tabs.push_back({form_.TbPal[i].TabIndex, pal_[i].widget});
-    }
-    for (std::size_t i = 0; i < def_.size(); ++i) {
-      if (def_[i].widget) tabs.push_back({form_.TbDef[i].TabIndex, def_[i].widget});
-    }
-    std::sort(tabs.begin(), tabs.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabs.size(); ++i) setTabOrder(tabs[i - 1].second, tabs[i].second);
-  }
+  if (tab_order_dirty_) SyncTabOrder();
+  SyncLines();
+  SyncMenus();
+  PlaceFocusRing();
+  rendering_ = false;
+}
 
+// Tab order follows the records' tab indexes.
+void MainWindow::SyncTabOrder() {
+  tab_order_dirty_ = false;
+  std::vector<std::pair<Int, QWidget*>> tabs = {{form_.TbInstruc.TabIndex, instruc_.widget},
+                                                {form_.TbTam[0].TabIndex, tam_[0].widget},
+                                                {form_.TbTam[1].TabIndex, tam_[1].widget},
+                                                {form_.CbComprobar.TabIndex, comprobar_.widget},
+                                                {form_.CbSiguiente.TabIndex, siguiente_.widget},
+                                                {form_.CbVer.TabIndex, ver_.widget}};
+  for (std::size_t i = 0; i < pal_.size(); ++i) {
+    if (pal_[i].widget) tabs.push_back({form_.TbPal[i].TabIndex, pal_[i].widget});
+  }
+  for (std::size_t i = 0; i < def_.size(); ++i) {
+    if (def_[i].widget) tabs.push_back({form_.TbDef[i].TabIndex, def_[i].widget});
+  }
+  std::sort(tabs.begin(), tabs.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tabs.size(); ++i) setTabOrder(tabs[i - 1].second, tabs[i].second);
+}
+
+void MainWindow::SyncLines() {
   if (lines_shown_.size() != form_.Line1.size() ||
       !std::equal(lines_shown_.begin(), lines_shown_.end(), form_.Line1.begin(),
                   [](const Line& a, const Line& b) {
@@ -347,7 +360,9 @@ void MainWindow::Render() {
     lines_shown_ = form_.Line1;
     board_->update();
   }
+}
 
+void MainWindow::SyncMenus() {
   opc_->setTitle(Q(form_.MnuOpc.Caption));
   opc_pal_->setTitle(Q(form_.MnuOpcPal.Caption));
   opc_def_->setTitle(Q(form_.MnuOpcDef.Caption));
@@ -364,8 +379,6 @@ void MainWindow::Render() {
   SyncItem(mar_, form_.MnuOpcMar);
   SyncItem(ace_, form_.MnuOpcAce);
   SyncItem(sal_, form_.MnuOpcSal);
-  PlaceFocusRing();
-  rendering_ = false;
 }
 
 void MainWindow::PlaceFocusRing() {
