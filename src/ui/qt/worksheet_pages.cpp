@@ -242,29 +242,33 @@ std::string UnshownNote(const Print& print) {
   return (note + ".").toStdString();
 }
 
-void PaintPrint(QPagedPaintDevice& device, const Print& print) {
-  Pages pages(device);
+namespace {
+
+// Sheet `k`: its title, a line for the learner's name, the instruction and the two columns.
+void PaintSheet(Pages& pages, const Print& print, int k) {
+  const int count = static_cast<int>(print.sheets.size());
+  const Worksheet& sheet = print.sheets[k];
+  const QString title =
+      Q(print.list + " — Ficha " + std::to_string(k + 1) + " de " + std::to_string(count));
+  pages.running.clear();
+  if (k > 0) pages.NewPage();
+  pages.Paragraph(Pages::Font(16, true), title, 4);
+  pages.running = title + " (continuación)";
+  pages.Paragraph(Pages::Font(11), "Nombre: ______________________________   Fecha: ____________",
+                  5);
+  const int decoys = static_cast<int>(sheet.definitions.size() - sheet.words.size());
+  std::string instruction =
+      "Escriba en cada casilla el número de la palabra que corresponde a cada definición.";
+  if (decoys == 1) instruction += " Sobra una definición.";
+  if (decoys > 1) instruction += " Sobran " + std::to_string(decoys) + " definiciones.";
+  pages.Paragraph(Pages::Font(11), Q(instruction), 6);
+  PaintColumns(pages, print, sheet);
+}
+
+// The answer key, from a new page: each sheet's definitions with the number of their word.
+void PaintKey(Pages& pages, const Print& print) {
   const int count = static_cast<int>(print.sheets.size());
   const auto definition = [&](int e) { return Q(print.entries[e].Definicion); };
-  for (int k = 0; k < count; ++k) {
-    const Worksheet& sheet = print.sheets[k];
-    const QString title =
-        Q(print.list + " — Ficha " + std::to_string(k + 1) + " de " + std::to_string(count));
-    pages.running.clear();
-    if (k > 0) pages.NewPage();
-    pages.Paragraph(Pages::Font(16, true), title, 4);
-    pages.running = title + " (continuación)";
-    pages.Paragraph(Pages::Font(11), "Nombre: ______________________________   Fecha: ____________",
-                    5);
-    const int decoys = static_cast<int>(sheet.definitions.size() - sheet.words.size());
-    std::string instruction =
-        "Escriba en cada casilla el número de la palabra que corresponde a cada definición.";
-    if (decoys == 1) instruction += " Sobra una definición.";
-    if (decoys > 1) instruction += " Sobran " + std::to_string(decoys) + " definiciones.";
-    pages.Paragraph(Pages::Font(11), Q(instruction), 6);
-    PaintColumns(pages, print, sheet);
-  }
-  if (!print.key) return;
   pages.running.clear();
   pages.NewPage();
   const QString title = Q(print.list + " — Soluciones");
@@ -288,6 +292,14 @@ void PaintPrint(QPagedPaintDevice& device, const Print& print) {
     }
     pages.y += pages.Mm(4);
   }
+}
+
+}  // namespace
+
+void PaintPrint(QPagedPaintDevice& device, const Print& print) {
+  Pages pages(device);
+  for (int k = 0; k < static_cast<int>(print.sheets.size()); ++k) PaintSheet(pages, print, k);
+  if (print.key) PaintKey(pages, print);
 }
 
 void SetWorksheetMargins(QPagedPaintDevice& device) {
