@@ -51,15 +51,35 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   resize(760, 520);
 
   auto* layout = new QVBoxLayout(this);
+  layout->addLayout(NameRow());
+  MakeTable();
+  layout->addWidget(table_, 1);
+  MakeNotes(shared);
+  layout->addWidget(count_);
+  layout->addWidget(note_);
+  layout->addWidget(unseen_);
+  MakeUndoKeys();
+  layout->addLayout(Buttons(restorable));
+
+  AddRows(entries, 0, false);
+  table_->setCurrentCell(entries.empty() ? -1 : 0, 0);  // the list from its first row
+  ConnectChanges();
+  Check();
+  name_->setFocus();
+}
+
+QHBoxLayout* ListEditor::NameRow() {
   auto* name_row = new QHBoxLayout;
   auto* name_label = new QLabel("&Nombre:");
-  name_ = new QLineEdit(Q(name));
+  name_ = new QLineEdit(Q(original_));
   name_->setObjectName("Nombre");
   name_label->setBuddy(name_);
   name_row->addWidget(name_label);
   name_row->addWidget(name_, 1);
-  layout->addLayout(name_row);
+  return name_row;
+}
 
+void ListEditor::MakeTable() {
   table_ = new QTableWidget(0, 2);
   table_->setObjectName("Tabla");
   table_->setAccessibleName("Entradas");
@@ -77,8 +97,9 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
       now->installEventFilter(this);
     }
   });
-  layout->addWidget(table_, 1);
+}
 
+void ListEditor::MakeNotes(bool shared) {
   count_ = new QLabel;
   count_->setObjectName("Cuenta");
   note_ = new QLabel("Se guardará una copia en su carpeta de listas.");
@@ -88,21 +109,11 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   unseen_->setObjectName("Aviso");
   unseen_->setWordWrap(true);
   unseen_->setVisible(false);
-  layout->addWidget(count_);
-  layout->addWidget(note_);
-  layout->addWidget(unseen_);
+}
 
-  auto* buttons = new QHBoxLayout;
-  const auto button = [&](const char* object, const char* caption, auto slot) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(object);
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, slot);
-    buttons->addWidget(b);
-    return b;
-  };
+// In a cell being written the keys are its own, as they are the name's.
+void ListEditor::MakeUndoKeys() {
   undo_ = new QUndoStack(this);
-  // In a cell being written the keys are its own, as they are the name's.
   const auto action = [this](const QList<QKeySequence>& keys, bool redo) {
     auto* a = new QAction(this);
     a->setShortcuts(keys);
@@ -120,7 +131,18 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   action({QKeySequence(Qt::CTRL | Qt::Key_Z)}, false);
   action({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
          true);
+}
 
+QHBoxLayout* ListEditor::Buttons(bool restorable) {
+  auto* buttons = new QHBoxLayout;
+  const auto button = [&](const char* object, const char* caption, auto slot) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(object);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, slot);
+    buttons->addWidget(b);
+    return b;
+  };
   button("Anadir", "&Añadir fila", [this] {
     AddRows({{}}, table_->currentRow() + 1);
     table_->setFocus();
@@ -145,10 +167,10 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
     if (Save()) Discard();
   });
   button("Cancelar", "Cancelar", [this] { reject(); });
-  layout->addLayout(buttons);
+  return buttons;
+}
 
-  AddRows(entries, 0, false);
-  table_->setCurrentCell(entries.empty() ? -1 : 0, 0);  // the list from its first row
+void ListEditor::ConnectChanges() {
   connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (updating_) return;
     // Pasted or typed line breaks: the loader would read each as a blank.
@@ -163,8 +185,6 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   // textChanged, not textEdited: the name's own undo can bring it back as it was.
   connect(name_, &QLineEdit::textChanged, this,
           [this](const QString& text) { changed_ = text != Q(original_); });
-  Check();
-  name_->setFocus();
 }
 
 void ListEditor::AddRows(const std::vector<Entrada>& rows, int at, bool step) {
