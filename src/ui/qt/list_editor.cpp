@@ -390,25 +390,7 @@ bool ListEditor::Save() {
   }
   bool rename = false;
   if (FoldCase(name) != FoldCase(original_)) {
-    // Only a list in the user's own folder is renamed; another folder's list stays as it is and
-    // the new name is the user's copy of it.
-    if (!original_.empty() && !copy.empty()) {
-      const int choice = Choose(Q("¿Cambiar el nombre de la lista \"" + original_ + "\" a \"" +
-                                  name + "\"? Si no, se guardará una lista nueva \"" + name +
-                                  "\" y \"" + original_ + "\" seguirá como está."),
-                                {"Cambiar el nombre", "Guardar las dos", "Cancelar"});
-      if (choice == 2) return false;
-      rename = choice == 0;
-    }
-    if (const std::optional<Taken> other = taken(name)) {
-      const QString question =
-          other->own
-              ? Q("Ya existe una lista \"" + name + "\". ¿Reemplazarla?")
-              : Q("Ya hay una lista \"" + FileNameText(other->file.stem()) + "\" en la carpeta \"" +
-                  FileNameText(other->file.parent_path()) + "\". La nueva lista \"" + name +
-                  "\" la ocultará en el menú. ¿Guardarla así?");
-      if (Choose(question, {other->own ? "Reemplazar" : "Guardar", "Cancelar"}) != 0) return false;
-    }
+    if (!AskAboutName(name, rename)) return false;
   } else if (changed_on_disk && changed_on_disk() &&
              Choose(Q("La lista \"" + name +
                       "\" ha cambiado en el disco desde que se abrió. ¿Reemplazarla?"),
@@ -416,6 +398,31 @@ bool ListEditor::Save() {
     return false;
   }
   return save(name, rows, rename);
+}
+
+// A new name for the list: renames the user's own list or keeps both, and may hide or replace
+// another list of that name. False when the user cancels.
+bool ListEditor::AskAboutName(const std::string& name, bool& rename) {
+  // Only a list in the user's own folder is renamed; another folder's list stays as it is and
+  // the new name is the user's copy of it.
+  if (!original_.empty() && !copy.empty()) {
+    const int choice = Choose(Q("¿Cambiar el nombre de la lista \"" + original_ + "\" a \"" + name +
+                                "\"? Si no, se guardará una lista nueva \"" + name + "\" y \"" +
+                                original_ + "\" seguirá como está."),
+                              {"Cambiar el nombre", "Guardar las dos", "Cancelar"});
+    if (choice == 2) return false;
+    rename = choice == 0;
+  }
+  if (const std::optional<Taken> other = taken(name)) {
+    const QString question =
+        other->own
+            ? Q("Ya existe una lista \"" + name + "\". ¿Reemplazarla?")
+            : Q("Ya hay una lista \"" + FileNameText(other->file.stem()) + "\" en la carpeta \"" +
+                FileNameText(other->file.parent_path()) + "\". La nueva lista \"" + name +
+                "\" la ocultará en el menú. ¿Guardarla así?");
+    if (Choose(question, {other->own ? "Reemplazar" : "Guardar", "Cancelar"}) != 0) return false;
+  }
+  return true;
 }
 
 void ListEditor::ShowUnseen(std::size_t held, std::size_t cut, bool notes) {

@@ -96,6 +96,7 @@ class ListEditor : public QDialog {
   std::string Check();
   // Saves when everything is in order; true when the list was saved.
   bool Save();
+  bool AskAboutName(const std::string& name, bool& rename);
   // Asks with these buttons; the index of the one chosen, the last when the box is closed.
   int Choose(const QString& text, const QStringList& buttons);
   void Tell(const std::string& text);
