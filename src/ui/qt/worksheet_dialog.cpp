@@ -103,15 +103,17 @@ Print WorksheetDialog::Dealt() const {
 }
 
 void WorksheetDialog::Preview() {
-  previewed_.clear();
-  previewed_ = Dealt().sheets;
-  auto* view = new QPrintPreviewDialog(this);  // with a printer of its own
-  view->setObjectName("VistaPreviaFichas");
-  view->setAttribute(Qt::WA_DeleteOnClose);
-  // Painted again for a printer chosen from it, with that printer's margins.
-  connect(view, &QPrintPreviewDialog::paintRequested, view,
-          [this](QPrinter* printer) { Paint(*printer, Dealt()); });
-  view->open();
+  window_.Handle([this] {
+    previewed_.clear();
+    previewed_ = Dealt().sheets;
+    auto* view = new QPrintPreviewDialog(this);  // with a printer of its own
+    view->setObjectName("VistaPreviaFichas");
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    // Painted again for a printer chosen from it, with that printer's margins.
+    connect(view, &QPrintPreviewDialog::paintRequested, view,
+            [this](QPrinter* printer) { Paint(*printer, Dealt()); });
+    view->open();
+  });
 }
 
 void WorksheetDialog::ToPrinter() {
