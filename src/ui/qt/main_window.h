@@ -1,5 +1,8 @@
 // The window: one widget per control record. Every widget event goes to its Form1 handler and,
 // after each handler, Render() brings the widgets up to date from the records.
+// Its members are defined by job: main_window.cpp creates the window and its menus and routes
+// events, window_widgets.cpp makes the widgets that mirror the records and keeps them in step,
+// window_platform.cpp is the Platform port.
 #pragma once
 
 #include <QDesktopServices>
