@@ -102,7 +102,7 @@ void BM_Worksheets30(benchmark::State& state) {
   Window w;
   Print print{.list = "relieve"};
   for (Int e = 1; e <= 100; ++e) print.entries.push_back(w.window->form().Entradas(e));
-  const QString file = QString::fromStdString((w.folder / "fichas.pdf").string());
+  const std::filesystem::path file = w.folder / "fichas.pdf";
   for (auto _ : state) {
     print.sheets = DealWorksheets(print.entries, 30, 10, 10, w.window->form().Rnd());
     WritePrintPdf(file, print);
