@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QUndoStack>
@@ -51,15 +50,35 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   resize(760, 520);
 
   auto* layout = new QVBoxLayout(this);
+  layout->addLayout(NameRow());
+  MakeTable();
+  layout->addWidget(table_, 1);
+  MakeNotes(shared);
+  layout->addWidget(count_);
+  layout->addWidget(note_);
+  layout->addWidget(unseen_);
+  MakeUndoKeys();
+  layout->addLayout(Buttons(restorable));
+
+  AddRows(entries, 0, false);
+  table_->setCurrentCell(entries.empty() ? -1 : 0, 0);  // the list from its first row
+  ConnectChanges();
+  Check();
+  name_->setFocus();
+}
+
+QHBoxLayout* ListEditor::NameRow() {
   auto* name_row = new QHBoxLayout;
   auto* name_label = new QLabel("&Nombre:");
-  name_ = new QLineEdit(Q(name));
+  name_ = new QLineEdit(Q(original_));
   name_->setObjectName("Nombre");
   name_label->setBuddy(name_);
   name_row->addWidget(name_label);
   name_row->addWidget(name_, 1);
-  layout->addLayout(name_row);
+  return name_row;
+}
 
+void ListEditor::MakeTable() {
   table_ = new QTableWidget(0, 2);
   table_->setObjectName("Tabla");
   table_->setAccessibleName("Entradas");
@@ -77,8 +96,9 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
       now->installEventFilter(this);
     }
   });
-  layout->addWidget(table_, 1);
+}
 
+void ListEditor::MakeNotes(bool shared) {
   count_ = new QLabel;
   count_->setObjectName("Cuenta");
   note_ = new QLabel("Se guardará una copia en su carpeta de listas.");
@@ -88,21 +108,11 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   unseen_->setObjectName("Aviso");
   unseen_->setWordWrap(true);
   unseen_->setVisible(false);
-  layout->addWidget(count_);
-  layout->addWidget(note_);
-  layout->addWidget(unseen_);
+}
 
-  auto* buttons = new QHBoxLayout;
-  const auto button = [&](const char* object, const char* caption, auto slot) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(object);
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, slot);
-    buttons->addWidget(b);
-    return b;
-  };
+// In a cell being written the keys are its own, as they are the name's.
+void ListEditor::MakeUndoKeys() {
   undo_ = new QUndoStack(this);
-  // In a cell being written the keys are its own, as they are the name's.
   const auto action = [this](const QList<QKeySequence>& keys, bool redo) {
     auto* a = new QAction(this);
     a->setShortcuts(keys);
@@ -120,7 +130,18 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   action({QKeySequence(Qt::CTRL | Qt::Key_Z)}, false);
   action({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
          true);
+}
 
+QHBoxLayout* ListEditor::Buttons(bool restorable) {
+  auto* buttons = new QHBoxLayout;
+  const auto button = [&](const char* object, const char* caption, auto slot) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(object);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, slot);
+    buttons->addWidget(b);
+    return b;
+  };
   button("Anadir", "&Añadir fila", [this] {
     AddRows({{}}, table_->currentRow() + 1);
     table_->setFocus();
@@ -145,10 +166,10 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
     if (Save()) Discard();
   });
   button("Cancelar", "Cancelar", [this] { reject(); });
-  layout->addLayout(buttons);
+  return buttons;
+}
 
-  AddRows(entries, 0, false);
-  table_->setCurrentCell(entries.empty() ? -1 : 0, 0);  // the list from its first row
+void ListEditor::ConnectChanges() {
   connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (updating_) return;
     // Pasted or typed line breaks: the loader would read each as a blank.
@@ -163,8 +184,6 @@ ListEditor::ListEditor(QWidget* parent, const std::string& name,
   // textChanged, not textEdited: the name's own undo can bring it back as it was.
   connect(name_, &QLineEdit::textChanged, this,
           [this](const QString& text) { changed_ = text != Q(original_); });
-  Check();
-  name_->setFocus();
 }
 
 void ListEditor::AddRows(const std::vector<Entrada>& rows, int at, bool step) {
@@ -301,101 +320,6 @@ std::vector<Entrada> ListEditor::Rows() const {
     rows.push_back({text(0), text(1)});
   }
   return rows;
-}
-
-std::string ListEditor::Check() {
-  const std::vector<Entrada> rows = Rows();
-  const std::vector<RowProblems> problems = CheckRows(rows);
-  std::string first;
-  updating_ = true;
-  for (int r = 0; r < table_->rowCount(); ++r) {
-    for (int c = 0; c < 2; ++c) {
-      QTableWidgetItem* item = table_->item(r, c);
-      if (!item) table_->setItem(r, c, item = new QTableWidgetItem);
-      std::string why = c == 0 ? problems[r].word : problems[r].definition;
-      if (first.empty() && !why.empty()) first = "Fila " + std::to_string(r + 1) + ": " + why;
-      const bool repeated = why.empty() && c == 0 && problems[r].repeated;
-      if (repeated) why = "Esta palabra está más de una vez en la lista.";
-      item->setToolTip(Q(why));
-      item->setData(Qt::AccessibleDescriptionRole, Q(why));
-      item->setBackground(why.empty() ? QBrush() : QColor(repeated ? 0xFFF2B3 : 0xFFC8C8));
-    }
-  }
-  updating_ = false;
-  table_->resizeRowsToContents();
-  count_->setText(QString("%1 de 100 entradas")
-                      .arg(std::count_if(rows.begin(), rows.end(),
-                                         [](const Entrada& row) { return !IsBlankRow(row); })));
-  return first;
-}
-
-void ListEditor::Tell(const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, windowTitle(), Q(text), QMessageBox::Ok, this);
-  run(box);
-}
-
-int ListEditor::Choose(const QString& text, const QStringList& buttons) {
-  QMessageBox box(QMessageBox::NoIcon, windowTitle(), text, QMessageBox::NoButton, this);
-  QList<QAbstractButton*> added;
-  for (const QString& caption : buttons) {
-    added << box.addButton(caption, added.size() + 1 == buttons.size() ? QMessageBox::RejectRole
-                                                                       : QMessageBox::AcceptRole);
-  }
-  box.setDefaultButton(static_cast<QPushButton*>(added.first()));
-  box.setEscapeButton(added.last());
-  run(box);
-  const qsizetype chosen = added.indexOf(box.clickedButton());
-  return chosen < 0 ? int(added.size()) - 1 : int(chosen);
-}
-
-bool ListEditor::Save() {
-  const std::string name = Trim(name_->text().toStdString());
-  if (const std::string problem = ListNameProblem(name); !problem.empty()) {
-    Tell(problem);
-    name_->setFocus();
-    return false;
-  }
-  if (const std::string problem = Check(); !problem.empty()) {
-    Tell("No se puede guardar la lista mientras haya casillas marcadas. " + problem);
-    table_->setFocus();
-    return false;
-  }
-  std::vector<Entrada> rows = Rows();
-  std::erase_if(rows, IsBlankRow);
-  if (rows.empty()) {
-    Tell(
-        "La lista no tiene ninguna entrada. Añada al menos una fila con su palabra y su "
-        "definición.");
-    return false;
-  }
-  bool rename = false;
-  if (FoldCase(name) != FoldCase(original_)) {
-    // Only a list in the user's own folder is renamed; another folder's list stays as it is and
-    // the new name is the user's copy of it.
-    if (!original_.empty() && !copy.empty()) {
-      const int choice = Choose(Q("¿Cambiar el nombre de la lista \"" + original_ + "\" a \"" +
-                                  name + "\"? Si no, se guardará una lista nueva \"" + name +
-                                  "\" y \"" + original_ + "\" seguirá como está."),
-                                {"Cambiar el nombre", "Guardar las dos", "Cancelar"});
-      if (choice == 2) return false;
-      rename = choice == 0;
-    }
-    if (const std::optional<Taken> other = taken(name)) {
-      const QString question =
-          other->own
-              ? Q("Ya existe una lista \"" + name + "\". ¿Reemplazarla?")
-              : Q("Ya hay una lista \"" + FileNameText(other->file.stem()) + "\" en la carpeta \"" +
-                  FileNameText(other->file.parent_path()) + "\". La nueva lista \"" + name +
-                  "\" la ocultará en el menú. ¿Guardarla así?");
-      if (Choose(question, {other->own ? "Reemplazar" : "Guardar", "Cancelar"}) != 0) return false;
-    }
-  } else if (changed_on_disk && changed_on_disk() &&
-             Choose(Q("La lista \"" + name +
-                      "\" ha cambiado en el disco desde que se abrió. ¿Reemplazarla?"),
-                    {"Reemplazar", "No"}) != 0) {
-    return false;
-  }
-  return save(name, rows, rename);
 }
 
 void ListEditor::ShowUnseen(std::size_t held, std::size_t cut, bool notes) {

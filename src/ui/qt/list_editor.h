@@ -11,6 +11,7 @@
 
 #include "wordlists/entry.h"
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMessageBox;
@@ -68,6 +69,14 @@ class ListEditor : public QDialog {
   };
   class Step;
 
+  // The parts of the dialog, made in the order the keyboard goes through them.
+  QHBoxLayout* NameRow();
+  void MakeTable();
+  void MakeNotes(bool shared);
+  void MakeUndoKeys();
+  QHBoxLayout* Buttons(bool restorable);
+  // Typed and pasted cells, and the name, are changes to keep.
+  void ConnectChanges();
   // `step`: the rows added are a change the user can undo.
   void AddRows(const std::vector<Entrada>& rows, int at, bool step = true);
   void MoveRow(int by);
@@ -87,6 +96,7 @@ class ListEditor : public QDialog {
   std::string Check();
   // Saves when everything is in order; true when the list was saved.
   bool Save();
+  bool AskAboutName(const std::string& name, bool& rename);
   // Asks with these buttons; the index of the one chosen, the last when the box is closed.
   int Choose(const QString& text, const QStringList& buttons);
   void Tell(const std::string& text);

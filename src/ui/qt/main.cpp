@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 #include "ui/qt/main_window.h"
-#include "ui/qt/worksheet_pages.h"
+#include "ui/qt/worksheet_command.h"
 
 namespace {
 
@@ -27,6 +27,46 @@ bool Unset(const char* name) {
   const char* value = std::getenv(name);
   return !value || !*value;
 }
+
+// SIGTERM, SIGINT and SIGHUP close the window the ordinary way, so the settings are kept; false
+// when they cannot be caught.
+bool CatchSignals() {
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_pipe) != 0) return false;
+  struct sigaction action = {};
+  action.sa_handler = OnSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &action, nullptr);
+  return true;
+}
+
+// Without a display the toolkit would abort with its own words: ours say so, and what works
+// without one.
+bool NoDisplay() {
+  if (!Unset("QT_QPA_PLATFORM") || !Unset("DISPLAY") || !Unset("WAYLAND_DISPLAY")) return false;
+  std::fputs(
+      "glosandas: no hay ninguna pantalla donde abrir la ventana (no están definidas DISPLAY "
+      "ni WAYLAND_DISPLAY).\nPara escribir fichas sin ventana: glosandas --lista LISTA --pdf "
+      "ARCHIVO.pdf\n",
+      stderr);
+  return true;
+}
+
+// Each signal caught ends the program through the window, once the event loop reads it.
+void ForwardSignals(QApplication& app, glosandas::MainWindow*& window) {
+  auto* notifier = new QSocketNotifier(signal_pipe[0], QSocketNotifier::Read, &app);
+  QObject::connect(notifier, &QSocketNotifier::activated, &app, [&window] {
+    char byte;
+    [[maybe_unused]] const ssize_t n = ::read(signal_pipe[0], &byte, 1);
+    // A signal while start-up waits on a box: nothing of this run is worth keeping, and the
+    // options in force are not yet the user's, so nothing may be written.
+    if (!window) std::_Exit(0);
+    window->EndBySignal();
+  });
+}
+
+// The window, until it closes.
+int RunWindow(char** argv, const glosandas::CommandLine& line);
 
 // The worksheets, made with the toolkit's offscreen platform whatever the arguments or the
 // environment ask for: no display is needed, and the toolkit has nothing to say.
@@ -74,45 +114,23 @@ int main(int argc, char** argv) {
     return std::fflush(stdout) == 0 ? 0 : 2;
   }
   if (line.sheets) return RunWorksheets(argv[0], *line.sheets);
-  // Without a display the toolkit would abort with its own words.
-  if (!line.platform_chosen && Unset("QT_QPA_PLATFORM") && Unset("DISPLAY") &&
-      Unset("WAYLAND_DISPLAY")) {
-    std::fputs(
-        "glosandas: no hay ninguna pantalla donde abrir la ventana (no están definidas DISPLAY "
-        "ni WAYLAND_DISPLAY).\nPara escribir fichas sin ventana: glosandas --lista LISTA --pdf "
-        "ARCHIVO.pdf\n",
-        stderr);
-    return 1;
-  }
+  if (!line.platform_chosen && NoDisplay()) return 1;
 
-  // SIGTERM, SIGINT and SIGHUP close the window the ordinary way, so the settings are kept. The
-  // handlers go in first: a signal that comes early waits in the pipe until an event loop runs.
-  const bool signals_caught =
-      ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_pipe) == 0;
-  if (signals_caught) {
-    struct sigaction action = {};
-    action.sa_handler = OnSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &action, nullptr);
-  }
+  return RunWindow(argv, line);
+}
+
+namespace {
+
+int RunWindow(char** argv, const glosandas::CommandLine& line) {
+  // The handlers go in first: a signal that comes early waits in the pipe until an event loop runs.
+  const bool signals_caught = CatchSignals();
 
   // The toolkit sees only what comes before a lone "--"; after it, every argument is a file.
   int toolkit_argc = 1 + static_cast<int>(line.toolkit_args);
   QApplication app(toolkit_argc, argv);
   app.setApplicationName("Glosandas");
   glosandas::MainWindow* window = nullptr;  // set once start-up, settings read, is over
-  if (signals_caught) {
-    auto* notifier = new QSocketNotifier(signal_pipe[0], QSocketNotifier::Read, &app);
-    QObject::connect(notifier, &QSocketNotifier::activated, &app, [&window] {
-      char byte;
-      [[maybe_unused]] const ssize_t n = ::read(signal_pipe[0], &byte, 1);
-      // A signal while start-up waits on a box: nothing of this run is worth keeping, and the
-      // options in force are not yet the user's, so nothing may be written.
-      if (!window) std::_Exit(0);
-      window->EndBySignal();
-    });
-  }
+  if (signals_caught) ForwardSignals(app, window);
   glosandas::MainWindow main_window(QCoreApplication::applicationDirPath().toStdString(),
                                     GLOSANDAS_SYSTEM_INSTALL);
   window = &main_window;
@@ -134,3 +152,5 @@ int main(int argc, char** argv) {
   });
   return app.exec();
 }
+
+}  // namespace

@@ -1,5 +1,8 @@
 // The window: one widget per control record. Every widget event goes to its Form1 handler and,
 // after each handler, Render() brings the widgets up to date from the records.
+// Its members are defined by job: main_window.cpp creates the window and its menus and routes
+// events, window_widgets.cpp makes the widgets that mirror the records and keeps them in step,
+// window_platform.cpp is the Platform port.
 #pragma once
 
 #include <QDesktopServices>
@@ -14,8 +17,11 @@
 #include <vector>
 
 #include "board/form1.h"
+#include "ui/qt/worksheet_dialog.h"
 
 class QAction;
+class QFocusEvent;
+class QKeyEvent;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -23,7 +29,7 @@ class QTextEdit;
 
 namespace glosandas {
 
-class MainWindow : public QMainWindow, public Platform {
+class MainWindow : public QMainWindow, public Platform, private WorksheetDialog::Window {
   Q_OBJECT
 
  public:
@@ -76,6 +82,10 @@ class MainWindow : public QMainWindow, public Platform {
 
  private:
   enum class Kind { kNone, kPal, kDef, kTam };
+  struct Target {
+    Kind kind;
+    Int index;
+  };
   struct BoxView {
     QWidget* widget = nullptr;
     TextBox shown;
@@ -86,38 +96,50 @@ class MainWindow : public QMainWindow, public Platform {
     Button shown;
     bool fresh = true;
   };
-  class Board;
 
+  // The board, its boxes and buttons: the widgets that mirror the records.
+  void BuildBoard();
   QLineEdit* NewLineBox(const QString& name, Kind kind, Int index);
   QTextEdit* NewTextBox(const QString& name, Kind kind, Int index);
   QPushButton* NewButton(const QString& name, void (Form1::*handler)());
   void SyncBox(BoxView& view, const TextBox& box);
+  static void SyncLook(QWidget* w, const TextBox& box, const TextBox& shown, bool all);
   void SyncButton(ButtonView& view, const Button& button);
   static void SyncItem(QAction* action, const MenuItem& item);
   void SyncArray(std::vector<BoxView>& views, const std::vector<TextBox>& boxes, const char* name,
                  bool multi_line);
   void SyncMenuArray(std::vector<QAction*>& actions, const std::vector<MenuItem>& items,
                      QMenu* menu, bool checkable, const std::function<void(Int)>& handler);
+  void SyncTabOrder();
+  void SyncLines();  // the join lines are painted again only when one changed
+  void SyncMenus();
   void PlaceFocusRing();
+  void BuildOptionsMenu();
+  void BuildListsMenu();
+  // Lists to import, chosen in a file dialog.
+  void ChooseFiles();
+  // The user's lists folder in the desktop's file manager, made when missing.
+  void ShowListsFolder();
   // The list editor, on a new list or on the list in force.
   void EditList(bool current);
+  // What the editor asks of the window for the list `name`, as `read` from its file.
+  void ConnectEditor(const std::string& name, const ListFile& read);
   // The worksheet dialog for the list in force: printed, or saved as a PDF.
   void PrintWorksheets();
   // When `dialog` closes, its window is made active again and the control that had the keyboard
   // when it opened has it back. Called for every dialog and box the window opens.
-  void ReturnFocusAfter(QDialog* dialog);
+  void ReturnFocusAfter(QDialog* dialog) override;
+  Random& Dealer() override { return form_.Rnd(); }
   // A drag or drop of local files: taken, and on the drop opened. False for anything else.
   bool TakeDrop(QEvent* event);
+  void FollowFocus(QObject* watched, QFocusEvent* event);
+  bool KeyDown(Target target, QKeyEvent* key);
   // A click on a box, from the mouse, the keyboard or assistive technology.
   void Click(Kind kind, Int index);
   // Every way in from the toolkit to a handler: runs it and shows its outcome. A fault in a
   // handler is reported and the window goes on.
-  void Handle(const std::function<void()>& handler);
+  void Handle(const std::function<void()>& handler) override;
 
-  struct Target {
-    Kind kind;
-    Int index;
-  };
   QHash<QObject*, Target> targets_;  // box widgets (and text viewports) to their control
 
   Folders folders_;
@@ -134,7 +156,7 @@ class MainWindow : public QMainWindow, public Platform {
   QWidget* focus_ring_ = nullptr;
   QWidget* ring_target_ = nullptr;  // the control reached from the keyboard
 
-  Board* board_ = nullptr;
+  QWidget* board_ = nullptr;  // the client area: the boxes, and the join lines beneath them
   BoxView instruc_;
   std::vector<BoxView> tam_, pal_, def_;
   ButtonView comprobar_, siguiente_, ver_;

@@ -242,29 +242,33 @@ std::string UnshownNote(const Print& print) {
   return (note + ".").toStdString();
 }
 
-void PaintPrint(QPagedPaintDevice& device, const Print& print) {
-  Pages pages(device);
+namespace {
+
+// Sheet `k`: its title, a line for the learner's name, the instruction and the two columns.
+void PaintSheet(Pages& pages, const Print& print, int k) {
+  const int count = static_cast<int>(print.sheets.size());
+  const Worksheet& sheet = print.sheets[k];
+  const QString title =
+      Q(print.list + " — Ficha " + std::to_string(k + 1) + " de " + std::to_string(count));
+  pages.running.clear();
+  if (k > 0) pages.NewPage();
+  pages.Paragraph(Pages::Font(16, true), title, 4);
+  pages.running = title + " (continuación)";
+  pages.Paragraph(Pages::Font(11), "Nombre: ______________________________   Fecha: ____________",
+                  5);
+  const int decoys = static_cast<int>(sheet.definitions.size() - sheet.words.size());
+  std::string instruction =
+      "Escriba en cada casilla el número de la palabra que corresponde a cada definición.";
+  if (decoys == 1) instruction += " Sobra una definición.";
+  if (decoys > 1) instruction += " Sobran " + std::to_string(decoys) + " definiciones.";
+  pages.Paragraph(Pages::Font(11), Q(instruction), 6);
+  PaintColumns(pages, print, sheet);
+}
+
+// The answer key, from a new page: each sheet's definitions with the number of their word.
+void PaintKey(Pages& pages, const Print& print) {
   const int count = static_cast<int>(print.sheets.size());
   const auto definition = [&](int e) { return Q(print.entries[e].Definicion); };
-  for (int k = 0; k < count; ++k) {
-    const Worksheet& sheet = print.sheets[k];
-    const QString title =
-        Q(print.list + " — Ficha " + std::to_string(k + 1) + " de " + std::to_string(count));
-    pages.running.clear();
-    if (k > 0) pages.NewPage();
-    pages.Paragraph(Pages::Font(16, true), title, 4);
-    pages.running = title + " (continuación)";
-    pages.Paragraph(Pages::Font(11), "Nombre: ______________________________   Fecha: ____________",
-                    5);
-    const int decoys = static_cast<int>(sheet.definitions.size() - sheet.words.size());
-    std::string instruction =
-        "Escriba en cada casilla el número de la palabra que corresponde a cada definición.";
-    if (decoys == 1) instruction += " Sobra una definición.";
-    if (decoys > 1) instruction += " Sobran " + std::to_string(decoys) + " definiciones.";
-    pages.Paragraph(Pages::Font(11), Q(instruction), 6);
-    PaintColumns(pages, print, sheet);
-  }
-  if (!print.key) return;
   pages.running.clear();
   pages.NewPage();
   const QString title = Q(print.list + " — Soluciones");
@@ -288,6 +292,14 @@ void PaintPrint(QPagedPaintDevice& device, const Print& print) {
     }
     pages.y += pages.Mm(4);
   }
+}
+
+}  // namespace
+
+void PaintPrint(QPagedPaintDevice& device, const Print& print) {
+  Pages pages(device);
+  for (int k = 0; k < static_cast<int>(print.sheets.size()); ++k) PaintSheet(pages, print, k);
+  if (print.key) PaintKey(pages, print);
 }
 
 void SetWorksheetMargins(QPagedPaintDevice& device) {
@@ -317,70 +329,6 @@ std::string PrintPdf(const Print& print) {
 
 WriteOutcome WritePrintPdf(const std::filesystem::path& file, const Print& print) {
   return WriteOutput(file, PrintPdf(print));
-}
-
-int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders) {
-  const auto fail = [](const std::string& text) {
-    std::fprintf(stderr, "glosandas: %s\n", text.c_str());
-    return 2;
-  };
-  // A path (or a file name with a list format's extension), or the name of a list.
-  const std::string extension = FoldAscii(std::filesystem::path(options.list).extension().string());
-  const bool path = options.list.find('/') != std::string::npos || extension == ".txt" ||
-                    extension == ".tsv" || extension == ".tab" || extension == ".csv" ||
-                    extension == ".kvtml";
-  const std::optional<std::filesystem::path> file =
-      path ? std::optional(std::filesystem::path(options.list))
-           : FindList(ListFolders(folders), options.list);
-  if (!file) return fail("no hay ninguna lista «" + options.list + "».");
-  const ReadResult read = ReadAnyList(*file);
-  if (read.outcome == ReadResult::kCannotOpen) {
-    return fail("no se puede abrir «" + FileNameText(file->string()) + "».");
-  }
-  if (read.entries.empty()) {
-    return fail("«" + FileNameText(file->string()) + "» no tiene ninguna entrada.");
-  }
-  Print print;
-  print.list = path ? FileNameText(file->stem().string()) : options.list;
-  for (const Entrada& e : read.entries)
-    print.entries.push_back({Trim(e.Palabra), Trim(e.Definicion)});
-  print.key = options.key;
-  const int entries = static_cast<int>(print.entries.size());
-  int words = options.words, definitions = options.definitions;
-  if (!options.counts_given) {  // the defaults fit a short list, as the count menus do
-    words = std::min(words, entries);
-    definitions = std::min(definitions, entries);
-  }
-  if (const std::string problem =
-          WorksheetCountsProblem(entries, options.sheets, words, definitions);
-      !problem.empty()) {
-    return fail(problem);
-  }
-  if (const std::string lowered =
-          LowerWorksheetCounts(MostOnASheet(print.entries), words, definitions);
-      !lowered.empty()) {
-    std::fprintf(stderr, "glosandas: aviso: %s\n", lowered.c_str());
-  }
-  Random random;
-  random.Seed(options.seed.value_or(static_cast<std::uint32_t>(
-      std::chrono::steady_clock::now().time_since_epoch().count() ^ (::getpid() << 16))));
-  print.sheets = DealWorksheets(print.entries, options.sheets, words, definitions, random);
-  if (const std::string unshown = UnshownNote(print); !unshown.empty())
-    std::fprintf(stderr, "glosandas: aviso: %s\n", unshown.c_str());
-  if (options.pdf == "-") {
-    if (WriteAllTo(STDOUT_FILENO, PrintPdf(print))) return 0;
-    return fail("no se puede escribir el PDF en la salida estándar.");
-  }
-  switch (WritePrintPdf(options.pdf, print)) {
-    case WriteOutcome::kWritten:
-      return 0;
-    case WriteOutcome::kNotAFile:
-      return fail("«" + options.pdf +
-                  "» no es un archivo ordinario, una tubería ni un dispositivo de caracteres.");
-    case WriteOutcome::kFailed:
-      break;
-  }
-  return fail("no se puede escribir «" + options.pdf + "».");
 }
 
 }  // namespace glosandas

@@ -7,9 +7,7 @@
 #include <vector>
 
 #include "files/atomic_file.h"
-#include "files/folders.h"
 #include "wordlists/entry.h"
-#include "worksheets/command_line.h"
 #include "worksheets/worksheets.h"
 
 class QPagedPaintDevice;
@@ -44,9 +42,5 @@ std::string PrintPdf(const Print& print);
 
 // Writes the print as an A4 PDF where `file` names (see WriteOutput): whole, or nothing at all.
 WriteOutcome WritePrintPdf(const std::filesystem::path& file, const Print& print);
-
-// The command line's worksheets: 0 when the PDF is written (to standard output for "-"), 2 (after
-// a message on standard error) when anything stops it. Needs a QGuiApplication.
-int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders);
 
 }  // namespace glosandas

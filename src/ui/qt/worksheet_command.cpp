@@ -1,0 +1,95 @@
+#include "ui/qt/worksheet_command.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <optional>
+
+#include "board/random.h"
+#include "text/text.h"
+#include "ui/qt/worksheet_pages.h"
+#include "wordlists/readers.h"
+#include "worksheets/worksheets.h"
+
+namespace glosandas {
+
+namespace {
+
+int Fail(const std::string& text) {
+  std::fprintf(stderr, "glosandas: %s\n", text.c_str());
+  return 2;
+}
+
+void Warn(const std::string& text) {
+  if (!text.empty()) std::fprintf(stderr, "glosandas: aviso: %s\n", text.c_str());
+}
+
+// The list the command names, read into `print`: a path (or a file name with a list format's
+// extension), or the name of a list. The problem in words, empty when it was read.
+std::string ReadPrintedList(const std::string& list, const Folders& folders, Print& print) {
+  const std::string extension = FoldAscii(std::filesystem::path(list).extension().string());
+  const bool path = list.find('/') != std::string::npos || extension == ".txt" ||
+                    extension == ".tsv" || extension == ".tab" || extension == ".csv" ||
+                    extension == ".kvtml";
+  const std::optional<std::filesystem::path> file =
+      path ? std::optional(std::filesystem::path(list)) : FindList(ListFolders(folders), list);
+  if (!file) return "no hay ninguna lista «" + list + "».";
+  const ReadResult read = ReadAnyList(*file);
+  if (read.outcome == ReadResult::kCannotOpen) {
+    return "no se puede abrir «" + FileNameText(file->string()) + "».";
+  }
+  if (read.entries.empty())
+    return "«" + FileNameText(file->string()) + "» no tiene ninguna entrada.";
+  print.list = path ? FileNameText(file->stem().string()) : list;
+  for (const Entrada& e : read.entries)
+    print.entries.push_back({Trim(e.Palabra), Trim(e.Definicion)});
+  return {};
+}
+
+// Writes the PDF where the options say; 0 when it was written.
+int WritePdf(const std::string& pdf, const Print& print) {
+  if (pdf == "-") {
+    if (WriteAllTo(STDOUT_FILENO, PrintPdf(print))) return 0;
+    return Fail("no se puede escribir el PDF en la salida estándar.");
+  }
+  switch (WritePrintPdf(pdf, print)) {
+    case WriteOutcome::kWritten:
+      return 0;
+    case WriteOutcome::kNotAFile:
+      return Fail("«" + pdf +
+                  "» no es un archivo ordinario, una tubería ni un dispositivo de caracteres.");
+    case WriteOutcome::kFailed:
+      break;
+  }
+  return Fail("no se puede escribir «" + pdf + "».");
+}
+
+}  // namespace
+
+int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders) {
+  Print print;
+  if (const std::string problem = ReadPrintedList(options.list, folders, print); !problem.empty())
+    return Fail(problem);
+  print.key = options.key;
+  const int entries = static_cast<int>(print.entries.size());
+  int words = options.words, definitions = options.definitions;
+  if (!options.counts_given) {  // the defaults fit a short list, as the count menus do
+    words = std::min(words, entries);
+    definitions = std::min(definitions, entries);
+  }
+  if (const std::string problem =
+          WorksheetCountsProblem(entries, options.sheets, words, definitions);
+      !problem.empty()) {
+    return Fail(problem);
+  }
+  Warn(LowerWorksheetCounts(MostOnASheet(print.entries), words, definitions));
+  Random random;
+  random.Seed(options.seed.value_or(static_cast<std::uint32_t>(
+      std::chrono::steady_clock::now().time_since_epoch().count() ^ (::getpid() << 16))));
+  print.sheets = DealWorksheets(print.entries, options.sheets, words, definitions, random);
+  Warn(UnshownNote(print));
+  return WritePdf(options.pdf, print);
+}
+
+}  // namespace glosandas

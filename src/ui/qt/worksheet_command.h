@@ -1,0 +1,13 @@
+// Worksheets from the command line, without a window.
+#pragma once
+
+#include "files/folders.h"
+#include "worksheets/command_line.h"
+
+namespace glosandas {
+
+// The command line's worksheets: 0 when the PDF is written (to standard output for "-"), 2 (after
+// a message on standard error) when anything stops it. Needs a QGuiApplication.
+int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders);
+
+}  // namespace glosandas
