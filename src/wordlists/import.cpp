@@ -77,10 +77,6 @@ bool SameEntries(const std::vector<Entrada>& a, const std::vector<Entrada>& b) {
 
 namespace {
 
-// The longest name a saved list gets, in bytes: with " (2)" and ".txt" it stays well within what
-// a file system takes.
-constexpr std::size_t kListNameBytes = 200;
-
 std::string CannotOpenText(const std::string& shown, OpenFailure why) {
   const char* reason = why == OpenFailure::kMissing       ? "El archivo no existe."
                        : why == OpenFailure::kFolder      ? "Es una carpeta, no un archivo."
@@ -137,9 +133,10 @@ bool Form1::ImportLists(const std::vector<std::filesystem::path>& files) {
       break;
     }
     if (saved && read.outcome == ReadResult::kSomeDropped) {
+      const std::string most = std::to_string(kMaxEntradas);
       notices.push_back("El archivo \"" + shown + "\" tiene " +
-                        (read.held > 0 ? std::to_string(read.held) : "más de 100") +
-                        " entradas; sólo se han importado las 100 primeras.");
+                        (read.held > 0 ? std::to_string(read.held) : "más de " + most) +
+                        " entradas; sólo se han importado las " + most + " primeras.");
     }
   }
   if (chosen.empty() || !OfferList(chosen)) return false;

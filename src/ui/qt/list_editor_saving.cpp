@@ -39,9 +39,10 @@ std::string ListEditor::Check() {
   }
   updating_ = false;
   table_->resizeRowsToContents();
-  count_->setText(QString("%1 de 100 entradas")
+  count_->setText(QString("%1 de %2 entradas")
                       .arg(std::count_if(rows.begin(), rows.end(),
-                                         [](const Entrada& row) { return !IsBlankRow(row); })));
+                                         [](const Entrada& row) { return !IsBlankRow(row); }))
+                      .arg(kMaxEntradas));
   return first;
 }
 
