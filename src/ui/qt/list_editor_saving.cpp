@@ -8,16 +8,11 @@
 
 #include "text/text.h"
 #include "ui/qt/list_editor.h"
+#include "ui/qt/text_conversion.h"
 #include "wordlists/list_editing.h"
 #include "wordlists/readers.h"
 
 namespace glosandas {
-
-namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
 
 std::string ListEditor::Check() {
   const std::vector<Entrada> rows = Rows();

@@ -20,13 +20,12 @@
 
 #include "text/text.h"
 #include "ui/qt/list_editor.h"
+#include "ui/qt/text_conversion.h"
 #include "ui/qt/worksheet_dialog.h"
 
 namespace glosandas {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The toolkit's own buttons and menus speak Spanish like the rest of the window, whatever the
 // system's language; the locale itself is left alone (numbers keep the user's separator).

@@ -16,13 +16,12 @@
 #include <algorithm>
 
 #include "board/random.h"
+#include "ui/qt/text_conversion.h"
 #include "wordlists/limits.h"
 
 namespace glosandas {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 void Paint(QPrinter& printer, const Print& print) {
   printer.setDocName(Q(print.list + " - fichas"));
