@@ -17,30 +17,6 @@ ReadResult ReadResult::Of(std::vector<Entrada> entries, std::size_t found, bool 
   return result;
 }
 
-ReadResult ReadAnyList(const std::filesystem::path& file) {
-  const std::string extension = FoldAscii(file.extension().string());
-  if (extension == ".kvtml") return ReadKvtml(file);
-  LineFile lines(file);
-  ReadResult result;
-  result.why = lines.Failure();
-  if (!lines.IsOpen()) {
-    result.outcome = ReadResult::kCannotOpen;
-    return result;
-  }
-  if (extension == ".txt") {
-    ReadResult ours = ReadWordList(lines, true);
-    if (ours.outcome != ReadResult::kNoEntry) return ours;
-    // Flashcard programs and spreadsheets save their tab-separated exports as .txt too.
-    LineFile again(file);
-    ReadResult tabs = ReadDelimited(again, true);
-    return tabs.outcome == ReadResult::kNoEntry ? ours : tabs;
-  }
-  if (extension == ".tsv" || extension == ".tab") return ReadDelimited(lines, true);
-  if (extension == ".csv") return ReadDelimited(lines, false);
-  result.outcome = ReadResult::kNoEntry;
-  return result;
-}
-
 std::string WordListBytes(const std::vector<Entrada>& entries,
                           const std::vector<std::string>& before,
                           const std::vector<std::string>& after) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "wordlists/limits.h"
+#include "wordlists/readers.h"
 
 namespace glosandas {
 
@@ -16,7 +17,9 @@ std::string WorksheetHelp() {
          "     glosandas -h | --help | --version\n"
          "\n"
          "Sin opciones, abre la ventana del ejercicio; cada ARCHIVO (una lista de glosandas, o un\n"
-         "archivo .tsv, .tab, .csv o .kvtml) se importa a sus listas y se juega. Tras «--», todo\n"
+         "archivo " +
+         OtherFormatsText() +
+         ") se importa a sus listas y se juega. Tras «--», todo\n"
          "argumento es un ARCHIVO, aunque empiece por «-».\n"
          "\n"
          "Con --lista y --pdf, escribe fichas de unir palabras y definiciones en un PDF, sin "

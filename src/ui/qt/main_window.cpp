@@ -148,8 +148,7 @@ void MainWindow::BuildListsMenu() {
 void MainWindow::ChooseFiles() {
   auto* dialog = new QFileDialog(this, "Abrir archivo",
                                  QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
-                                 "Listas de palabras (*.txt *.tsv *.tab *.csv *.kvtml *.TXT "
-                                 "*.TSV *.TAB *.CSV *.KVTML);;Todos los archivos (*)");
+                                 Q(ListFilesFilter()));
   dialog->setObjectName("AbrirArchivo");
   dialog->setFileMode(QFileDialog::ExistingFiles);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
