@@ -77,7 +77,7 @@ bool Form1::ImportLists(const std::vector<std::filesystem::path>& files) {
     }
     if (read.outcome == ReadResult::kNoEntry) {
       platform_.MsgBox(
-          FoldAscii(file.extension().string()) == ".txt"
+          FoldAscii(file.extension().string()) == kListExtension
               ? "El archivo de glosandas \"" + shown +
                     "\" no contiene ninguna entrada: ninguna línea empieza por \"P>\"."
               : "El archivo \"" + shown + "\" no contiene ninguna pareja de palabra y definición.",
@@ -98,9 +98,10 @@ bool Form1::ImportLists(const std::vector<std::filesystem::path>& files) {
       if (existing) {
         LineFile list(*existing);
         if (!SameEntries(ReadWordList(list).entries, entries)) continue;
-      } else if (!WriteFileAtomically(where.user_lists / (name + ".txt"), WordListBytes(entries))) {
-        platform_.MsgBox("No se puede guardar la lista de glosandas \"" + name +
-                             ".txt\" en la carpeta \"" + where.user_lists.string() + "\".",
+      } else if (!WriteFileAtomically(where.user_lists / (name + kListExtension),
+                                      WordListBytes(entries))) {
+        platform_.MsgBox("No se puede guardar la lista de glosandas \"" + name + kListExtension +
+                             "\" en la carpeta \"" + where.user_lists.string() + "\".",
                          "Error");
         break;
       }
@@ -162,7 +163,7 @@ bool Form1::ListChanged(const std::string& name, const std::optional<std::string
 bool Form1::SaveList(const std::string& name, const std::vector<Entrada>& entries,
                      const ListFile& kept, const std::string& renamed) {
   const std::filesystem::path file =
-      UserList(name).value_or(platform_.Where().user_lists / (name + ".txt"));
+      UserList(name).value_or(platform_.Where().user_lists / (name + kListExtension));
   if (!WriteFileAtomically(file, SavedListBytes(kept, entries))) {
     platform_.MsgBox("No se puede guardar la lista de glosandas \"" +
                          FileNameText(file.filename()) + "\" en la carpeta \"" +

@@ -55,6 +55,9 @@ std::vector<Entrada> PastedRows(std::string_view text);
 // <t>translation</t></e> in the older KVTML 1.
 ReadResult ReadKvtml(const std::filesystem::path& file);
 
+// The extension of our own lists' files, the name of a list before it.
+inline constexpr char kListExtension[] = ".txt";
+
 // A format of list files read, known by the file name's extension.
 struct ListFormat {
   std::string_view extension;  // lower case, with its dot; a file's is matched in any case
