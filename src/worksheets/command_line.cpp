@@ -10,43 +10,47 @@
 
 namespace glosandas {
 
+namespace {
+
+// The help around what it takes from the formats table and the limits: the extensions, the most
+// sheets, the most words and the most definitions, in that order.
+constexpr const char* kHelpParts[] = {
+    "Uso: glosandas [ARCHIVO...]\n"
+    "     glosandas --lista LISTA --pdf ARCHIVO.pdf [OPCIONES]\n"
+    "     glosandas -h | --help | --version\n"
+    "\n"
+    "Sin opciones, abre la ventana del ejercicio; cada ARCHIVO (una lista de glosandas, o un\n"
+    "archivo ",
+    ") se importa a sus listas y se juega. Tras «--», todo\n"
+    "argumento es un ARCHIVO, aunque empiece por «-».\n"
+    "\n"
+    "Con --lista y --pdf, escribe fichas de unir palabras y definiciones en un PDF, sin abrir\n"
+    "ninguna ventana:\n"
+    "  --lista LISTA        el nombre de una de sus listas, o la ruta de un archivo de lista\n"
+    "  --pdf ARCHIVO.pdf    el PDF que se escribe; con «-», la salida estándar\n"
+    "  --fichas N           número de fichas, de 1 a ",
+    " (1 si no se indica)\n"
+    "  --palabras P         palabras por ficha, de 1 a ",
+    " (4 si no se indica)\n"
+    "  --definiciones D     definiciones por ficha, de P a ",
+    " y no más que las entradas de la\n"
+    "                       lista (tantas como palabras si no se indica)\n"
+    "  --sin-soluciones     sin la hoja de soluciones al final\n"
+    "  --semilla S          la misma semilla da las mismas fichas (un número de 0 a 4294967295)\n"
+    "  -h, --help           muestra esta ayuda\n"
+    "  --version            muestra la versión del programa\n"
+    "Una opción con valor se puede escribir también --opción=valor.\n"
+    "\n"
+    "Sale con 0 si escribe el PDF y con 2 si algo impide escribirlo; entonces no escribe nada.\n"
+    "Sin pantalla, no abre la ventana y sale con 1.\n",
+};
+
+}  // namespace
+
 std::string WorksheetHelp() {
-  const std::string sheets = std::to_string(kMaxSheets), most = std::to_string(kMaxCount);
-  return "Uso: glosandas [ARCHIVO...]\n"
-         "     glosandas --lista LISTA --pdf ARCHIVO.pdf [OPCIONES]\n"
-         "     glosandas -h | --help | --version\n"
-         "\n"
-         "Sin opciones, abre la ventana del ejercicio; cada ARCHIVO (una lista de glosandas, o un\n"
-         "archivo " +
-         OtherFormatsText() +
-         ") se importa a sus listas y se juega. Tras «--», todo\n"
-         "argumento es un ARCHIVO, aunque empiece por «-».\n"
-         "\n"
-         "Con --lista y --pdf, escribe fichas de unir palabras y definiciones en un PDF, sin "
-         "abrir\n"
-         "ninguna ventana:\n"
-         "  --lista LISTA        el nombre de una de sus listas, o la ruta de un archivo de lista\n"
-         "  --pdf ARCHIVO.pdf    el PDF que se escribe; con «-», la salida estándar\n"
-         "  --fichas N           número de fichas, de 1 a " +
-         sheets +
-         " (1 si no se indica)\n"
-         "  --palabras P         palabras por ficha, de 1 a " +
-         most +
-         " (4 si no se indica)\n"
-         "  --definiciones D     definiciones por ficha, de P a " +
-         most +
-         " y no más que las entradas de la\n"
-         "                       lista (tantas como palabras si no se indica)\n"
-         "  --sin-soluciones     sin la hoja de soluciones al final\n"
-         "  --semilla S          la misma semilla da las mismas fichas (un número de 0 a "
-         "4294967295)\n"
-         "  -h, --help           muestra esta ayuda\n"
-         "  --version            muestra la versión del programa\n"
-         "Una opción con valor se puede escribir también --opción=valor.\n"
-         "\n"
-         "Sale con 0 si escribe el PDF y con 2 si algo impide escribirlo; entonces no escribe "
-         "nada.\n"
-         "Sin pantalla, no abre la ventana y sale con 1.\n";
+  const std::string most = std::to_string(kMaxCount);
+  return kHelpParts[0] + OtherFormatsText() + kHelpParts[1] + std::to_string(kMaxSheets) +
+         kHelpParts[2] + most + kHelpParts[3] + most + kHelpParts[4];
 }
 
 namespace {
