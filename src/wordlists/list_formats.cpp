@@ -49,8 +49,6 @@ constexpr ListFormat kListFormats[] = {
 
 }  // namespace
 
-std::span<const ListFormat> ListFormats() { return kListFormats; }
-
 const ListFormat* ListFormatOf(const std::filesystem::path& file) {
   const std::string extension = FoldAscii(file.extension().string());
   for (const ListFormat& format : kListFormats) {

@@ -7,7 +7,6 @@
 #include <limits>
 #include <map>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,11 +63,8 @@ struct ListFormat {
   ReadResult (*read)(const std::filesystem::path& file);
 };
 
-// Every format read, ours first: .txt (ours, or tab-separated text when it holds no word line),
-// .tsv and .tab, .csv, .kvtml.
-std::span<const ListFormat> ListFormats();
-
-// The format of `file` by its extension; nothing when none is read.
+// The format of `file` by its extension, among .txt (ours, or tab-separated text when it holds
+// no word line), .tsv and .tab, .csv, .kvtml; nothing when none is read.
 const ListFormat* ListFormatOf(const std::filesystem::path& file);
 
 // Any of the formats above, by the file's extension.
