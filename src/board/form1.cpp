@@ -109,7 +109,7 @@ void Form1::Form_Load() {
   }
   PlaceAtStartup();
 
-  for (int i = 1; i <= 9; ++i) {
+  for (int i = 1; i < kMaxCount; ++i) {
     const std::string caption = "&" + std::to_string(i + 1);
     MnuOpcPalLis.push_back(MenuItem{.Caption = caption});
     MnuOpcDefLis.push_back(MenuItem{.Caption = caption});

@@ -28,7 +28,6 @@ inline constexpr std::uint32_t kCyan = 0xFFFF00;
 inline constexpr std::uint32_t kRed = 0x0000FF;
 
 inline constexpr int kNumBoxes = 16;  // elements of TbPal, TbDef and Line1
-inline constexpr int kMaxCount = 10;  // words or definitions per screen
 inline constexpr Int kKeyF5 = 116;
 inline constexpr Int kKeyReturn = 13;
 inline constexpr Int kShiftMask = 1;  // in the Shift argument of the key handlers

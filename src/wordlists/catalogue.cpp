@@ -33,7 +33,9 @@ void Form1::ListarArchivos() {
   for (const std::filesystem::path& folder : ListFolders(where)) {
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
       std::string name = entry.path().filename().string();
-      if (name.size() <= 4 || name[0] == '.' || !FoldAscii(name).ends_with(".txt")) continue;
+      if (name.size() <= std::size(kListExtension) - 1 || name[0] == '.' ||
+          !FoldAscii(name).ends_with(kListExtension))
+        continue;
       std::string key = FoldCase(FileNameText(name));
       if (seen.insert(key).second) lists.push_back({std::move(name), std::move(key), entry.path()});
     }

@@ -17,30 +17,6 @@ ReadResult ReadResult::Of(std::vector<Entrada> entries, std::size_t found, bool 
   return result;
 }
 
-ReadResult ReadAnyList(const std::filesystem::path& file) {
-  const std::string extension = FoldAscii(file.extension().string());
-  if (extension == ".kvtml") return ReadKvtml(file);
-  LineFile lines(file);
-  ReadResult result;
-  result.why = lines.Failure();
-  if (!lines.IsOpen()) {
-    result.outcome = ReadResult::kCannotOpen;
-    return result;
-  }
-  if (extension == ".txt") {
-    ReadResult ours = ReadWordList(lines, true);
-    if (ours.outcome != ReadResult::kNoEntry) return ours;
-    // Flashcard programs and spreadsheets save their tab-separated exports as .txt too.
-    LineFile again(file);
-    ReadResult tabs = ReadDelimited(again, true);
-    return tabs.outcome == ReadResult::kNoEntry ? ours : tabs;
-  }
-  if (extension == ".tsv" || extension == ".tab") return ReadDelimited(lines, true);
-  if (extension == ".csv") return ReadDelimited(lines, false);
-  result.outcome = ReadResult::kNoEntry;
-  return result;
-}
-
 std::string WordListBytes(const std::vector<Entrada>& entries,
                           const std::vector<std::string>& before,
                           const std::vector<std::string>& after) {
@@ -77,10 +53,6 @@ bool SameEntries(const std::vector<Entrada>& a, const std::vector<Entrada>& b) {
 
 namespace {
 
-// The longest name a saved list gets, in bytes: with " (2)" and ".txt" it stays well within what
-// a file system takes.
-constexpr std::size_t kListNameBytes = 200;
-
 std::string CannotOpenText(const std::string& shown, OpenFailure why) {
   const char* reason = why == OpenFailure::kMissing       ? "El archivo no existe."
                        : why == OpenFailure::kFolder      ? "Es una carpeta, no un archivo."
@@ -105,7 +77,7 @@ bool Form1::ImportLists(const std::vector<std::filesystem::path>& files) {
     }
     if (read.outcome == ReadResult::kNoEntry) {
       platform_.MsgBox(
-          FoldAscii(file.extension().string()) == ".txt"
+          FoldAscii(file.extension().string()) == kListExtension
               ? "El archivo de glosandas \"" + shown +
                     "\" no contiene ninguna entrada: ninguna línea empieza por \"P>\"."
               : "El archivo \"" + shown + "\" no contiene ninguna pareja de palabra y definición.",
@@ -126,9 +98,10 @@ bool Form1::ImportLists(const std::vector<std::filesystem::path>& files) {
       if (existing) {
         LineFile list(*existing);
         if (!SameEntries(ReadWordList(list).entries, entries)) continue;
-      } else if (!WriteFileAtomically(where.user_lists / (name + ".txt"), WordListBytes(entries))) {
-        platform_.MsgBox("No se puede guardar la lista de glosandas \"" + name +
-                             ".txt\" en la carpeta \"" + where.user_lists.string() + "\".",
+      } else if (!WriteFileAtomically(where.user_lists / (name + kListExtension),
+                                      WordListBytes(entries))) {
+        platform_.MsgBox("No se puede guardar la lista de glosandas \"" + name + kListExtension +
+                             "\" en la carpeta \"" + where.user_lists.string() + "\".",
                          "Error");
         break;
       }
@@ -137,9 +110,10 @@ bool Form1::ImportLists(const std::vector<std::filesystem::path>& files) {
       break;
     }
     if (saved && read.outcome == ReadResult::kSomeDropped) {
+      const std::string most = std::to_string(kMaxEntradas);
       notices.push_back("El archivo \"" + shown + "\" tiene " +
-                        (read.held > 0 ? std::to_string(read.held) : "más de 100") +
-                        " entradas; sólo se han importado las 100 primeras.");
+                        (read.held > 0 ? std::to_string(read.held) : "más de " + most) +
+                        " entradas; sólo se han importado las " + most + " primeras.");
     }
   }
   if (chosen.empty() || !OfferList(chosen)) return false;
@@ -189,7 +163,7 @@ bool Form1::ListChanged(const std::string& name, const std::optional<std::string
 bool Form1::SaveList(const std::string& name, const std::vector<Entrada>& entries,
                      const ListFile& kept, const std::string& renamed) {
   const std::filesystem::path file =
-      UserList(name).value_or(platform_.Where().user_lists / (name + ".txt"));
+      UserList(name).value_or(platform_.Where().user_lists / (name + kListExtension));
   if (!WriteFileAtomically(file, SavedListBytes(kept, entries))) {
     platform_.MsgBox("No se puede guardar la lista de glosandas \"" +
                          FileNameText(file.filename()) + "\" en la carpeta \"" +

@@ -8,9 +8,6 @@ namespace glosandas {
 
 namespace {
 
-// The longest list name, in bytes: with " (2)" and ".txt" it stays well within a file name.
-constexpr std::size_t kNameBytes = 200;
-
 std::size_t Characters(const std::string& text) {
   std::size_t n = 0;
   for (unsigned char c : text) n += (c & 0xC0) != 0x80;
@@ -26,7 +23,7 @@ std::string ListNameProblem(const std::string& name) {
       return "El nombre no puede contener «/», «&» ni caracteres de control.";
   }
   if (name[0] == '.') return "El nombre no puede empezar por un punto.";
-  if (name.size() > kNameBytes) return "El nombre es demasiado largo.";
+  if (name.size() > kListNameBytes) return "El nombre es demasiado largo.";
   return {};
 }
 
@@ -53,15 +50,17 @@ std::vector<RowProblems> CheckRows(const std::vector<Entrada>& rows) {
     const Entrada& row = rows[i];
     if (IsBlankRow(row)) continue;
     if (entries++ >= kMaxEntradas) {
-      p.word = p.definition = "Sobra: una lista tiene como mucho 100 entradas.";
+      p.word = p.definition =
+          "Sobra: una lista tiene como mucho " + std::to_string(kMaxEntradas) + " entradas.";
       continue;
     }
-    p.word = row.Palabra.empty()                     ? "Falta la palabra."
-             : Characters(row.Palabra) > kPalabraLen ? "La palabra pasa de 100 caracteres."
-                                                     : "";
+    p.word = row.Palabra.empty() ? "Falta la palabra."
+             : Characters(row.Palabra) > kPalabraLen
+                 ? "La palabra pasa de " + std::to_string(kPalabraLen) + " caracteres."
+                 : "";
     p.definition = row.Definicion.empty() ? "Falta la definición."
                    : Characters(row.Definicion) > kDefinicionLen
-                       ? "La definición pasa de 2000 caracteres."
+                       ? "La definición pasa de " + std::to_string(kDefinicionLen) + " caracteres."
                        : "";
     p.repeated = !row.Palabra.empty() && words[FoldCase(row.Palabra)] > 1;
   }

@@ -10,7 +10,7 @@ namespace glosandas {
 
 std::optional<std::filesystem::path> FindList(const std::vector<std::filesystem::path>& folders,
                                               const std::string& name) {
-  const std::string file = name + ".txt";
+  const std::string file = name + kListExtension;
   const std::string wanted = FoldCase(file);
   std::error_code ec;
   for (const std::filesystem::path& folder : folders) {
@@ -107,7 +107,7 @@ ListFile ReadListFile(const std::filesystem::path& path) {
 }
 
 bool Form1::CargarArchivo() {
-  const std::string file_name = Archivo + ".txt";
+  const std::string file_name = Archivo + kListExtension;
   const std::vector<std::filesystem::path> folders = ListFolders(platform_.Where());
   LineFile file(FindList(folders, Archivo).value_or(folders.back() / file_name));
   if (!file.IsOpen()) {

@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/text.h"
@@ -53,9 +54,27 @@ std::vector<Entrada> PastedRows(std::string_view text);
 // <t>translation</t></e> in the older KVTML 1.
 ReadResult ReadKvtml(const std::filesystem::path& file);
 
-// Any of the formats above, by the file's extension: .txt (ours, or tab-separated text when it
-// holds no word line), .tsv and .tab, .csv, .kvtml.
+// The extension of our own lists' files, the name of a list before it.
+inline constexpr char kListExtension[] = ".txt";
+
+// A format of list files read, known by the file name's extension.
+struct ListFormat {
+  std::string_view extension;  // lower case, with its dot; a file's is matched in any case
+  ReadResult (*read)(const std::filesystem::path& file);
+};
+
+// The format of `file` by its extension, among .txt (ours, or tab-separated text when it holds
+// no word line), .tsv and .tab, .csv, .kvtml; nothing when none is read.
+const ListFormat* ListFormatOf(const std::filesystem::path& file);
+
+// Any of the formats above, by the file's extension.
 ReadResult ReadAnyList(const std::filesystem::path& file);
+
+// The open dialog's filter of list files, in Spanish, as Qt's file dialogs take it.
+std::string ListFilesFilter();
+
+// The extensions of the formats other than ours, for a sentence: ".tsv, .tab, .csv o .kvtml".
+std::string OtherFormatsText();
 
 // A field of a flashcard or spreadsheet export as plain text: media references gone and, where
 // it is HTML (`html`, or it holds a closing tag, <br> or <img>), the tags of text formatting

@@ -5,24 +5,35 @@
 #include <set>
 #include <string_view>
 
+#include "wordlists/limits.h"
+#include "wordlists/readers.h"
+
 namespace glosandas {
 
-const char* const kWorksheetHelp =
+namespace {
+
+// The help around what it takes from the formats table and the limits: the extensions, the most
+// sheets, the most words and the most definitions, in that order.
+constexpr const char* kHelpParts[] = {
     "Uso: glosandas [ARCHIVO...]\n"
     "     glosandas --lista LISTA --pdf ARCHIVO.pdf [OPCIONES]\n"
     "     glosandas -h | --help | --version\n"
     "\n"
     "Sin opciones, abre la ventana del ejercicio; cada ARCHIVO (una lista de glosandas, o un\n"
-    "archivo .tsv, .tab, .csv o .kvtml) se importa a sus listas y se juega. Tras «--», todo\n"
+    "archivo ",
+    ") se importa a sus listas y se juega. Tras «--», todo\n"
     "argumento es un ARCHIVO, aunque empiece por «-».\n"
     "\n"
     "Con --lista y --pdf, escribe fichas de unir palabras y definiciones en un PDF, sin abrir\n"
     "ninguna ventana:\n"
     "  --lista LISTA        el nombre de una de sus listas, o la ruta de un archivo de lista\n"
     "  --pdf ARCHIVO.pdf    el PDF que se escribe; con «-», la salida estándar\n"
-    "  --fichas N           número de fichas, de 1 a 30 (1 si no se indica)\n"
-    "  --palabras P         palabras por ficha, de 1 a 10 (4 si no se indica)\n"
-    "  --definiciones D     definiciones por ficha, de P a 10 y no más que las entradas de la\n"
+    "  --fichas N           número de fichas, de 1 a ",
+    " (1 si no se indica)\n"
+    "  --palabras P         palabras por ficha, de 1 a ",
+    " (4 si no se indica)\n"
+    "  --definiciones D     definiciones por ficha, de P a ",
+    " y no más que las entradas de la\n"
     "                       lista (tantas como palabras si no se indica)\n"
     "  --sin-soluciones     sin la hoja de soluciones al final\n"
     "  --semilla S          la misma semilla da las mismas fichas (un número de 0 a 4294967295)\n"
@@ -31,7 +42,16 @@ const char* const kWorksheetHelp =
     "Una opción con valor se puede escribir también --opción=valor.\n"
     "\n"
     "Sale con 0 si escribe el PDF y con 2 si algo impide escribirlo; entonces no escribe nada.\n"
-    "Sin pantalla, no abre la ventana y sale con 1.\n";
+    "Sin pantalla, no abre la ventana y sale con 1.\n",
+};
+
+}  // namespace
+
+std::string WorksheetHelp() {
+  const std::string most = std::to_string(kMaxCount);
+  return kHelpParts[0] + OtherFormatsText() + kHelpParts[1] + std::to_string(kMaxSheets) +
+         kHelpParts[2] + most + kHelpParts[3] + most + kHelpParts[4];
+}
 
 namespace {
 
@@ -110,7 +130,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& 
       if (!value && i + 1 < line.toolkit_args && !args[i + 1].starts_with("--")) value = args[++i];
       return value.value_or("");
     };
-    const auto number = [&](long long low, long long high, const char* what) {
+    const auto number = [&](long long low, long long high, const std::string& what) {
       const std::string text = take();
       long long n = -1;
       const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
@@ -142,12 +162,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& 
         fail("«" + name + "» necesita " + (name == "--pdf" ? "el nombre del PDF." : "una lista."));
       (name == "--pdf" ? o.pdf : o.list) = text;
     } else if (name == "--fichas") {
-      o.sheets = static_cast<int>(number(1, 30, "un número de fichas de 1 a 30"));
+      o.sheets = static_cast<int>(
+          number(1, kMaxSheets, "un número de fichas de 1 a " + std::to_string(kMaxSheets)));
     } else if (name == "--palabras") {
-      o.words = static_cast<int>(number(1, 10, "un número de palabras de 1 a 10"));
+      o.words = static_cast<int>(
+          number(1, kMaxCount, "un número de palabras de 1 a " + std::to_string(kMaxCount)));
       o.counts_given = true;
     } else if (name == "--definiciones") {
-      o.definitions = static_cast<int>(number(1, 10, "un número de definiciones de 1 a 10"));
+      o.definitions = static_cast<int>(
+          number(1, kMaxCount, "un número de definiciones de 1 a " + std::to_string(kMaxCount)));
       o.counts_given = true;
     } else {
       o.seed = static_cast<std::uint32_t>(number(0, 4294967295LL, "un número de 0 a 4294967295"));

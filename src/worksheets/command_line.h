@@ -31,6 +31,6 @@ struct CommandLine {
 CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& error);
 
 // What --help prints.
-extern const char* const kWorksheetHelp;
+std::string WorksheetHelp();
 
 }  // namespace glosandas

@@ -137,10 +137,13 @@ std::vector<Worksheet> DealWorksheets(const std::vector<Entrada>& entries, int s
 
 std::string WorksheetCountsProblem(int entries, int sheets, int words, int definitions) {
   if (entries < 1) return "La lista no tiene ninguna entrada.";
-  if (sheets < 1 || sheets > 30) return "El número de fichas va de 1 a 30.";
-  if (words < 1 || words > 10) return "El número de palabras por ficha va de 1 a 10.";
-  if (definitions < words || definitions > 10)
-    return "El número de definiciones por ficha va del de palabras a 10.";
+  const std::string most = std::to_string(kMaxCount);
+  if (sheets < 1 || sheets > kMaxSheets)
+    return "El número de fichas va de 1 a " + std::to_string(kMaxSheets) + ".";
+  if (words < 1 || words > kMaxCount)
+    return "El número de palabras por ficha va de 1 a " + most + ".";
+  if (definitions < words || definitions > kMaxCount)
+    return "El número de definiciones por ficha va del de palabras a " + most + ".";
   if (definitions > entries) {
     return "La lista tiene " + std::to_string(entries) + (entries == 1 ? " entrada" : " entradas") +
            ": no puede haber más definiciones por ficha.";

@@ -13,16 +13,11 @@
 #include <QUndoStack>
 
 #include "text/text.h"
+#include "ui/qt/text_conversion.h"
 #include "wordlists/list_editing.h"
 #include "wordlists/readers.h"
 
 namespace glosandas {
-
-namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
 
 // A change to the rows, undone and redone by showing the table as it was before or after it.
 class ListEditor::Step : public QUndoCommand {

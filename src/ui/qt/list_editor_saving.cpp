@@ -8,16 +8,11 @@
 
 #include "text/text.h"
 #include "ui/qt/list_editor.h"
+#include "ui/qt/text_conversion.h"
 #include "wordlists/list_editing.h"
 #include "wordlists/readers.h"
 
 namespace glosandas {
-
-namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
 
 std::string ListEditor::Check() {
   const std::vector<Entrada> rows = Rows();
@@ -39,9 +34,10 @@ std::string ListEditor::Check() {
   }
   updating_ = false;
   table_->resizeRowsToContents();
-  count_->setText(QString("%1 de 100 entradas")
+  count_->setText(QString("%1 de %2 entradas")
                       .arg(std::count_if(rows.begin(), rows.end(),
-                                         [](const Entrada& row) { return !IsBlankRow(row); })));
+                                         [](const Entrada& row) { return !IsBlankRow(row); }))
+                      .arg(kMaxEntradas));
   return first;
 }
 

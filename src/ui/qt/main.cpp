@@ -110,7 +110,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (line.help || line.version) {
-    std::fputs(line.help ? glosandas::kWorksheetHelp : "glosandas " GLOSANDAS_VERSION "\n", stdout);
+    const std::string text =
+        line.help ? glosandas::WorksheetHelp() : "glosandas " GLOSANDAS_VERSION "\n";
+    std::fputs(text.c_str(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 2;
   }
   if (line.sheets) return RunWorksheets(argv[0], *line.sheets);

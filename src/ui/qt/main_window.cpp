@@ -20,13 +20,12 @@
 
 #include "text/text.h"
 #include "ui/qt/list_editor.h"
+#include "ui/qt/text_conversion.h"
 #include "ui/qt/worksheet_dialog.h"
 
 namespace glosandas {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The toolkit's own buttons and menus speak Spanish like the rest of the window, whatever the
 // system's language; the locale itself is left alone (numbers keep the user's separator).
@@ -149,8 +148,7 @@ void MainWindow::BuildListsMenu() {
 void MainWindow::ChooseFiles() {
   auto* dialog = new QFileDialog(this, "Abrir archivo",
                                  QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
-                                 "Listas de palabras (*.txt *.tsv *.tab *.csv *.kvtml *.TXT "
-                                 "*.TSV *.TAB *.CSV *.KVTML);;Todos los archivos (*)");
+                                 Q(ListFilesFilter()));
   dialog->setObjectName("AbrirArchivo");
   dialog->setFileMode(QFileDialog::ExistingFiles);
   dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -7,15 +7,10 @@
 
 #include "text/text.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/text_conversion.h"
 #include "ui/qt/window_widgets.h"
 
 namespace glosandas {
-
-namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
 
 void MainWindow::MsgBox(const std::string& prompt, const std::string& title) {
   if (ending_) return;
@@ -54,7 +49,7 @@ float MainWindow::FontSizeShown(float points) {
 
 std::string MainWindow::NumberText(float value) {
   // The shortest text that reads back as the same single-precision value, in the user's locale.
-  QString text = QString::fromStdString(ShortestText(value));
+  QString text = Q(ShortestText(value));
   text.replace('.', QLocale::system().decimalPoint());
   text.replace('-', QLocale::system().negativeSign());
   return text.toStdString();

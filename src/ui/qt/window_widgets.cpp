@@ -17,12 +17,11 @@
 
 #include "ui/qt/accessible_box.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/text_conversion.h"
 
 namespace glosandas {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QColor FromBgr(std::uint32_t bgr) {
   return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
@@ -37,8 +36,8 @@ QString Family(const std::string& name) {
   const QStringList candidates =
       name == "Arial Narrow"
           ? QStringList{"Arial Narrow", "Liberation Sans Narrow", "DejaVu Sans Condensed"}
-          : QStringList{QString::fromStdString(name), "DejaVu Sans", "Bitstream Vera Sans"};
-  QString family = QString::fromStdString(name);
+          : QStringList{Q(name), "DejaVu Sans", "Bitstream Vera Sans"};
+  QString family = Q(name);
   for (const QString& candidate : candidates) {
     if (QFontDatabase::hasFamily(candidate)) {
       family = candidate;

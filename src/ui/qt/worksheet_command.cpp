@@ -28,10 +28,7 @@ void Warn(const std::string& text) {
 // The list the command names, read into `print`: a path (or a file name with a list format's
 // extension), or the name of a list. The problem in words, empty when it was read.
 std::string ReadPrintedList(const std::string& list, const Folders& folders, Print& print) {
-  const std::string extension = FoldAscii(std::filesystem::path(list).extension().string());
-  const bool path = list.find('/') != std::string::npos || extension == ".txt" ||
-                    extension == ".tsv" || extension == ".tab" || extension == ".csv" ||
-                    extension == ".kvtml";
+  const bool path = list.find('/') != std::string::npos || ListFormatOf(list) != nullptr;
   const std::optional<std::filesystem::path> file =
       path ? std::optional(std::filesystem::path(list)) : FindList(ListFolders(folders), list);
   if (!file) return "no hay ninguna lista «" + list + "».";

@@ -16,12 +16,12 @@
 #include <algorithm>
 
 #include "board/random.h"
+#include "ui/qt/text_conversion.h"
+#include "wordlists/limits.h"
 
 namespace glosandas {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 void Paint(QPrinter& printer, const Print& print) {
   printer.setDocName(Q(print.list + " - fichas"));
@@ -39,8 +39,9 @@ WorksheetDialog::WorksheetDialog(QWidget* parent, Window& window, const Print& p
   setAttribute(Qt::WA_DeleteOnClose);
   window_.ReturnFocusAfter(this);
   const int entries = static_cast<int>(print_.entries.size());
-  sheets_ = AddCount("Hojas", "&Fichas:", 1, 30, 1);
-  const int distinct = MostOnASheet(print_.entries), most = std::min({10, entries, distinct});
+  sheets_ = AddCount("Hojas", "&Fichas:", 1, kMaxSheets, 1);
+  const int distinct = MostOnASheet(print_.entries),
+            most = std::min({kMaxCount, entries, distinct});
   words_ = AddCount("Palabras", "&Palabras por ficha:", 1, most, words);
   definitions_ =
       AddCount("Definiciones", "&Definiciones por ficha:", words_->value(), most, definitions);
@@ -74,7 +75,7 @@ void WorksheetDialog::AddNotes(int distinct, int entries) {
     form_->addRow(label);
   };
   // The repeats, not the list's length, set the maxima.
-  if (distinct < std::min(10, entries)) note("Repeticiones", RepeatsNote(distinct));
+  if (distinct < std::min(kMaxCount, entries)) note("Repeticiones", RepeatsNote(distinct));
   if (const std::string unshown = UnshownNote(print_); !unshown.empty()) note("SinFuente", unshown);
 }
 

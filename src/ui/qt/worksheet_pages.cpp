@@ -15,13 +15,12 @@
 #include <set>
 
 #include "text/text.h"
+#include "ui/qt/text_conversion.h"
 #include "wordlists/readers.h"
 
 namespace glosandas {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // Lays text out down the page, starting a new page where a block does not fit.
 class Pages {
