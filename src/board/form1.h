@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -207,6 +208,11 @@ class Form1 {
                 const ListFile& kept = {}, const std::string& renamed = {});
   // The file menu read again from the folders, and the list of that name chosen.
   bool OfferList(const std::string& name);
+  // Back to the original of the list `name`: the user's own copy of it goes to the trash
+  // (`to_trash` moves a file there, true when it did) and the list is offered again. False,
+  // after a message, when there is no such copy or it could not be moved.
+  bool RestoreList(const std::string& name,
+                   const std::function<bool(const std::filesystem::path&)>& to_trash);
   // The entries of the list in force, in its order, without their outer blanks, as they show.
   std::vector<Entrada> EntriesInForce() const;
   // The user's own list of that name; whether a folder other than the user's holds one too.

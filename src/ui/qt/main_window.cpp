@@ -275,53 +275,53 @@ void MainWindow::EditList(bool current) {
     shared = !copy && original;
     restorable = copy && original;
   }
-  editor_ = new ListEditor(this, name, read.entries, shared, restorable);
+  editor_ = new ListEditor(this, *this, name, read.entries, copy.value_or(std::filesystem::path()),
+                           shared, restorable);
   editor_->ShowUnseen(read.held, read.whole_word.size() + read.whole_definition.size(),
                       !read.before.empty());
-  editor_->copy = copy.value_or(std::filesystem::path());
-  ConnectEditor(name, read);
+  edited_ = name;
+  edited_read_ = std::move(read);
   ReturnFocusAfter(editor_);
   editor_->open();
 }
 
-void MainWindow::ConnectEditor(const std::string& name, const ListFile& read) {
-  editor_->save = [this, read, name](const std::string& list, const std::vector<Entrada>& rows,
-                                     bool rename) {
-    bool saved = false;
-    Handle([&] { saved = form_.SaveList(list, rows, read, rename ? name : std::string()); });
-    return saved;
-  };
-  editor_->taken = [this](const std::string& list) {
-    std::optional<ListEditor::Taken> taken;
-    Handle([&] {
-      if (const std::optional<std::filesystem::path> file = form_.ShownList(list))
-        taken = ListEditor::Taken{*file, form_.UserList(list) == file};
+bool MainWindow::SaveList(const std::string& list, const std::vector<Entrada>& rows, bool rename) {
+  bool saved = false;
+  Handle(
+      [&] { saved = form_.SaveList(list, rows, edited_read_, rename ? edited_ : std::string()); });
+  return saved;
+}
+
+std::optional<ListEditor::Taken> MainWindow::ListTaken(const std::string& list) {
+  std::optional<ListEditor::Taken> taken;
+  Handle([&] {
+    if (const std::optional<std::filesystem::path> file = form_.ShownList(list))
+      taken = ListEditor::Taken{*file, form_.UserList(list) == file};
+  });
+  return taken;
+}
+
+bool MainWindow::ListChangedOnDisk() {
+  bool changed = false;
+  Handle([&] { changed = form_.ListChanged(edited_, edited_read_.bytes); });
+  return changed;
+}
+
+bool MainWindow::RestoreOriginal() {
+  bool restored = false;
+  Handle([&] {
+    restored = form_.RestoreList(edited_, [](const std::filesystem::path& file) {
+      return QFile::moveToTrash(QFile::decodeName(file.c_str()));
     });
-    return taken;
-  };
-  editor_->changed_on_disk = [this, name, bytes = read.bytes] {
-    bool changed = false;
-    Handle([&] { changed = form_.ListChanged(name, bytes); });
-    return changed;
-  };
-  editor_->restore = [this, name](const std::filesystem::path& file) {
-    bool restored = false;
-    Handle([&] {
-      if (!QFile::moveToTrash(QFile::decodeName(file.c_str()))) {
-        MsgBox("No se puede llevar su copia de la lista \"" + name + "\" a la papelera.", "Error");
-        return;
-      }
-      restored = true;
-      form_.OfferList(name);
-    });
-    return restored;
-  };
-  editor_->run = [this](QMessageBox& box) {
-    if (ending_) return;
-    ReturnFocusAfter(&box);
-    if (on_message_box) on_message_box(box);
-    box.exec();
-  };
+  });
+  return restored;
+}
+
+void MainWindow::Run(QMessageBox& box) {
+  if (ending_) return;
+  ReturnFocusAfter(&box);
+  if (on_message_box) on_message_box(box);
+  box.exec();
 }
 
 void MainWindow::PrintWorksheets() {
