@@ -178,6 +178,10 @@ class Form1 {
   // ---- handlers ----
   void Form_Load();
   void Form_Resize();
+  // The window's size changed after start-up; `shown`: it is on the screen, `maximised`: it
+  // shows maximised. Moves the buttons and, while the first screen awaits the maximised height,
+  // may place that screen again.
+  void WindowResized(bool shown, bool maximised);
   void Form_QueryUnload();
   void CbSiguiente_Click();
   void MnuOpcSal_Click();
@@ -253,6 +257,9 @@ class Form1 {
   Random& Rnd() { return rnd_; }
 
  private:
+  // The buttons' top the first screen was placed for, while a maximised window may yet grow to
+  // the height it was expected to have.
+  std::optional<float> first_screen_top_;
   // Word boxes are column 1 and definition boxes column 2, as in EntradaEnCaja and Uniones.
   void ClickBox(int column, Int index);
   void KeyDownBox(int column, Int index, Int& key_code, Int shift);

@@ -108,7 +108,6 @@ MainWindow::MainWindow(std::filesystem::path folder, bool system_install,
 
   Handle([this] { form_.Form_Load(); });
   loaded_ = true;
-  if (maximize_requested_) first_screen_top_ = form_.CbComprobar.Top;
 }
 
 MainWindow::~MainWindow() = default;
@@ -345,20 +344,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (!loaded_) return;
-  Handle([this] {
-    form_.Form_Resize();
-    // The first screen was placed for the height the maximised window was expected to have. A
-    // compositor that grants that size only once the window is shown gets the screen placed
-    // again for it, without a new deal, as long as the learner has not touched it.
-    // Once the learner restores the window, a resize moves only the buttons.
-    if (isVisible() && !isMaximized()) first_screen_top_.reset();
-    if (first_screen_top_ && isMaximized() && isVisible() &&
-        form_.CbComprobar.Top != *first_screen_top_) {
-      const bool untouched = form_.NumUniones == 0 && form_.PalSel == -1 && form_.DefSel == -1;
-      if (untouched) form_.PlaceScreen();
-      first_screen_top_ = untouched ? std::optional(form_.CbComprobar.Top) : std::nullopt;
-    }
-  });
+  Handle([this] { form_.WindowResized(isVisible(), isMaximized()); });
 }
 
 void MainWindow::Click(Kind kind, Int index) {

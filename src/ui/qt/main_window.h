@@ -155,7 +155,6 @@ class MainWindow : public QMainWindow,
   Form1 form_;
   bool loaded_ = false;
   bool maximize_requested_ = false;
-  std::optional<float> first_screen_top_;  // the buttons' top the first screen was placed for
   bool rendering_ = false;
   bool double_clicked_ = false;
   int handling_ = 0;     // handlers in progress, nested in message boxes
