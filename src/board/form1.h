@@ -28,11 +28,30 @@ inline constexpr std::uint32_t kYellow = 0x00FFFF;
 inline constexpr std::uint32_t kCyan = 0xFFFF00;
 inline constexpr std::uint32_t kRed = 0x0000FF;
 
+struct Rgb {
+  int red, green, blue;
+};
+// A background colour's three parts, 0 to 255 each.
+constexpr Rgb ToRgb(std::uint32_t bgr) {
+  return {int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)};
+}
+
 inline constexpr int kNumBoxes = 16;  // elements of TbPal, TbDef and Line1
 inline constexpr int kMaxCount = 10;  // words or definitions per screen
 inline constexpr Int kKeyF5 = 116;
 inline constexpr Int kKeyReturn = 13;
 inline constexpr Int kShiftMask = 1;  // in the Shift argument of the key handlers
+
+// The key handlers' codes for the function keys, F1 to F24 (`n` 1 to 24).
+constexpr Int FunctionKeyCode(int n) { return static_cast<Int>(111 + n); }
+// The Shift argument of the key handlers for the modifiers held.
+constexpr Int ShiftState(bool shift, bool control, bool alt) {
+  return static_cast<Int>((shift ? kShiftMask : 0) | (control ? 2 : 0) | (alt ? 4 : 0));
+}
+
+// The columns of the board, as BoxDescription and JoinRow name them.
+inline constexpr int kWordColumn = 1;
+inline constexpr int kDefinitionColumn = 2;
 
 inline constexpr const char* kAppTitle = "Glosandas";
 inline constexpr const char* kDefaultList = "relieve";

@@ -366,7 +366,7 @@ void MainWindow::Click(Kind kind, Int index) {
 Int MainWindow::KeyCode(int qt_key) {
   if (qt_key == Qt::Key_Return || qt_key == Qt::Key_Enter) return kKeyReturn;
   if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F24)
-    return static_cast<Int>(112 + qt_key - Qt::Key_F1);
+    return FunctionKeyCode(qt_key - Qt::Key_F1 + 1);
   return 0;
 }
 
@@ -418,8 +418,7 @@ bool MainWindow::KeyDown(Target target, QKeyEvent* key) {
   if (code == 0) return false;
   const Qt::KeyboardModifiers mods = key->modifiers();
   const Int shift =
-      static_cast<Int>((mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
-                       (mods & Qt::AltModifier ? 4 : 0));
+      ShiftState(mods & Qt::ShiftModifier, mods & Qt::ControlModifier, mods & Qt::AltModifier);
   if (target.kind == Kind::kPal) {
     Handle([&] { form_.TbPal_KeyDown(target.index, code, shift); });
   } else {
