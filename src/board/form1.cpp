@@ -127,6 +127,7 @@ void Form1::Form_Load() {
 
   platform_.Maximize();
   Form_Resize();
+  first_screen_top_ = CbComprobar.Top;  // the height the maximised window is expected to have
 
   const int s = platform_.Second();
   const int m = platform_.Minute();

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -27,10 +28,29 @@ inline constexpr std::uint32_t kYellow = 0x00FFFF;
 inline constexpr std::uint32_t kCyan = 0xFFFF00;
 inline constexpr std::uint32_t kRed = 0x0000FF;
 
+struct Rgb {
+  int red, green, blue;
+};
+// A background colour's three parts, 0 to 255 each.
+constexpr Rgb ToRgb(std::uint32_t bgr) {
+  return {int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)};
+}
+
 inline constexpr int kNumBoxes = 16;  // elements of TbPal, TbDef and Line1
 inline constexpr Int kKeyF5 = 116;
 inline constexpr Int kKeyReturn = 13;
 inline constexpr Int kShiftMask = 1;  // in the Shift argument of the key handlers
+
+// The key handlers' codes for the function keys, F1 to F24 (`n` 1 to 24).
+constexpr Int FunctionKeyCode(int n) { return static_cast<Int>(111 + n); }
+// The Shift argument of the key handlers for the modifiers held.
+constexpr Int ShiftState(bool shift, bool control, bool alt) {
+  return static_cast<Int>((shift ? kShiftMask : 0) | (control ? 2 : 0) | (alt ? 4 : 0));
+}
+
+// The columns of the board, as BoxDescription and JoinRow name them.
+inline constexpr int kWordColumn = 1;
+inline constexpr int kDefinitionColumn = 2;
 
 inline constexpr const char* kAppTitle = "Glosandas";
 inline constexpr const char* kDefaultList = "relieve";
@@ -176,6 +196,10 @@ class Form1 {
   // ---- handlers ----
   void Form_Load();
   void Form_Resize();
+  // The window's size changed after start-up; `shown`: it is on the screen, `maximised`: it
+  // shows maximised. Moves the buttons and, while the first screen awaits the maximised height,
+  // may place that screen again.
+  void WindowResized(bool shown, bool maximised);
   void Form_QueryUnload();
   void CbSiguiente_Click();
   void MnuOpcSal_Click();
@@ -206,6 +230,11 @@ class Form1 {
                 const ListFile& kept = {}, const std::string& renamed = {});
   // The file menu read again from the folders, and the list of that name chosen.
   bool OfferList(const std::string& name);
+  // Back to the original of the list `name`: the user's own copy of it goes to the trash
+  // (`to_trash` moves a file there, true when it did) and the list is offered again. False,
+  // after a message, when there is no such copy or it could not be moved.
+  bool RestoreList(const std::string& name,
+                   const std::function<bool(const std::filesystem::path&)>& to_trash);
   // The entries of the list in force, in its order, without their outer blanks, as they show.
   std::vector<Entrada> EntriesInForce() const;
   // The user's own list of that name; whether a folder other than the user's holds one too.
@@ -246,6 +275,9 @@ class Form1 {
   Random& Rnd() { return rnd_; }
 
  private:
+  // The buttons' top the first screen was placed for, while a maximised window may yet grow to
+  // the height it was expected to have.
+  std::optional<float> first_screen_top_;
   // Word boxes are column 1 and definition boxes column 2, as in EntradaEnCaja and Uniones.
   void ClickBox(int column, Int index);
   void KeyDownBox(int column, Int index, Int& key_code, Int shift);

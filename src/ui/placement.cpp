@@ -85,4 +85,17 @@ void Form1::Form_Resize() {
   CbVer.Top = CbComprobar.Top;
 }
 
+void Form1::WindowResized(bool shown, bool maximised) {
+  Form_Resize();
+  // A compositor that grants the maximised size only once the window is shown gets the first
+  // screen placed again for it, without a new deal, as long as the learner has not touched it.
+  // Once the learner restores the window, a resize moves only the buttons.
+  if (shown && !maximised) first_screen_top_.reset();
+  if (first_screen_top_ && shown && maximised && CbComprobar.Top != *first_screen_top_) {
+    const bool untouched = NumUniones == 0 && PalSel == -1 && DefSel == -1;
+    if (untouched) PlaceScreen();
+    first_screen_top_ = untouched ? std::optional(CbComprobar.Top) : std::nullopt;
+  }
+}
+
 }  // namespace glosandas

@@ -134,6 +134,18 @@ bool Form1::OfferList(const std::string& name) {
   return false;
 }
 
+bool Form1::RestoreList(const std::string& name,
+                        const std::function<bool(const std::filesystem::path&)>& to_trash) {
+  const std::optional<std::filesystem::path> copy = UserList(name);
+  if (!copy || !to_trash(*copy)) {
+    platform_.MsgBox("No se puede llevar su copia de la lista \"" + name + "\" a la papelera.",
+                     "Error");
+    return false;
+  }
+  OfferList(name);
+  return true;
+}
+
 std::vector<Entrada> Form1::EntriesInForce() const {
   std::vector<Entrada> entries;
   for (Int e = 1; e <= NumEntradas; ++e)

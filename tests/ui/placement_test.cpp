@@ -53,5 +53,34 @@ TEST_F(PlacementTest, VeryTallWindowStaysInSixteenBits) {
   EXPECT_LE(f.TbDef[9].Top, 32767);
 }
 
+// The maximised height granted only once the window shows: the first screen is placed again for
+// it, without a new deal, unless the learner has touched it or restored the window.
+TEST_F(PlacementTest, FirstScreenFollowsTheMaximisedHeightUntilTouched) {
+  const struct {
+    const char* name;
+    std::vector<Int> words, definitions;  // boxes clicked
+    bool restored;
+    bool placed;
+  } cases[] = {
+      {"untouched", {}, {}, false, true},
+      {"selected", {0}, {}, false, false},
+      {"joined", {0}, {0}, false, false},
+      {"restored", {}, {}, true, false},
+  };
+  for (const auto& c : cases) {
+    platform.maximized_height = 12000;
+    Form1& f = Start(NumberedList(20));
+    const float top = f.TbPal[1].Top;
+    const std::string dealt = f.TbPal[1].Text;
+    for (Int i : c.words) f.TbPal_Click(i);
+    for (Int i : c.definitions) f.TbDef_Click(i);
+    if (c.restored) f.WindowResized(true, false);
+    platform.maximized_height = 9000;
+    f.WindowResized(true, true);
+    EXPECT_EQ(f.TbPal[1].Top != top, c.placed) << c.name;
+    EXPECT_EQ(f.TbPal[1].Text, dealt) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace glosandas::testing

@@ -36,9 +36,10 @@ class ListEditor::Step : public QUndoCommand {
   bool done_ = true;
 };
 
-ListEditor::ListEditor(QWidget* parent, const std::string& name,
-                       const std::vector<Entrada>& entries, bool shared, bool restorable)
-    : QDialog(parent), original_(name) {
+ListEditor::ListEditor(QWidget* parent, Window& window, const std::string& name,
+                       const std::vector<Entrada>& entries, std::filesystem::path copy, bool shared,
+                       bool restorable)
+    : QDialog(parent), window_(window), original_(name), copy_(std::move(copy)) {
   setObjectName("Editor");
   setWindowTitle(name.empty() ? "Nueva lista" : Q("Editar la lista \"" + name + "\""));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -146,12 +147,12 @@ QHBoxLayout* ListEditor::Buttons(bool restorable) {
   button("Bajar", "&Bajar", [this] { MoveRow(1); });
   QPushButton* original = button("Restaurar", "&Restaurar la lista original", [this] {
     // The file is named: a list of the user's own that only shares the name would go too.
-    if (Choose(
-            Q("¿Quitar su copia de la lista \"" + original_ +
-              "\" y volver a la original? Su copia, el archivo \"" + FileNameText(copy.filename()) +
-              "\" de la carpeta \"" + FileNameText(copy.parent_path()) + "\", irá a la papelera."),
-            {"Restaurar", "Cancelar"}) == 0 &&
-        restore(copy)) {
+    if (Choose(Q("¿Quitar su copia de la lista \"" + original_ +
+                 "\" y volver a la original? Su copia, el archivo \"" +
+                 FileNameText(copy_.filename()) + "\" de la carpeta \"" +
+                 FileNameText(copy_.parent_path()) + "\", irá a la papelera."),
+               {"Restaurar", "Cancelar"}) == 0 &&
+        window_.RestoreOriginal()) {
       Discard();
     }
   });

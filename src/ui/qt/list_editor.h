@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QStringList>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,12 +24,6 @@ class ListEditor : public QDialog {
   Q_OBJECT
 
  public:
-  // `name` is the list edited, empty for a new one. `shared`: the list comes from a folder that
-  // is not the user's, so saving makes the user's own copy. `restorable`: the list is the user's
-  // copy of such a list.
-  ListEditor(QWidget* parent, const std::string& name, const std::vector<Entrada>& entries,
-             bool shared, bool restorable);
-
   // A list the menu already shows under a name, letter case aside: saving over the user's own
   // replaces it, a list of another folder is hidden by it.
   struct Taken {
@@ -38,17 +31,32 @@ class ListEditor : public QDialog {
     bool own = false;
   };
 
-  // Set by the window. `save` saves and plays the list, true when it did, and with `rename` then
-  // removes the user's own file of the list opened; `taken` tells which list has that name;
-  // `changed_on_disk` whether the list's file changed since it was read; `restore` sends
-  // `copy`, the user's own file of the list (none: the list is not in the user's folder), to the
-  // trash, true when it did; `run` shows a box and waits for its answer.
-  std::function<bool(const std::string&, const std::vector<Entrada>&, bool rename)> save;
-  std::function<std::optional<Taken>(const std::string&)> taken;
-  std::function<bool()> changed_on_disk;
-  std::function<bool(const std::filesystem::path&)> restore;
-  std::filesystem::path copy;
-  std::function<void(QMessageBox&)> run;
+  // What the editor asks of the window that opens it, about the list it opened.
+  class Window {
+   public:
+    virtual ~Window() = default;
+    // Saves and plays the list, true when it did; with `rename`, then removes the user's own
+    // file of the list opened.
+    virtual bool SaveList(const std::string& name, const std::vector<Entrada>& rows,
+                          bool rename) = 0;
+    // Which list has that name, if any.
+    virtual std::optional<Taken> ListTaken(const std::string& name) = 0;
+    // Whether the list's file changed since it was read.
+    virtual bool ListChangedOnDisk() = 0;
+    // Sends the user's own copy of the list to the trash, back to the original; true when it
+    // did.
+    virtual bool RestoreOriginal() = 0;
+    // Shows a box and waits for its answer.
+    virtual void Run(QMessageBox& box) = 0;
+  };
+
+  // `name` is the list edited, empty for a new one; `copy` the user's own file of it (empty:
+  // the list is not in the user's folder). `shared`: the list comes from a folder that is not
+  // the user's, so saving makes the user's own copy. `restorable`: the list is the user's copy
+  // of such a list.
+  ListEditor(QWidget* parent, Window& window, const std::string& name,
+             const std::vector<Entrada>& entries, std::filesystem::path copy, bool shared,
+             bool restorable);
 
   // Says what of the file the table does not show, all of which saving keeps: `held` entries in
   // all, `cut` texts shown cut, and whether lines come before the first entry.
@@ -101,7 +109,9 @@ class ListEditor : public QDialog {
   int Choose(const QString& text, const QStringList& buttons);
   void Tell(const std::string& text);
 
+  Window& window_;
   std::string original_;
+  std::filesystem::path copy_;
   bool changed_ = false;  // the name; the rows' changes are the undo stack's
   bool updating_ = false;
   QLineEdit* name_;

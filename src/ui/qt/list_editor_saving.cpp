@@ -43,7 +43,7 @@ std::string ListEditor::Check() {
 
 void ListEditor::Tell(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, windowTitle(), Q(text), QMessageBox::Ok, this);
-  run(box);
+  window_.Run(box);
 }
 
 int ListEditor::Choose(const QString& text, const QStringList& buttons) {
@@ -55,7 +55,7 @@ int ListEditor::Choose(const QString& text, const QStringList& buttons) {
   }
   box.setDefaultButton(static_cast<QPushButton*>(added.first()));
   box.setEscapeButton(added.last());
-  run(box);
+  window_.Run(box);
   const qsizetype chosen = added.indexOf(box.clickedButton());
   return chosen < 0 ? int(added.size()) - 1 : int(chosen);
 }
@@ -83,13 +83,13 @@ bool ListEditor::Save() {
   bool rename = false;
   if (FoldCase(name) != FoldCase(original_)) {
     if (!AskAboutName(name, rename)) return false;
-  } else if (changed_on_disk && changed_on_disk() &&
+  } else if (window_.ListChangedOnDisk() &&
              Choose(Q("La lista \"" + name +
                       "\" ha cambiado en el disco desde que se abrió. ¿Reemplazarla?"),
                     {"Reemplazar", "No"}) != 0) {
     return false;
   }
-  return save(name, rows, rename);
+  return window_.SaveList(name, rows, rename);
 }
 
 // A new name for the list: renames the user's own list or keeps both, and may hide or replace
@@ -97,7 +97,7 @@ bool ListEditor::Save() {
 bool ListEditor::AskAboutName(const std::string& name, bool& rename) {
   // Only a list in the user's own folder is renamed; another folder's list stays as it is and
   // the new name is the user's copy of it.
-  if (!original_.empty() && !copy.empty()) {
+  if (!original_.empty() && !copy_.empty()) {
     const int choice = Choose(Q("¿Cambiar el nombre de la lista \"" + original_ + "\" a \"" + name +
                                 "\"? Si no, se guardará una lista nueva \"" + name + "\" y \"" +
                                 original_ + "\" seguirá como está."),
@@ -105,7 +105,7 @@ bool ListEditor::AskAboutName(const std::string& name, bool& rename) {
     if (choice == 2) return false;
     rename = choice == 0;
   }
-  if (const std::optional<Taken> other = taken(name)) {
+  if (const std::optional<Taken> other = window_.ListTaken(name)) {
     const QString question =
         other->own
             ? Q("Ya existe una lista \"" + name + "\". ¿Reemplazarla?")

@@ -107,7 +107,6 @@ MainWindow::MainWindow(std::filesystem::path folder, bool system_install,
 
   Handle([this] { form_.Form_Load(); });
   loaded_ = true;
-  if (maximize_requested_) first_screen_top_ = form_.CbComprobar.Top;
 }
 
 MainWindow::~MainWindow() = default;
@@ -273,53 +272,53 @@ void MainWindow::EditList(bool current) {
     shared = !copy && original;
     restorable = copy && original;
   }
-  editor_ = new ListEditor(this, name, read.entries, shared, restorable);
+  editor_ = new ListEditor(this, *this, name, read.entries, copy.value_or(std::filesystem::path()),
+                           shared, restorable);
   editor_->ShowUnseen(read.held, read.whole_word.size() + read.whole_definition.size(),
                       !read.before.empty());
-  editor_->copy = copy.value_or(std::filesystem::path());
-  ConnectEditor(name, read);
+  edited_ = name;
+  edited_read_ = std::move(read);
   ReturnFocusAfter(editor_);
   editor_->open();
 }
 
-void MainWindow::ConnectEditor(const std::string& name, const ListFile& read) {
-  editor_->save = [this, read, name](const std::string& list, const std::vector<Entrada>& rows,
-                                     bool rename) {
-    bool saved = false;
-    Handle([&] { saved = form_.SaveList(list, rows, read, rename ? name : std::string()); });
-    return saved;
-  };
-  editor_->taken = [this](const std::string& list) {
-    std::optional<ListEditor::Taken> taken;
-    Handle([&] {
-      if (const std::optional<std::filesystem::path> file = form_.ShownList(list))
-        taken = ListEditor::Taken{*file, form_.UserList(list) == file};
+bool MainWindow::SaveList(const std::string& list, const std::vector<Entrada>& rows, bool rename) {
+  bool saved = false;
+  Handle(
+      [&] { saved = form_.SaveList(list, rows, edited_read_, rename ? edited_ : std::string()); });
+  return saved;
+}
+
+std::optional<ListEditor::Taken> MainWindow::ListTaken(const std::string& list) {
+  std::optional<ListEditor::Taken> taken;
+  Handle([&] {
+    if (const std::optional<std::filesystem::path> file = form_.ShownList(list))
+      taken = ListEditor::Taken{*file, form_.UserList(list) == file};
+  });
+  return taken;
+}
+
+bool MainWindow::ListChangedOnDisk() {
+  bool changed = false;
+  Handle([&] { changed = form_.ListChanged(edited_, edited_read_.bytes); });
+  return changed;
+}
+
+bool MainWindow::RestoreOriginal() {
+  bool restored = false;
+  Handle([&] {
+    restored = form_.RestoreList(edited_, [](const std::filesystem::path& file) {
+      return QFile::moveToTrash(QFile::decodeName(file.c_str()));
     });
-    return taken;
-  };
-  editor_->changed_on_disk = [this, name, bytes = read.bytes] {
-    bool changed = false;
-    Handle([&] { changed = form_.ListChanged(name, bytes); });
-    return changed;
-  };
-  editor_->restore = [this, name](const std::filesystem::path& file) {
-    bool restored = false;
-    Handle([&] {
-      if (!QFile::moveToTrash(QFile::decodeName(file.c_str()))) {
-        MsgBox("No se puede llevar su copia de la lista \"" + name + "\" a la papelera.", "Error");
-        return;
-      }
-      restored = true;
-      form_.OfferList(name);
-    });
-    return restored;
-  };
-  editor_->run = [this](QMessageBox& box) {
-    if (ending_) return;
-    ReturnFocusAfter(&box);
-    if (on_message_box) on_message_box(box);
-    box.exec();
-  };
+  });
+  return restored;
+}
+
+void MainWindow::Run(QMessageBox& box) {
+  if (ending_) return;
+  ReturnFocusAfter(&box);
+  if (on_message_box) on_message_box(box);
+  box.exec();
 }
 
 void MainWindow::PrintWorksheets() {
@@ -343,20 +342,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (!loaded_) return;
-  Handle([this] {
-    form_.Form_Resize();
-    // The first screen was placed for the height the maximised window was expected to have. A
-    // compositor that grants that size only once the window is shown gets the screen placed
-    // again for it, without a new deal, as long as the learner has not touched it.
-    // Once the learner restores the window, a resize moves only the buttons.
-    if (isVisible() && !isMaximized()) first_screen_top_.reset();
-    if (first_screen_top_ && isMaximized() && isVisible() &&
-        form_.CbComprobar.Top != *first_screen_top_) {
-      const bool untouched = form_.NumUniones == 0 && form_.PalSel == -1 && form_.DefSel == -1;
-      if (untouched) form_.PlaceScreen();
-      first_screen_top_ = untouched ? std::optional(form_.CbComprobar.Top) : std::nullopt;
-    }
-  });
+  Handle([this] { form_.WindowResized(isVisible(), isMaximized()); });
 }
 
 void MainWindow::Click(Kind kind, Int index) {
@@ -378,7 +364,7 @@ void MainWindow::Click(Kind kind, Int index) {
 Int MainWindow::KeyCode(int qt_key) {
   if (qt_key == Qt::Key_Return || qt_key == Qt::Key_Enter) return kKeyReturn;
   if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F24)
-    return static_cast<Int>(112 + qt_key - Qt::Key_F1);
+    return FunctionKeyCode(qt_key - Qt::Key_F1 + 1);
   return 0;
 }
 
@@ -430,8 +416,7 @@ bool MainWindow::KeyDown(Target target, QKeyEvent* key) {
   if (code == 0) return false;
   const Qt::KeyboardModifiers mods = key->modifiers();
   const Int shift =
-      static_cast<Int>((mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
-                       (mods & Qt::AltModifier ? 4 : 0));
+      ShiftState(mods & Qt::ShiftModifier, mods & Qt::ControlModifier, mods & Qt::AltModifier);
   if (target.kind == Kind::kPal) {
     Handle([&] { form_.TbPal_KeyDown(target.index, code, shift); });
   } else {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "board/form1.h"
+#include "ui/qt/list_editor.h"
 #include "ui/qt/worksheet_dialog.h"
 
 class QAction;
@@ -29,7 +30,10 @@ class QTextEdit;
 
 namespace glosandas {
 
-class MainWindow : public QMainWindow, public Platform, private WorksheetDialog::Window {
+class MainWindow : public QMainWindow,
+                   public Platform,
+                   private WorksheetDialog::Window,
+                   private ListEditor::Window {
   Q_OBJECT
 
  public:
@@ -122,8 +126,12 @@ class MainWindow : public QMainWindow, public Platform, private WorksheetDialog:
   void ShowListsFolder();
   // The list editor, on a new list or on the list in force.
   void EditList(bool current);
-  // What the editor asks of the window for the list `name`, as `read` from its file.
-  void ConnectEditor(const std::string& name, const ListFile& read);
+  // What the editor asks of the window, for the list it opened.
+  bool SaveList(const std::string& list, const std::vector<Entrada>& rows, bool rename) override;
+  std::optional<ListEditor::Taken> ListTaken(const std::string& list) override;
+  bool ListChangedOnDisk() override;
+  bool RestoreOriginal() override;
+  void Run(QMessageBox& box) override;
   // The worksheet dialog for the list in force: printed, or saved as a PDF.
   void PrintWorksheets();
   // When `dialog` closes, its window is made active again and the control that had the keyboard
@@ -147,7 +155,6 @@ class MainWindow : public QMainWindow, public Platform, private WorksheetDialog:
   Form1 form_;
   bool loaded_ = false;
   bool maximize_requested_ = false;
-  std::optional<float> first_screen_top_;  // the buttons' top the first screen was placed for
   bool rendering_ = false;
   bool double_clicked_ = false;
   int handling_ = 0;     // handlers in progress, nested in message boxes
@@ -166,7 +173,9 @@ class MainWindow : public QMainWindow, public Platform, private WorksheetDialog:
         *opc_tam_ = nullptr;
   QAction *mar_ = nullptr, *ace_ = nullptr, *sal_ = nullptr;
   QMenu* lis_ = nullptr;
-  QPointer<class ListEditor> editor_;
+  QPointer<ListEditor> editor_;
+  std::string edited_;    // the list the editor opened, empty for a new one
+  ListFile edited_read_;  // what was read of its file, and what saving keeps of it
   std::vector<QAction*> pal_items_, def_items_, arc_items_, tam_items_;
 };
 

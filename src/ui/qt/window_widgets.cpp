@@ -24,7 +24,8 @@ namespace glosandas {
 namespace {
 
 QColor FromBgr(std::uint32_t bgr) {
-  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+  const Rgb rgb = ToRgb(bgr);
+  return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 // Verdana and Arial Narrow are rarely installed on Linux; the nearest metric-alike installed
@@ -279,7 +280,8 @@ void MainWindow::SyncArray(std::vector<BoxView>& views, const std::vector<TextBo
     const QString text = Q(boxes[i].Text);
     if (w->accessibleName() != text) w->setAccessibleName(text);
     if (boxes[i].Visible) {
-      const QString description = Q(form_.BoxDescription(multi_line ? 2 : 1, static_cast<Int>(i)));
+      const QString description = Q(
+          form_.BoxDescription(multi_line ? kDefinitionColumn : kWordColumn, static_cast<Int>(i)));
       // The toolkit announces the change.
       if (w->accessibleDescription() != description) w->setAccessibleDescription(description);
     }
