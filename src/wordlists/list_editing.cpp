@@ -16,15 +16,14 @@ std::size_t Characters(const std::string& text) {
 
 }  // namespace
 
-std::string ListNameProblem(const std::string& name) {
-  if (Trim(name).empty()) return "Escriba un nombre para la lista.";
+NameFault CheckListName(const std::string& name) {
+  if (Trim(name).empty()) return NameFault::kEmpty;
   for (unsigned char c : name) {
-    if (c == '/' || c == '&' || c < 0x20 || c == 0x7F)
-      return "El nombre no puede contener «/», «&» ni caracteres de control.";
+    if (c == '/' || c == '&' || c < 0x20 || c == 0x7F) return NameFault::kForbiddenCharacter;
   }
-  if (name[0] == '.') return "El nombre no puede empezar por un punto.";
-  if (name.size() > kListNameBytes) return "El nombre es demasiado largo.";
-  return {};
+  if (name[0] == '.') return NameFault::kLeadingDot;
+  if (name.size() > kListNameBytes) return NameFault::kTooLong;
+  return NameFault::kNone;
 }
 
 std::string OneLine(const std::string& text) {
@@ -50,18 +49,16 @@ std::vector<RowProblems> CheckRows(const std::vector<Entrada>& rows) {
     const Entrada& row = rows[i];
     if (IsBlankRow(row)) continue;
     if (entries++ >= kMaxEntradas) {
-      p.word = p.definition =
-          "Sobra: una lista tiene como mucho " + std::to_string(kMaxEntradas) + " entradas.";
+      p.word = p.definition = CellFault::kSurplus;
       continue;
     }
-    p.word = row.Palabra.empty() ? "Falta la palabra."
-             : Characters(row.Palabra) > kPalabraLen
-                 ? "La palabra pasa de " + std::to_string(kPalabraLen) + " caracteres."
-                 : "";
-    p.definition = row.Definicion.empty() ? "Falta la definición."
-                   : Characters(row.Definicion) > kDefinicionLen
-                       ? "La definición pasa de " + std::to_string(kDefinicionLen) + " caracteres."
-                       : "";
+    const auto fault = [](const std::string& text, std::size_t most) {
+      return text.empty()              ? CellFault::kMissing
+             : Characters(text) > most ? CellFault::kTooLong
+                                       : CellFault::kNone;
+    };
+    p.word = fault(row.Palabra, kPalabraLen);
+    p.definition = fault(row.Definicion, kDefinicionLen);
     p.repeated = !row.Palabra.empty() && words[FoldCase(row.Palabra)] > 1;
   }
   return problems;

@@ -8,9 +8,9 @@
 
 namespace glosandas {
 
-// What is wrong with a list's name, in Spanish; empty when it can be a file name and a menu
-// caption.
-std::string ListNameProblem(const std::string& name);
+// What can be wrong with a list's name; kNone when it can be a file name and a menu caption.
+enum class NameFault { kNone, kEmpty, kForbiddenCharacter, kLeadingDot, kTooLong };
+NameFault CheckListName(const std::string& name);
 
 // A text as one line, as the loader would read it back: each line break a blank, no outer blanks.
 std::string OneLine(const std::string& text);
@@ -19,9 +19,11 @@ std::string OneLine(const std::string& text);
 // left out when the list is saved.
 bool IsBlankRow(const Entrada& row);
 
-// What is wrong with a row; empty texts when nothing is. A repeated word is shown, not refused.
+// What can be wrong with a word or a definition: missing, longer than the limit, or in a row
+// past the most entries a list holds. A repeated word is shown, not refused.
+enum class CellFault { kNone, kMissing, kTooLong, kSurplus };
 struct RowProblems {
-  std::string word, definition;
+  CellFault word = CellFault::kNone, definition = CellFault::kNone;
   bool repeated = false;
 };
 std::vector<RowProblems> CheckRows(const std::vector<Entrada>& rows);

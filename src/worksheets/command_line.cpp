@@ -12,49 +12,6 @@ namespace glosandas {
 
 namespace {
 
-// The help around what it takes from the formats table and the limits: the extensions, the most
-// sheets, the most words and the most definitions, in that order.
-constexpr const char* kHelpParts[] = {
-    "Uso: glosandas [ARCHIVO...]\n"
-    "     glosandas --lista LISTA --pdf ARCHIVO.pdf [OPCIONES]\n"
-    "     glosandas -h | --help | --version\n"
-    "\n"
-    "Sin opciones, abre la ventana del ejercicio; cada ARCHIVO (una lista de glosandas, o un\n"
-    "archivo ",
-    ") se importa a sus listas y se juega. Tras «--», todo\n"
-    "argumento es un ARCHIVO, aunque empiece por «-».\n"
-    "\n"
-    "Con --lista y --pdf, escribe fichas de unir palabras y definiciones en un PDF, sin abrir\n"
-    "ninguna ventana:\n"
-    "  --lista LISTA        el nombre de una de sus listas, o la ruta de un archivo de lista\n"
-    "  --pdf ARCHIVO.pdf    el PDF que se escribe; con «-», la salida estándar\n"
-    "  --fichas N           número de fichas, de 1 a ",
-    " (1 si no se indica)\n"
-    "  --palabras P         palabras por ficha, de 1 a ",
-    " (4 si no se indica)\n"
-    "  --definiciones D     definiciones por ficha, de P a ",
-    " y no más que las entradas de la\n"
-    "                       lista (tantas como palabras si no se indica)\n"
-    "  --sin-soluciones     sin la hoja de soluciones al final\n"
-    "  --semilla S          la misma semilla da las mismas fichas (un número de 0 a 4294967295)\n"
-    "  -h, --help           muestra esta ayuda\n"
-    "  --version            muestra la versión del programa\n"
-    "Una opción con valor se puede escribir también --opción=valor.\n"
-    "\n"
-    "Sale con 0 si escribe el PDF y con 2 si algo impide escribirlo; entonces no escribe nada.\n"
-    "Sin pantalla, no abre la ventana y sale con 1.\n",
-};
-
-}  // namespace
-
-std::string WorksheetHelp() {
-  const std::string most = std::to_string(kMaxCount);
-  return kHelpParts[0] + OtherFormatsText() + kHelpParts[1] + std::to_string(kMaxSheets) +
-         kHelpParts[2] + most + kHelpParts[3] + most + kHelpParts[4];
-}
-
-namespace {
-
 // The options Qt 6 takes for itself (its X11 plugin's included), written with one dash or two,
 // and whether each takes the next argument as its value; `joined`: also as "-option=value".
 struct ToolkitOption {
@@ -92,13 +49,13 @@ constexpr std::string_view kWorksheetFlags[] = {"--lista",         "--pdf",     
 
 }  // namespace
 
-CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& error) {
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   CommandLine line;
   const auto separator = std::find(args.begin(), args.end(), "--");
   line.toolkit_args = static_cast<std::size_t>(separator - args.begin());
   if (separator != args.end()) line.files.assign(separator + 1, args.end());
-  const auto fail = [&error](const std::string& text) {
-    if (error.empty()) error = text;  // the first fault is the one told
+  const auto fail = [&line](CommandLineFault::Kind kind, const std::string& what = {}) {
+    if (line.fault.kind == CommandLineFault::kNone) line.fault = {kind, what};
   };
   WorksheetOptions o;
   bool sheets = false;
@@ -130,25 +87,25 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& 
       if (!value && i + 1 < line.toolkit_args && !args[i + 1].starts_with("--")) value = args[++i];
       return value.value_or("");
     };
-    const auto number = [&](long long low, long long high, const std::string& what) {
+    const auto number = [&](long long low, long long high, CommandLineFault::Kind kind) {
       const std::string text = take();
       long long n = -1;
       const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
       if (ec != std::errc() || end != text.data() + text.size() || n < low || n > high) {
-        fail("«" + name + "» necesita " + what + ".");
+        fail(kind);
       }
       return n;
     };
     const bool worksheet = std::find(std::begin(kWorksheetFlags), std::end(kWorksheetFlags),
                                      name) != std::end(kWorksheetFlags);
     if (!worksheet && name != "-h" && name != "--help" && name != "--version") {
-      fail("opción desconocida «" + arg + "».");
+      fail(CommandLineFault::kUnknownOption, arg);
       continue;
     }
     sheets = sheets || worksheet;
-    if (!seen.insert(name).second) fail("«" + name + "» está más de una vez.");
+    if (!seen.insert(name).second) fail(CommandLineFault::kRepeated, name);
     if (name == "-h" || name == "--help" || name == "--version" || name == "--sin-soluciones") {
-      if (value) fail("«" + name + "» no lleva ningún valor.");
+      if (value) fail(CommandLineFault::kValueNotTaken, name);
       if (name == "--version") {
         line.version = true;
       } else if (name == "--sin-soluciones") {
@@ -159,21 +116,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& 
     } else if (name == "--lista" || name == "--pdf") {
       const std::string text = take();
       if (text.empty())
-        fail("«" + name + "» necesita " + (name == "--pdf" ? "el nombre del PDF." : "una lista."));
+        fail(name == "--pdf" ? CommandLineFault::kNoPdf : CommandLineFault::kNoList);
       (name == "--pdf" ? o.pdf : o.list) = text;
     } else if (name == "--fichas") {
-      o.sheets = static_cast<int>(
-          number(1, kMaxSheets, "un número de fichas de 1 a " + std::to_string(kMaxSheets)));
+      o.sheets = static_cast<int>(number(1, kMaxSheets, CommandLineFault::kSheets));
     } else if (name == "--palabras") {
-      o.words = static_cast<int>(
-          number(1, kMaxCount, "un número de palabras de 1 a " + std::to_string(kMaxCount)));
+      o.words = static_cast<int>(number(1, kMaxCount, CommandLineFault::kWords));
       o.counts_given = true;
     } else if (name == "--definiciones") {
-      o.definitions = static_cast<int>(
-          number(1, kMaxCount, "un número de definiciones de 1 a " + std::to_string(kMaxCount)));
+      o.definitions = static_cast<int>(number(1, kMaxCount, CommandLineFault::kDefinitions));
       o.counts_given = true;
     } else {
-      o.seed = static_cast<std::uint32_t>(number(0, 4294967295LL, "un número de 0 a 4294967295"));
+      o.seed = static_cast<std::uint32_t>(number(0, 4294967295LL, CommandLineFault::kSeed));
     }
   }
   if (!sheets) {
@@ -181,12 +135,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& 
     return line;
   }
   if (!operands.empty() || !line.files.empty()) {
-    fail("las fichas no abren archivos: sobra «" +
-         (operands.empty() ? line.files : operands).front() + "».");
+    fail(CommandLineFault::kFileWithSheets, (operands.empty() ? line.files : operands).front());
   }
   if (!line.help && !line.version) {
-    if (o.list.empty()) fail("falta «--lista LISTA».");
-    if (o.pdf.empty()) fail("falta «--pdf ARCHIVO.pdf».");
+    if (o.list.empty()) fail(CommandLineFault::kListMissing);
+    if (o.pdf.empty()) fail(CommandLineFault::kPdfMissing);
   }
   // As many definitions as words unless told: "--palabras 6" alone would be refused with four.
   if (!seen.count("--definiciones")) o.definitions = o.words;

@@ -17,20 +17,38 @@ struct WorksheetOptions {
   std::optional<std::uint32_t> seed;
 };
 
+// What can be wrong with a command line, and the argument or option it concerns.
+struct CommandLineFault {
+  enum Kind {
+    kNone,
+    kUnknownOption,   // `what`: the argument as given
+    kRepeated,        // `what`: the option
+    kValueNotTaken,   // `what`: an option without a value given one
+    kNoList,          // --lista without its value
+    kNoPdf,           // --pdf without its value
+    kSheets,          // --fichas without a number in range
+    kWords,           // --palabras ...
+    kDefinitions,     // --definiciones ...
+    kSeed,            // --semilla ...
+    kFileWithSheets,  // `what`: a file given with worksheet options
+    kListMissing,     // worksheet options without --lista
+    kPdfMissing,      // ... without --pdf
+  } kind = kNone;
+  std::string what;
+};
+
 struct CommandLine {
   bool help = false, version = false;
   std::optional<WorksheetOptions> sheets;  // when any worksheet option is given
   std::vector<std::string> files;          // for the window: the lists to open, as given
   std::size_t toolkit_args = 0;            // how many arguments come before a lone "--"
   bool platform_chosen = false;            // -platform among them
+  CommandLineFault fault;                  // the first one found
 };
 
 // What `args` (the arguments after the program's name) ask for. Options the toolkit takes for
 // itself are left to it; "--option=value" stands for "--option value"; after a lone "--" every
-// argument is a file. `error` says, in Spanish, what is wrong.
-CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& error);
-
-// What --help prints.
-std::string WorksheetHelp();
+// argument is a file.
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 }  // namespace glosandas

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "text/text.h"
+#include "wordlists/limits.h"
 
 namespace glosandas {
 
@@ -56,10 +57,6 @@ int Matched(const Kinds& kinds, const std::vector<char>& taken, int enough) {
     if (augment(augment, word)) ++matched;
   }
   return matched;
-}
-
-std::string Count(int n, const char* one, const char* more) {
-  return std::to_string(n) + " " + (n == 1 ? one : more);
 }
 
 }  // namespace
@@ -135,34 +132,20 @@ std::vector<Worksheet> DealWorksheets(const std::vector<Entrada>& entries, int s
   return print;
 }
 
-std::string WorksheetCountsProblem(int entries, int sheets, int words, int definitions) {
-  if (entries < 1) return "La lista no tiene ninguna entrada.";
-  const std::string most = std::to_string(kMaxCount);
-  if (sheets < 1 || sheets > kMaxSheets)
-    return "El número de fichas va de 1 a " + std::to_string(kMaxSheets) + ".";
-  if (words < 1 || words > kMaxCount)
-    return "El número de palabras por ficha va de 1 a " + most + ".";
-  if (definitions < words || definitions > kMaxCount)
-    return "El número de definiciones por ficha va del de palabras a " + most + ".";
-  if (definitions > entries) {
-    return "La lista tiene " + std::to_string(entries) + (entries == 1 ? " entrada" : " entradas") +
-           ": no puede haber más definiciones por ficha.";
-  }
-  return {};
+CountsFault CheckWorksheetCounts(int entries, int sheets, int words, int definitions) {
+  if (entries < 1) return CountsFault::kNoEntries;
+  if (sheets < 1 || sheets > kMaxSheets) return CountsFault::kSheets;
+  if (words < 1 || words > kMaxCount) return CountsFault::kWords;
+  if (definitions < words || definitions > kMaxCount) return CountsFault::kDefinitions;
+  if (definitions > entries) return CountsFault::kBeyondEntries;
+  return CountsFault::kNone;
 }
 
-std::string RepeatsNote(int most) {
-  return "La lista repite palabras o definiciones, y una ficha no muestra dos iguales: " +
-         std::string(most == 1 ? "cabe" : "caben") + " como mucho " +
-         Count(most, "entrada", "entradas") + " por ficha.";
-}
-
-std::string LowerWorksheetCounts(int most, int& words, int& definitions) {
-  if (definitions <= most) return {};
+bool LowerWorksheetCounts(int most, int& words, int& definitions) {
+  if (definitions <= most) return false;
   definitions = most;
   words = std::min(words, most);
-  return RepeatsNote(most) + " Cada ficha lleva " + Count(words, "palabra", "palabras") + " y " +
-         Count(definitions, "definición", "definiciones") + ".";
+  return true;
 }
 
 }  // namespace glosandas

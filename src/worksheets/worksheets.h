@@ -26,13 +26,12 @@ int MostOnASheet(const std::vector<Entrada>& entries);
 std::vector<Worksheet> DealWorksheets(const std::vector<Entrada>& entries, int sheets, int words,
                                       int definitions, Random& random);
 
-// What is wrong with the counts of a print, in Spanish; empty when they can be printed.
-std::string WorksheetCountsProblem(int entries, int sheets, int words, int definitions);
+// What can be wrong with the counts of a print: no entries, or the sheets, the words or the
+// definitions out of their ranges (the definitions also beyond the list's entries).
+enum class CountsFault { kNone, kNoEntries, kSheets, kWords, kDefinitions, kBeyondEntries };
+CountsFault CheckWorksheetCounts(int entries, int sheets, int words, int definitions);
 
-// Why a sheet of a list holds at most `most` entries when it repeats words or definitions.
-std::string RepeatsNote(int most);
-
-// Lowers the counts to `most` entries a sheet; what it did, in Spanish, or empty when they fit.
-std::string LowerWorksheetCounts(int most, int& words, int& definitions);
+// Lowers the counts to `most` entries a sheet; whether they had to be.
+bool LowerWorksheetCounts(int most, int& words, int& definitions);
 
 }  // namespace glosandas

@@ -7,6 +7,7 @@
 #include <QTableWidget>
 
 #include "text/text.h"
+#include "ui/qt/fault_texts.h"
 #include "ui/qt/list_editor.h"
 #include "ui/qt/text_conversion.h"
 #include "wordlists/list_editing.h"
@@ -23,7 +24,7 @@ std::string ListEditor::Check() {
     for (int c = 0; c < 2; ++c) {
       QTableWidgetItem* item = table_->item(r, c);
       if (!item) table_->setItem(r, c, item = new QTableWidgetItem);
-      std::string why = c == 0 ? problems[r].word : problems[r].definition;
+      std::string why = CellFaultText(c == 0 ? problems[r].word : problems[r].definition, c == 0);
       if (first.empty() && !why.empty()) first = "Fila " + std::to_string(r + 1) + ": " + why;
       const bool repeated = why.empty() && c == 0 && problems[r].repeated;
       if (repeated) why = "Esta palabra está más de una vez en la lista.";
@@ -62,8 +63,8 @@ int ListEditor::Choose(const QString& text, const QStringList& buttons) {
 
 bool ListEditor::Save() {
   const std::string name = Trim(name_->text().toStdString());
-  if (const std::string problem = ListNameProblem(name); !problem.empty()) {
-    Tell(problem);
+  if (const NameFault fault = CheckListName(name); fault != NameFault::kNone) {
+    Tell(NameFaultText(fault));
     name_->setFocus();
     return false;
   }

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/qt/fault_texts.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/worksheet_command.h"
 
@@ -102,11 +103,11 @@ int main(int argc, char** argv) {
   // A write beyond a file-size limit fails like one on a full disk instead of ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
 
-  std::string error;
   const glosandas::CommandLine line =
-      glosandas::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
-  if (!error.empty()) {
-    std::fprintf(stderr, "glosandas: %s\nPruebe «glosandas --help».\n", error.c_str());
+      glosandas::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  if (line.fault.kind != glosandas::CommandLineFault::kNone) {
+    std::fprintf(stderr, "glosandas: %s\nPruebe «glosandas --help».\n",
+                 glosandas::CommandLineFaultText(line.fault).c_str());
     return 2;
   }
   if (line.help || line.version) {

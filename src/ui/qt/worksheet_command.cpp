@@ -8,6 +8,7 @@
 
 #include "board/random.h"
 #include "text/text.h"
+#include "ui/qt/fault_texts.h"
 #include "ui/qt/worksheet_pages.h"
 #include "wordlists/readers.h"
 #include "worksheets/worksheets.h"
@@ -75,12 +76,12 @@ int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders)
     words = std::min(words, entries);
     definitions = std::min(definitions, entries);
   }
-  if (const std::string problem =
-          WorksheetCountsProblem(entries, options.sheets, words, definitions);
-      !problem.empty()) {
-    return Fail(problem);
+  if (const CountsFault fault = CheckWorksheetCounts(entries, options.sheets, words, definitions);
+      fault != CountsFault::kNone) {
+    return Fail(CountsFaultText(fault, entries));
   }
-  Warn(LowerWorksheetCounts(MostOnASheet(print.entries), words, definitions));
+  if (const int most = MostOnASheet(print.entries); LowerWorksheetCounts(most, words, definitions))
+    Warn(LoweredNote(most, words, definitions));
   Random random;
   random.Seed(options.seed.value_or(static_cast<std::uint32_t>(
       std::chrono::steady_clock::now().time_since_epoch().count() ^ (::getpid() << 16))));

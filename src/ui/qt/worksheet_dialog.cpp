@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "board/random.h"
+#include "ui/qt/fault_texts.h"
 #include "ui/qt/text_conversion.h"
 #include "wordlists/limits.h"
 
