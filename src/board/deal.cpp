@@ -25,8 +25,10 @@ void Form1::NuevaPantalla() {
   show(TbPal, NumPal);
   PlaceScreen();
 
+  screen_kept_ = false;
   if (NumEntradas < 1) return;
   for (int k = 1; k <= kMaxEntradas; ++k) Usada(k) = false;
+  const std::optional<ReviewPlan> plan = ReviewPlanNow();
 
   // Every draw takes the integer part of u times a count; rejected draws are repeated with a
   // fresh u. Drawing stops when the list has no unused entry left, which the counts prevent.
@@ -41,8 +43,42 @@ void Form1::NuevaPantalla() {
     ++drawn;
     return static_cast<Int>(e);
   };
+  // A review screen takes its words group by group, each drawn among the group's unused entries,
+  // and its decoys first from the definitions those words were taken for.
+  std::vector<Int> taken_for;
+  const auto take = [&](Int e) {
+    Usada(e) = true;
+    ++drawn;
+    return e;
+  };
+  const auto next_word = [&]() -> Int {
+    for (std::size_t g = 0; plan && g < plan->groups.size(); ++g) {
+      std::vector<Int> open;
+      for (int i : plan->groups[g]) {
+        if (i >= 0 && i < NumEntradas && !Usada(i + 1)) open.push_back(static_cast<Int>(i + 1));
+      }
+      if (!open.empty()) {
+        const Int e = take(open[draw(static_cast<int>(open.size()))]);
+        const std::string own = Trim(Entradas(e).Definicion);
+        for (const std::string& text : plan->confusions.at(e - 1)) {
+          for (int f = 1; f <= NumEntradas; ++f) {
+            if (Trim(Entradas(f).Definicion) == text && text != own)
+              taken_for.push_back(static_cast<Int>(f));
+          }
+        }
+        return e;
+      }
+    }
+    return draw_entry();
+  };
+  const auto next_decoy = [&]() -> Int {
+    for (Int f : taken_for) {
+      if (!Usada(f)) return take(f);
+    }
+    return draw_entry();
+  };
   for (int n = 0; n < NumPal; ++n) {
-    const Int e = draw_entry();
+    const Int e = next_word();
     if (e < 0) break;
     int p;
     do p = draw(NumPal);
@@ -54,7 +90,7 @@ void Form1::NuevaPantalla() {
     EntradaEnCaja(2, q) = e;
   }
   for (int n = NumPal; n < NumDef; ++n) {
-    const Int e = draw_entry();
+    const Int e = next_decoy();
     if (e < 0) break;
     int q;
     do q = draw(NumDef);
@@ -74,6 +110,17 @@ void Form1::NuevaPantalla() {
   for (int i = 0; i < NumDef; ++i) {
     if (EntradaEnCaja(2, i) >= 0) TbDef[i].Text = Trim(Entradas(EntradaEnCaja(2, i)).Definicion);
   }
+}
+
+std::optional<ReviewPlan> Form1::ReviewPlanNow() {
+  // Start-up's screens are always dealt as they were; a plan that does not fit the list is not
+  // used.
+  if (!RepasarFallos || !started_) return std::nullopt;
+  std::vector<std::pair<std::string, std::string>> entries;
+  for (const Entrada& e : EntriesInForce()) entries.emplace_back(e.Palabra, e.Definicion);
+  std::optional<ReviewPlan> plan = platform_.Review(Archivo, entries);
+  if (plan && plan->confusions.size() != entries.size()) plan.reset();
+  return plan;
 }
 
 }  // namespace glosandas

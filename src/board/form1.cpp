@@ -83,6 +83,9 @@ Form1::Form1(Platform& platform) : platform_(platform) {
   MnuOpcMar.Checked = true;
   MnuOpcTam.Caption = "&Tamaño de letra (10)";
   MnuOpcAce.Caption = "&Acerca de glosandas...";
+  MnuPro.Caption = "&Progreso";
+  MnuProRep.Caption = "&Repasar fallos";
+  MnuProBor.Caption = "&Borrar el progreso de esta lista...";
   MnuOpcSal.Caption = "&Salir Alt - F4";
   MnuOpcPalLis.push_back(MenuItem{.Caption = "&1"});
   MnuOpcDefLis.push_back(MenuItem{.Caption = "&1"});
@@ -140,6 +143,7 @@ void Form1::Form_Load() {
   NuevaPantalla();
   LeerOpciones();
   settings_read_ = true;
+  started_ = true;
 }
 
 void Form1::CbSiguiente_Click() { NuevaPantalla(); }

@@ -14,6 +14,7 @@
 
 #include "board/random.h"
 #include "files/folders.h"
+#include "progress/progress.h"
 #include "wordlists/entry.h"
 #include "wordlists/readers.h"
 
@@ -138,6 +139,13 @@ struct MenuItem {
   std::string Shortcut;  // "F2", "F3" or empty
 };
 
+// How a review screen draws its words: groups of entries (indexes into the list in force, from
+// 0), the first group first; and, for each entry, the definitions it was taken for, most first.
+struct ReviewPlan {
+  std::vector<std::vector<int>> groups;
+  std::vector<std::vector<std::string>> confusions;
+};
+
 // What the logic needs from the toolkit and the system that no record can hold.
 class Platform {
  public:
@@ -160,6 +168,18 @@ class Platform {
   virtual std::string NumberText(float value) = 0;
   // The program's folder and the user's and the system's folders for lists and settings.
   virtual Folders Where() = 0;
+  // Keeps what the first check of a screen of `list` showed; a platform that cannot keep it
+  // tells the learner. By default nothing is kept.
+  virtual void RecordCheck(const std::string& /*list*/, const std::vector<CheckedWord>& /*words*/) {}
+  // The plan of a review screen of `list`, whose entries are `entries` (word, definition);
+  // nothing when no progress can be read.
+  virtual std::optional<ReviewPlan> Review(
+      const std::string& /*list*/,
+      const std::vector<std::pair<std::string, std::string>>& /*entries*/) {
+    return std::nullopt;
+  }
+  // Forgets the progress kept for `list`.
+  virtual void EraseProgress(const std::string& /*list*/) {}
 };
 
 class Form1 {
@@ -180,6 +200,7 @@ class Form1 {
   Int NumUniones = 0;
   std::string Archivo = kDefaultList;
   bool MarcarErrores = true;
+  bool RepasarFallos = false;  // new screens bring back the words missed, when due
 
   // ---- controls ----
   std::string Caption = "GLOSANDAS";
@@ -190,6 +211,7 @@ class Form1 {
   std::vector<Line> Line1;
   Button CbComprobar, CbSiguiente, CbVer;
   MenuItem MnuOpc, MnuOpcPal, MnuOpcDef, MnuOpcArc, MnuOpcMar, MnuOpcTam, MnuOpcAce, MnuOpcSal;
+  MenuItem MnuPro, MnuProRep, MnuProBor;
   std::vector<MenuItem> MnuOpcPalLis, MnuOpcDefLis, MnuOpcArcLis;
   std::array<MenuItem, 2> MnuOpcTamLis;
 
@@ -210,6 +232,9 @@ class Form1 {
   void CbComprobar_Click();
   void CbVer_Click();
   void MnuOpcMar_Click();
+  void MnuProRep_Click();
+  // Forgets the progress of the list in force; the view has asked first.
+  void MnuProBor_Click();
   // The selections return false, changing nothing, when there is no such item to choose (or,
   // for a list, when it could not be loaded); a refusal with its message is not a failure.
   bool MnuOpcPalLis_Click(Int Index);
@@ -261,6 +286,8 @@ class Form1 {
   // The row of Uniones holding the join of a box (column 1 words, 2 definitions); -1 when the
   // box is not joined.
   int JoinRow(int column, Int index) const;
+  // Whether the join on line `k` is marked wrong: drawn apart exactly while a box of it is red.
+  bool JoinMarkedWrong(int k) const;
   // What a screen reader says of a box: its place and its state, in Spanish.
   std::string BoxDescription(int column, Int index) const;
 
@@ -286,6 +313,12 @@ class Form1 {
   Random rnd_;
   bool settings_read_ = false;
   bool saved_ = false;  // the settings are written once, whatever way the window closes
+  bool started_ = false;  // Form_Load is over: a screen dealt now may be a review screen
+  bool screen_kept_ = false;  // this screen's check (or its solution shown first) is recorded
+  // The words of this screen as the progress keeps them: wrong ones with what they were taken for.
+  std::vector<CheckedWord> ScreenWords(bool checked) const;
+  // A review screen's plan, when the review mode asks for one and the platform has it.
+  std::optional<ReviewPlan> ReviewPlanNow();
   std::array<long long, 5> loaded_id_{};  // the list file whose entries are in the table
 };
 

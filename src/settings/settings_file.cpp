@@ -15,7 +15,8 @@ constexpr const char* kLabelDef = " = número de glosandas ";
 constexpr const char* kLabelMar = " = marcar errores en rojo";
 constexpr const char* kLabelArc = " = último archivo utilizado";
 constexpr const char* kLabelTam = " = tamaño de letra";
-constexpr int kSettingsLines = 5;
+constexpr const char* kLabelRep = " = repasar fallos";  // a line newer than the other five
+constexpr int kSettingsLines = 6;
 
 // The number a line starts with: blanks skipped, an optional sign, digits, a point and more
 // digits; reading stops at anything else. No number gives 0.
@@ -62,7 +63,8 @@ void Form1::GuardarOpciones() {
   const std::string text = std::to_string(NumPal) + kLabelPal + "\r\n" + std::to_string(NumDef) +
                            kLabelDef + "\r\n" + (MarcarErrores ? "True" : "False") + kLabelMar +
                            "\r\n" + Archivo + kLabelArc + "\r\n" + ShortestText(TbDef[0].FontSize) +
-                           kLabelTam + "\r\n";
+                           kLabelTam + "\r\n" + (RepasarFallos ? "True" : "False") + kLabelRep +
+                           "\r\n";
   // Windows-1252 as the lists are written; UTF-8 only for a list name it cannot hold.
   const std::string bytes = Utf8ToCp1252(text).value_or(text);
 
@@ -122,6 +124,10 @@ void Form1::LeerOpciones() {
   // "Aumentar" acts below the maximum, so a size up to one point above it can be written.
   if (!(size >= kMinLetterSize && size < kMaxLetterSize + 1)) return;
   ApplyLetterSize(static_cast<float>(size));
+
+  // Missing or unreadable: off, as it was before the line existed.
+  const std::optional<bool> repasar = at(5) ? BoolValue(*at(5)) : std::nullopt;
+  RepasarFallos = MnuProRep.Checked = repasar.value_or(false);
 }
 
 }  // namespace glosandas

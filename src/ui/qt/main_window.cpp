@@ -99,6 +99,7 @@ MainWindow::MainWindow(std::filesystem::path folder, bool system_install,
 
   BuildOptionsMenu();
   BuildListsMenu();
+  BuildProgressMenu();
 
   // The normal placement: the design-size client area, centred.
   const int menu_height = menuBar()->sizeHint().height();

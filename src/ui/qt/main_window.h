@@ -13,6 +13,7 @@
 #include <QRect>
 #include <QTime>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -77,6 +78,11 @@ class MainWindow : public QMainWindow,
   float FontSizeShown(float points) override;
   std::string NumberText(float value) override;
   Folders Where() override { return folders_; }
+  void RecordCheck(const std::string& list, const std::vector<CheckedWord>& words) override;
+  std::optional<ReviewPlan> Review(
+      const std::string& list,
+      const std::vector<std::pair<std::string, std::string>>& entries) override;
+  void EraseProgress(const std::string& list) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -120,6 +126,12 @@ class MainWindow : public QMainWindow,
   void PlaceFocusRing();
   void BuildOptionsMenu();
   void BuildListsMenu();
+  void BuildProgressMenu();
+  // The progress store, opened when first needed (never before the first screen is drawn);
+  // null when it cannot be written, which the learner is told once.
+  ProgressStore* Progress();
+  // A problem with the progress, told once per run.
+  void TellProgressProblem();
   // Lists to import, chosen in a file dialog.
   void ChooseFiles();
   // The user's lists folder in the desktop's file manager, made when missing.
@@ -169,10 +181,15 @@ class MainWindow : public QMainWindow,
   ButtonView comprobar_, siguiente_, ver_;
   bool tab_order_dirty_ = true;
   std::vector<Line> lines_shown_;
+  std::vector<bool> dashed_shown_;
   QMenu *opc_ = nullptr, *opc_pal_ = nullptr, *opc_def_ = nullptr, *opc_arc_ = nullptr,
         *opc_tam_ = nullptr;
   QAction *mar_ = nullptr, *ace_ = nullptr, *sal_ = nullptr;
   QMenu* lis_ = nullptr;
+  QMenu* pro_ = nullptr;
+  QAction *pro_rep_ = nullptr, *pro_bor_ = nullptr;
+  std::unique_ptr<ProgressStore> progress_;
+  bool progress_opened_ = false, progress_told_ = false;
   QPointer<ListEditor> editor_;
   std::string edited_;    // the list the editor opened, empty for a new one
   ListFile edited_read_;  // what was read of its file, and what saving keeps of it

@@ -67,10 +67,15 @@ class Board : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const Line& line : window_->form().Line1) {
+    const Form1& form = window_->form();
+    for (std::size_t k = 0; k < form.Line1.size(); ++k) {
+      const Line& line = form.Line1[k];
       if (!line.Visible || (line.X1 == line.X2 && line.Y1 == line.Y2)) continue;
       const double scale = window_->PixelsPerTwip();
-      painter.setPen(QPen(Qt::black, line.BorderWidth, Qt::SolidLine, Qt::RoundCap));
+      // A wrong join is told by its dashes as well as by its red boxes.
+      const bool wrong = form.JoinMarkedWrong(static_cast<int>(k));
+      painter.setPen(QPen(Qt::black, line.BorderWidth, wrong ? Qt::DashLine : Qt::SolidLine,
+                          wrong ? Qt::FlatCap : Qt::RoundCap));
       painter.drawLine(QPointF(line.X1 * scale, line.Y1 * scale),
                        QPointF(line.X2 * scale, line.Y2 * scale));
     }
@@ -98,6 +103,33 @@ class FocusRing : public QWidget {
     painter.drawRect(outer);
     painter.setPen(QPen(Qt::white, 1));
     painter.drawRect(outer.adjusted(2, 2, -2, -2));
+  }
+};
+
+// A cross in the top right corner of a box marked wrong, so that the mark does not rest on its
+// colour alone: black on a white edge, seen on red and in grey alike.
+class WrongMark : public QWidget {
+ public:
+  explicit WrongMark(QWidget* box) : QWidget(box) {
+    setObjectName("MarcaError");
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+  void Place() {
+    const int side = std::max(9, parentWidget()->height() * 2 / 5);
+    setGeometry(parentWidget()->width() - side - 2, 2, side, side);
+    raise();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5);
+    for (const auto& [colour, width] : {std::pair{Qt::white, 5.0}, std::pair{Qt::black, 2.5}}) {
+      painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+      painter.drawLine(r.topLeft(), r.bottomRight());
+      painter.drawLine(r.topRight(), r.bottomLeft());
+    }
   }
 };
 
@@ -212,6 +244,13 @@ void MainWindow::SyncLook(QWidget* w, const TextBox& box, const TextBox& shown, 
     QPalette palette = w->palette();
     palette.setColor(QPalette::Base, FromBgr(box.BackColor));
     w->setPalette(palette);
+    auto* mark = w->findChild<WrongMark*>(QString(), Qt::FindDirectChildrenOnly);
+    if (box.BackColor == kRed && !mark) mark = new WrongMark(w);
+    if (mark) mark->setVisible(box.BackColor == kRed);
+  }
+  if (auto* mark = w->findChild<WrongMark*>(QString(), Qt::FindDirectChildrenOnly);
+      mark && mark->isVisible()) {
+    mark->Place();
   }
   if (all || box.FontSize != shown.FontSize || box.FontName != shown.FontName) {
     w->setFont(FontFor(box.FontName, box.FontSize));
@@ -352,13 +391,17 @@ void MainWindow::SyncTabOrder() {
 }
 
 void MainWindow::SyncLines() {
-  if (lines_shown_.size() != form_.Line1.size() ||
+  std::vector<bool> dashed;
+  for (std::size_t k = 0; k < form_.Line1.size(); ++k)
+    dashed.push_back(form_.JoinMarkedWrong(static_cast<int>(k)));
+  if (lines_shown_.size() != form_.Line1.size() || dashed != dashed_shown_ ||
       !std::equal(lines_shown_.begin(), lines_shown_.end(), form_.Line1.begin(),
                   [](const Line& a, const Line& b) {
                     return a.X1 == b.X1 && a.Y1 == b.Y1 && a.X2 == b.X2 && a.Y2 == b.Y2 &&
                            a.Visible == b.Visible;
                   })) {
     lines_shown_ = form_.Line1;
+    dashed_shown_ = dashed;
     board_->update();
   }
 }
@@ -380,6 +423,9 @@ void MainWindow::SyncMenus() {
   SyncItem(mar_, form_.MnuOpcMar);
   SyncItem(ace_, form_.MnuOpcAce);
   SyncItem(sal_, form_.MnuOpcSal);
+  pro_->setTitle(Q(form_.MnuPro.Caption));
+  SyncItem(pro_rep_, form_.MnuProRep);
+  SyncItem(pro_bor_, form_.MnuProBor);
 }
 
 void MainWindow::PlaceFocusRing() {

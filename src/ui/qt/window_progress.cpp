@@ -1,0 +1,90 @@
+// The window's side of the learner's progress: the "Progreso" menu, the store opened when first
+// needed, what a check records, the plan of a review screen, and the problems told once.
+#include <QDate>
+#include <QPushButton>
+
+#include "ui/qt/main_window.h"
+#include "ui/qt/text_conversion.h"
+
+namespace glosandas {
+
+namespace {
+
+// Today in the learner's calendar, as the store counts days.
+long long Today() { return QDate(1970, 1, 1).daysTo(QDate::currentDate()); }
+
+}  // namespace
+
+void MainWindow::BuildProgressMenu() {
+  pro_ = new QMenu(Q(form_.MnuPro.Caption), this);
+  menuBar()->addMenu(pro_);
+  pro_rep_ = pro_->addAction(Q(form_.MnuProRep.Caption));
+  pro_rep_->setCheckable(true);
+  connect(pro_rep_, &QAction::triggered, this,
+          [this] { Handle([this] { form_.MnuProRep_Click(); }); });
+  pro_bor_ = pro_->addAction(Q(form_.MnuProBor.Caption));
+  connect(pro_bor_, &QAction::triggered, this, [this] {
+    Handle([this] {
+      QMessageBox box(QMessageBox::NoIcon, "Borrar el progreso",
+                      Q("¿Borrar todo el progreso de la lista \"" + form_.Archivo +
+                        "\"? Sus palabras volverán a salir como nuevas. No se puede deshacer."),
+                      QMessageBox::NoButton, this);
+      QPushButton* erase = box.addButton("Borrar", QMessageBox::AcceptRole);
+      box.setEscapeButton(box.addButton("Cancelar", QMessageBox::RejectRole));
+      box.setDefaultButton(static_cast<QPushButton*>(box.escapeButton()));
+      Run(box);
+      if (box.clickedButton() == erase) form_.MnuProBor_Click();
+    });
+  });
+}
+
+ProgressStore* MainWindow::Progress() {
+  if (progress_opened_) return progress_.get();
+  progress_opened_ = true;
+  const std::filesystem::path file = ProgressFile(folders_.user_lists);
+  ProgressStore::Opening opening = ProgressStore::Open(file);
+  progress_ = std::move(opening.store);
+  if (opening.outcome == ProgressStore::Opened::kMovedAside) {
+    MsgBox("El archivo del progreso estaba dañado: se ha guardado aparte como \"" +
+               opening.moved_to.string() + "\" y se empieza un progreso nuevo.",
+           "Progreso");
+  } else if (!progress_) {
+    TellProgressProblem();
+  }
+  return progress_.get();
+}
+
+void MainWindow::TellProgressProblem() {
+  if (progress_told_) return;
+  progress_told_ = true;
+  MsgBox("No se puede guardar el progreso en \"" +
+             ProgressFile(folders_.user_lists).parent_path().string() +
+             "\". El ejercicio sigue, pero esta vez no se recordarán los aciertos ni los fallos.",
+         "Progreso");
+}
+
+void MainWindow::RecordCheck(const std::string& list, const std::vector<CheckedWord>& words) {
+  if (ProgressStore* store = Progress(); store && !store->Record(list, words, Today()))
+    TellProgressProblem();
+}
+
+std::optional<ReviewPlan> MainWindow::Review(
+    const std::string& list, const std::vector<std::pair<std::string, std::string>>& entries) {
+  ProgressStore* store = Progress();
+  if (!store) return std::nullopt;
+  const ListProgress progress = store->Progress(list);
+  ReviewPlan plan{ReviewGroups(entries, progress, Today()), {}};
+  for (const auto& entry : entries) {
+    std::vector<std::string>& taken = plan.confusions.emplace_back();
+    if (const auto found = progress.find(entry); found != progress.end()) {
+      for (const auto& [definition, times] : found->second.confusions) taken.push_back(definition);
+    }
+  }
+  return plan;
+}
+
+void MainWindow::EraseProgress(const std::string& list) {
+  if (ProgressStore* store = Progress(); store && !store->Erase(list)) TellProgressProblem();
+}
+
+}  // namespace glosandas
