@@ -35,6 +35,20 @@ class RecordingPlatform : public Platform {
   std::string NumberText(float value) override { return ShortestText(value); }
   // The program's folder holds its lists and its settings, unless a test says otherwise.
   std::optional<Folders> where;
+  // The checks recorded; with a store, also kept there on `day` and read back for review plans.
+  std::vector<std::vector<CheckedWord>> recorded;
+  ProgressStore* store = nullptr;
+  long long day = 20000;
+  void RecordCheck(const std::string& list, const std::vector<CheckedWord>& words) override {
+    recorded.push_back(words);
+    if (store) store->Record(list, words, day);
+  }
+  std::optional<ReviewPlan> Review(
+      const std::string& list,
+      const std::vector<std::pair<std::string, std::string>>& entries) override {
+    if (!store) return std::nullopt;
+    return PlanReview(entries, store->Progress(list), day);
+  }
   Folders Where() override {
     return where.value_or(Folders{.program = folder,
                                   .shipped_lists = folder,

@@ -44,8 +44,9 @@ void Form1::NuevaPantalla() {
     return static_cast<Int>(e);
   };
   // A review screen takes its words group by group, each drawn among the group's unused entries,
-  // and its decoys first from the definitions those words were taken for.
-  std::vector<Int> taken_for;
+  // and its decoys first from the definitions those words were taken for: each word's most
+  // frequent first, then each one's second...
+  std::vector<std::vector<Int>> taken_for;  // per word, the entries of those definitions
   const auto take = [&](Int e) {
     Usada(e) = true;
     ++drawn;
@@ -57,25 +58,28 @@ void Form1::NuevaPantalla() {
       for (int i : plan->groups[g]) {
         if (i >= 0 && i < NumEntradas && !Usada(i + 1)) open.push_back(static_cast<Int>(i + 1));
       }
-      if (!open.empty()) {
-        const Int e = take(open[draw(static_cast<int>(open.size()))]);
-        const std::string own = Trim(Entradas(e).Definicion);
-        for (const std::string& text : plan->confusions.at(e - 1)) {
-          for (int f = 1; f <= NumEntradas; ++f) {
-            if (Trim(Entradas(f).Definicion) == text && text != own)
-              taken_for.push_back(static_cast<Int>(f));
-          }
+      if (open.empty()) continue;
+      const Int e = take(open[draw(static_cast<int>(open.size()))]);
+      std::vector<Int>& mistaken = taken_for.emplace_back();
+      for (const std::string& text : plan->confusions.at(e - 1)) {
+        for (int f = 1; f <= NumEntradas; ++f) {
+          if (Trim(Entradas(f).Definicion) == text && text != Trim(Entradas(e).Definicion))
+            mistaken.push_back(static_cast<Int>(f));
         }
-        return e;
       }
+      return e;
     }
     return draw_entry();
   };
   const auto next_decoy = [&]() -> Int {
-    for (Int f : taken_for) {
-      if (!Usada(f)) return take(f);
+    for (std::size_t rank = 0;; ++rank) {
+      bool more = false;
+      for (const std::vector<Int>& mistaken : taken_for) {
+        more = more || rank < mistaken.size();
+        if (rank < mistaken.size() && !Usada(mistaken[rank])) return take(mistaken[rank]);
+      }
+      if (!more) return draw_entry();
     }
-    return draw_entry();
   };
   for (int n = 0; n < NumPal; ++n) {
     const Int e = next_word();

@@ -139,13 +139,6 @@ struct MenuItem {
   std::string Shortcut;  // "F2", "F3" or empty
 };
 
-// How a review screen draws its words: groups of entries (indexes into the list in force, from
-// 0), the first group first; and, for each entry, the definitions it was taken for, most first.
-struct ReviewPlan {
-  std::vector<std::vector<int>> groups;
-  std::vector<std::vector<std::string>> confusions;
-};
-
 // What the logic needs from the toolkit and the system that no record can hold.
 class Platform {
  public:

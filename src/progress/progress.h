@@ -81,4 +81,13 @@ std::filesystem::path ProgressFile(const std::filesystem::path& user_lists);
 std::vector<std::vector<int>> ReviewGroups(const std::vector<std::pair<std::string, std::string>>& entries,
                                            const ListProgress& progress, long long today);
 
+// How a review screen draws its words: ReviewGroups, the first group first; and, for each entry,
+// the definitions it was taken for, most first.
+struct ReviewPlan {
+  std::vector<std::vector<int>> groups;
+  std::vector<std::vector<std::string>> confusions;
+};
+ReviewPlan PlanReview(const std::vector<std::pair<std::string, std::string>>& entries,
+                      const ListProgress& progress, long long today);
+
 }  // namespace glosandas

@@ -11,7 +11,7 @@ namespace {
 
 const std::string kDefaults =
     "4 = n\xFAmero de palabras\r\n4 = n\xFAmero de glosandas \r\nTrue = marcar errores en rojo\r\n"
-    "relieve = \xFAltimo archivo utilizado\r\n9.75 = tama\xF1o de letra\r\n";
+    "relieve = \xFAltimo archivo utilizado\r\n9.75 = tama\xF1o de letra\r\nFalse = repasar fallos\r\n";
 
 class SettingsTest : public FormTest {
  protected:
@@ -57,6 +57,8 @@ TEST_F(SettingsTest, ReadingStopsAtTheFirstBadLine) {
       EXPECT_EQ(f.Archivo, c[5]);
       EXPECT_EQ(ShortestText(f.TbDef[7].FontSize), c[6]);
       EXPECT_EQ(std::to_string(platform.messages.size()), c[7]);
+      EXPECT_EQ(f.RepasarFallos, c[9] == "true");
+      EXPECT_EQ(f.MnuProRep.Checked, f.RepasarFallos);
     }
   }
   std::setlocale(LC_ALL, "C");

@@ -72,15 +72,7 @@ std::optional<ReviewPlan> MainWindow::Review(
     const std::string& list, const std::vector<std::pair<std::string, std::string>>& entries) {
   ProgressStore* store = Progress();
   if (!store) return std::nullopt;
-  const ListProgress progress = store->Progress(list);
-  ReviewPlan plan{ReviewGroups(entries, progress, Today()), {}};
-  for (const auto& entry : entries) {
-    std::vector<std::string>& taken = plan.confusions.emplace_back();
-    if (const auto found = progress.find(entry); found != progress.end()) {
-      for (const auto& [definition, times] : found->second.confusions) taken.push_back(definition);
-    }
-  }
-  return plan;
+  return PlanReview(entries, store->Progress(list), Today());
 }
 
 void MainWindow::EraseProgress(const std::string& list) {
