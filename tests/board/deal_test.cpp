@@ -115,19 +115,40 @@ TEST(WorksheetsTest, NoTwoEqualTextsOnASheet) {
   }
 }
 
-// No entry is used k+2 times while another has been used only k times, counted word by word.
-TEST(WorksheetsTest, EntriesUsedEvenly) {
+// Over many seeds, each sheet shows the counts asked for, its words once, their own definitions
+// among definitions none shown twice (so a decoy is never a word's own), and no entry is used k+2
+// times while another has been used only k times, counted word by word; a seed deals one print.
+TEST(WorksheetsTest, DealsOverManySeeds) {
   Random random;
-  for (const auto [count, sheets, words] : {std::array{100, 30, 7}, {10, 30, 4}, {5, 9, 4}}) {
+  for (const auto [count, sheets, words, definitions] :
+       {std::array{100, 30, 7, 9}, {10, 30, 4, 6}, {5, 9, 4, 5}}) {
     std::vector<Entrada> list(count);
     for (int e = 0; e < count; ++e) list[e] = {std::to_string(e), "d" + std::to_string(e)};
-    for (int seed = 0; seed < 200; ++seed) {
+    const auto deal = [&](int seed) {
       random.Seed(seed);
+      std::vector<std::vector<int>> print;
+      for (const Worksheet& sheet : DealWorksheets(list, sheets, words, definitions, random))
+        print.insert(print.end(), {sheet.words, sheet.definitions});
+      return print;
+    };
+    for (int seed = 0; seed < 200; ++seed) {
+      SCOPED_TRACE(::testing::Message() << count << "/" << seed);
+      const auto print = deal(seed);
+      ASSERT_EQ(print, deal(seed));
+      ASSERT_NE(print, deal(seed + 1));
       std::vector<int> uses(count, 0);
-      for (const Worksheet& sheet : DealWorksheets(list, sheets, words, words, random))
-        for (int e : sheet.words)  // the entry just used is the only one that can lead by more
-          ASSERT_LE(++uses[e] - *std::min_element(uses.begin(), uses.end()), 1)
-              << count << "/" << seed;
+      for (std::size_t k = 0; k < print.size(); k += 2) {
+        const std::set<int> shown(print[k + 1].begin(), print[k + 1].end());
+        ASSERT_EQ(print[k].size(), static_cast<std::size_t>(words));
+        ASSERT_EQ(std::set(print[k].begin(), print[k].end()).size(), print[k].size());
+        ASSERT_EQ(print[k + 1].size(), static_cast<std::size_t>(definitions));
+        ASSERT_EQ(shown.size(), print[k + 1].size());
+        ASSERT_TRUE(*shown.begin() >= 0 && *shown.rbegin() < count);
+        for (int e : print[k]) {  // the entry just used is the only one that can lead by more
+          ASSERT_EQ(shown.count(e), 1u) << "a word without its definition";
+          ASSERT_LE(++uses[e] - *std::min_element(uses.begin(), uses.end()), 1);
+        }
+      }
     }
   }
 }
