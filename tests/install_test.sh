@@ -1,11 +1,9 @@
 #!/bin/sh
-# What an install puts where, and the installed program started (offscreen, with a home of its
-# own) and ended with SIGTERM, and where it kept its settings.
-#   install_test.sh install BUILD: a per-user install into a scratch prefix holding a blank; the
-#     settings in the program's own folder. The build's own install manifest is left alone.
-#   install_test.sh package SOURCE: builds the Debian package, fails on any lintian error, checks
-#     its fields and runs it from an extracted tree: the settings in the home's ~/.config/glosandas,
-#     and a list put in its ~/.local/share/glosandas offered.
+# "install BUILD": a per-user install into a prefix holding a blank (the build's own install
+# manifest left alone); "package SOURCE": the Debian package built, free of lintian errors, and
+# extracted. Checks what goes where, then starts the program offscreen with a home of its own, ends
+# it with SIGTERM and checks where it kept its settings: beside it for a per-user install, in the
+# home for the package, which must also offer a list put in ~/.local/share/glosandas.
 set -eu
 . "$(dirname "$0")/lib.sh"
 mode=$1
