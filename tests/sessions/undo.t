@@ -16,15 +16,13 @@ key ctrl+v
   row3="b" "B"
 key ctrl+z
   editor="Nueva lista" name "" 0 de 100 entradas at 1,1
-  row2
-  row3
+  row2 row3
 key ctrl+shift+z
   editor="Nueva lista" name "" 2 de 100 entradas at 3,1
   row2="a" "A"
   row3="b" "B"
 click Quitar
   editor="Nueva lista" name "" 1 de 100 entradas at 2,1
-  focus=Editor/Quitar
   row3
 key ctrl+z
   editor="Nueva lista" name "" 2 de 100 entradas at 3,1
@@ -34,7 +32,6 @@ key ctrl+y
   row3
 click Subir
   editor="Nueva lista" name "" 1 de 100 entradas at 1,1
-  focus=Editor/Subir
   row1="a" "A"
   row2="" ""
 key ctrl+z
@@ -53,6 +50,4 @@ key ctrl+z *4
   row1="" ""
   row2
 click Cancelar
-  focus=TbPal_0
-  editor
-  row1
+  editor closed, focus=TbPal_0

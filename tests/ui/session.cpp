@@ -40,6 +40,37 @@ QString At(float l, float t, float w, float h) {
   return QString("%1,%2 %3x%4").arg(Num(l), Num(t), Num(w), Num(h));
 }
 
+// A state line's words, a quoted text as one.
+QStringList Words(const QString& line) {
+  static const QRegularExpression word(R"("(?:[^"\\]|\\.)*"|\S+)");
+  QStringList words;
+  for (const QRegularExpressionMatch& m : word.globalMatch(line)) words << m.captured();
+  return words;
+}
+
+// The controls of one column a step changed alike (a deal, a letter size) on one line: what their
+// lines share, then each by name with the rest of its line. Empty when their lines differ in shape.
+QString Column(const QString& kind, const QStringList& names, const std::map<QString, QString>& s) {
+  std::vector<QStringList> lines;
+  for (const QString& name : names) lines.push_back(Words(s.at(name)));
+  const qsizetype n = lines[0].size();
+  std::vector<bool> own(n);
+  for (const QStringList& l : lines) {
+    if (l.size() != n) return {};
+    for (qsizetype k = 0; k < n; ++k) own[k] = own[k] || l[k] != lines[0][k];
+  }
+  for (qsizetype k = n - 2; k >= 0; --k)  // a label goes with its value
+    own[k] = own[k] || (own[k + 1] && QStringList{"tab", "tip", "says"}.contains(lines[0][k]));
+  QStringList shared, each = names;
+  for (qsizetype k = 0; k < n; ++k)
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      if (own[k])
+        each[i] += " " + lines[i][k];
+      else if (i == 0)
+        shared << lines[0][k];
+  return kind + "*=" + shared.join(' ') + " | " + each.join(" | ");
+}
+
 // The buttons shown pressed, in every window.
 QSet<QAbstractButton*> Down() {
   QSet<QAbstractButton*> down;
@@ -221,6 +252,9 @@ void Session::Run(const QString& command, const TempFolder& folder, QTime& clock
     Show();
   } else if (verb == "click" || verb == "dclick") {  // through the window, as a mouse does
     QWidget* target = widget(arg);
+    auto* text = qobject_cast<QTextEdit*>(target->parentWidget());  // clicked on its viewport
+    clicked_ = (target->window() != w_.get() ? target->window()->objectName() + "/" : "") +
+               (text ? text : target)->objectName();
     const QPoint at = target->mapTo(w_.get(), target->rect().center());
     if (auto* button = qobject_cast<QAbstractButton*>(target); target->window() != w_.get()) {
       button->setFocus(Qt::MouseFocusReason);  // a dialog's button, pressed as a mouse does
@@ -319,11 +353,12 @@ void Session::RunSession(const QString& path) {
   answer_.clear();
   QTime clock(10, 15, 30);
   QStringList seen, failures;
-  State before;  // the state a start is told against: the designed first screen
+  State first;  // the state a start is told against: the designed first screen
   QFile reference(GLOSANDAS_SESSIONS "/start.ref");
   QVERIFY(reference.open(QIODevice::ReadOnly));
   for (const QString& l : QString::fromUtf8(reference.readAll()).split('\n'))
-    if (!l.isEmpty() && !l.startsWith('#')) before[l.section('=', 0, 0)] = l.section('=', 1);
+    if (!l.isEmpty() && !l.startsWith('#')) first[l.section('=', 0, 0)] = l.section('=', 1);
+  State before = first;
   for (int i = 0; i < lines.size(); ++i) {
     const QString& line = lines[i];
     if (line.isEmpty() || line.startsWith('#')) {
@@ -335,6 +370,7 @@ void Session::RunSession(const QString& path) {
     for (int j = i + 1; j < lines.size() && lines[j].startsWith("  "); ++j)
       expected << lines[j].mid(2);
     messages_.clear();
+    clicked_.clear();
     // "COMMAND *N" runs the command N times.
     const QRegularExpressionMatch times = QRegularExpression(" \\*(\\d+)$").match(line);
     for (int k = times.hasMatch() ? times.captured(1).toInt() : 1; k > 0; --k)
@@ -349,15 +385,52 @@ void Session::RunSession(const QString& path) {
       after[line] = Quote(ReadBytes(folder.path() / Unescape(line.section(' ', 1))));
     if (line.startsWith("exists "))
       after[line] = exists(folder.path() / Unescape(line.section(' ', 1))) ? "yes" : "no";
+    if (line == "start") {  // told against the designed first screen, not the last one
+      State designed = first;
+      for (const auto& [key, value] : before)
+        if (key.startsWith("bytes ") || key.startsWith("exists ")) designed[key] = value;
+      before = std::move(designed);
+    }
+    const auto was = [&before](const QString& key) {
+      return before.count(key) ? std::optional(before.at(key)) : std::nullopt;
+    };
     QStringList changed;
     const QString root = QString::fromStdString(folder.path().string());
     for (QString m : std::exchange(messages_, {}))  // paths as the session's files are named
       changed
           << m.replace(root + "/", "").replace(root, ".").replace("\r", "\\r").replace("\n", "\\n");
+    // A dialog closed is one line, with where the keyboard went.
+    QString closed;
+    for (const char* dialog : {"editor", "fichas"})
+      if (was(dialog) && !after.count(dialog)) closed = dialog;
+    const auto ofDialog = [&closed](const QString& key) {
+      return key == closed || (closed == "editor" && (key == "aviso" || key.startsWith("row")));
+    };
+    std::map<QString, QStringList> columns;  // the boxes and join lines changed, by kind
     for (const auto& [key, value] : after)
-      if (!before.count(key) || before[key] != value) changed << key + "=" + value;
+      if (QRegularExpression("^[PDL]\\d+$").match(key).hasMatch() && was(key) != value)
+        columns[key.left(1)] << key;
+    std::map<QString, QString> joined;  // a column's line in its first control's place
+    for (const auto& [kind, keys] : columns)
+      if (const QString l = keys.size() >= 3 ? Column(kind, keys, after) : ""; !l.isEmpty())
+        for (const QString& key : keys) joined[key] = key == keys[0] ? l : "";
+    for (const auto& [key, value] : after) {
+      if (joined.count(key)) {
+        if (!joined[key].isEmpty()) changed << joined[key];
+        continue;
+      }
+      // The focus that follows a click onto the control clicked goes without saying.
+      if (key == "focus"
+              ? closed.isEmpty() && (clicked_.isEmpty() ? was(key) != value : value != clicked_)
+              : was(key) != value)
+        changed << key + "=" + value;
+    }
+    if (!closed.isEmpty())
+      changed << closed + " closed" + (after.count("focus") ? ", focus=" + after["focus"] : "");
+    QStringList gone;
     for (const auto& [key, value] : before)
-      if (!after.count(key)) changed << key;
+      if (!after.count(key) && !ofDialog(key)) gone << key;
+    if (!gone.isEmpty()) changed << gone.join(' ');
     before = after;
     seen << line;
     for (const QString& c : changed) seen << "  " + c;

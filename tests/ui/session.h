@@ -25,7 +25,8 @@ class Session : WindowFixture {
   // Runs one command of a session on the window; `folder` holds the session's files.
   void Run(const QString& command, const TempFolder& folder, QTime& clock);
 
-  QString answer_;  // the button a session chooses when a box asks
+  QString answer_;   // the button a session chooses when a box asks
+  QString clicked_;  // the control the last command clicked, named as the focus line names it
 };
 
 }  // namespace glosandas::testing
