@@ -16,33 +16,9 @@ start
   D*=W "Definición" 4000x1000 Verdana 9.75 multiline centred | D0 0,3200 tab 1 says "Definición 1 de 4, columna izquierda, libre" | D1 0,6800 tab 3 says "Definición 2 de 4, columna izquierda, libre" | D2 8000,3200 tab 5 says "Definición 3 de 4, columna derecha, libre" | D3 8000,6800 tab 7 says "Definición 4 de 4, columna derecha, libre"
   P*=W "Palabra" 3000x500 Verdana 12 | P0 4500,2160 tab 0 says "Palabra 1 de 4, libre" | P1 4500,4220 tab 2 says "Palabra 2 de 4, libre" | P2 4500,6280 tab 4 says "Palabra 3 de 4, libre" | P3 4500,8340 tab 6 says "Palabra 4 de 4, libre"
   menu.Arc="&Archivo de glosandas": "agua" "MAYUS" ["sierra_relieve"]
-click P0
-  P0=Y "Palabra" 4500,2160 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, seleccionada"
-  frame
-click D0
-  D0=C "Definición" 0,3200 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 4, columna izquierda, unida a «Palabra»"
-  L0=4000,3700 4500,2410
-  P0=C "Palabra" 4500,2160 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, unida a «Definición»"
-click P1
-  P1=Y "Palabra" 4500,4220 3000x500 Verdana 12 tab 2 says "Palabra 2 de 4, seleccionada"
-click D1
-  D1=C "Definición" 0,6800 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 4, columna izquierda, unida a «Palabra»"
-  L1=4000,7300 4500,4470
-  P1=C "Palabra" 4500,4220 3000x500 Verdana 12 tab 2 says "Palabra 2 de 4, unida a «Definición»"
-click P2
-  P2=Y "Palabra" 4500,6280 3000x500 Verdana 12 tab 4 says "Palabra 3 de 4, seleccionada"
-click D2
-  D2=C "Definición" 8000,3200 4000x1000 Verdana 9.75 multiline centred tab 5 says "Definición 3 de 4, columna derecha, unida a «Palabra»"
-  L2=7500,6530 8000,3700
-  P2=C "Palabra" 4500,6280 3000x500 Verdana 12 tab 4 says "Palabra 3 de 4, unida a «Definición»"
-click P3
-  P3=Y "Palabra" 4500,8340 3000x500 Verdana 12 tab 6 says "Palabra 4 de 4, seleccionada"
-click D3
-  D3=C "Definición" 8000,6800 4000x1000 Verdana 9.75 multiline centred tab 7 says "Definición 4 de 4, columna derecha, unida a «Palabra»"
-  L3=7500,8590 8000,7300
-  P3=C "Palabra" 4500,8340 3000x500 Verdana 12 tab 6 says "Palabra 4 de 4, unida a «Definición»"
 click Comprobar
   box No hay ninguna lista de glosandas cargada. | Comprobar
+  frame
 menu Opciones/Archivo de glosandas/agua
   D0=W "Agua quieta" 0,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 2, columna izquierda, libre"
   D1=W "Corriente" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 2, columna derecha, libre"
@@ -51,7 +27,7 @@ menu Opciones/Archivo de glosandas/agua
   menu.Arc="&Archivo de glosandas": ["agua"] "MAYUS" "sierra_relieve"
   menu.Def="Nú&mero de glosandas": ("&1") ["&2"] "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
   menu.Pal="&Número de palabras": "&1" ["&2"] "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
-  D2 D3 L0 L1 L2 L3 P2 P3
+  D2 D3 P2 P3
 file fuera/a\xF1il.csv rojo;Color de la sangre\nverde;Color de la hierba\n
 drop fuera/a\xF1il.csv
   D0=W "Color de la sangre" 0,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 2, columna izquierda, libre"

@@ -55,9 +55,6 @@ click Tam0
   menu.Tam="&Tamaño de letra (10.5)": "&Aumentar" F2 "&Reducir" F3
   frame
 # The letter never goes below what the screen shows as a point, nor past 72 points.
-key F3 *20
-  D*=W 4000x1000 Verdana 1.5 multiline centred | D0 "definición 5" 0,1760 tab 1 says "Definición 1 de 8, columna izquierda, libre" | D1 "definición 8" 0,3920 tab 3 says "Definición 2 de 8, columna izquierda, libre" | D2 "definición 4" 0,6080 tab 5 says "Definición 3 de 8, columna izquierda, libre" | D3 "definición 2" 0,8240 tab 7 says "Definición 4 de 8, columna izquierda, libre" | D4 "definición 3" 8000,1760 tab 9 says "Definición 5 de 8, columna derecha, libre" | D5 "definición 6" 8000,3920 tab 11 says "Definición 6 de 8, columna derecha, libre" | D6 "definición 7" 8000,6080 tab 13 says "Definición 7 de 8, columna derecha, libre" | D7 "definición 1" 8000,8240 tab 15 says "Definición 8 de 8, columna derecha, libre"
-  menu.Tam="&Tamaño de letra (1.5)": "&Aumentar" F2 "&Reducir" F3
 key F2 *100
   D*=W 4000x1000 Verdana 72 multiline centred | D0 "definición 5" 0,1760 tab 1 says "Definición 1 de 8, columna izquierda, libre" | D1 "definición 8" 0,3920 tab 3 says "Definición 2 de 8, columna izquierda, libre" | D2 "definición 4" 0,6080 tab 5 says "Definición 3 de 8, columna izquierda, libre" | D3 "definición 2" 0,8240 tab 7 says "Definición 4 de 8, columna izquierda, libre" | D4 "definición 3" 8000,1760 tab 9 says "Definición 5 de 8, columna derecha, libre" | D5 "definición 6" 8000,3920 tab 11 says "Definición 6 de 8, columna derecha, libre" | D6 "definición 7" 8000,6080 tab 13 says "Definición 7 de 8, columna derecha, libre" | D7 "definición 1" 8000,8240 tab 15 says "Definición 8 de 8, columna derecha, libre"
   menu.Tam="&Tamaño de letra (72)": "&Aumentar" F2 "&Reducir" F3

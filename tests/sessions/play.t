@@ -82,16 +82,8 @@ click Siguiente
   D*=W 4000x1000 Verdana 9.75 multiline centred | D0 "definición 3" 0,3200 tab 1 says "Definición 1 de 4, columna izquierda, libre" | D1 "definición 10" 0,6800 tab 3 says "Definición 2 de 4, columna izquierda, libre" | D2 "definición 14" 8000,3200 tab 5 says "Definición 3 de 4, columna derecha, libre" | D3 "definición 13" 8000,6800 tab 7 says "Definición 4 de 4, columna derecha, libre"
   P*=W 3000x500 Verdana 12 | P0 "palabra10" 4500,2160 tab 0 says "Palabra 1 de 4, libre" | P1 "palabra13" 4500,4220 tab 2 says "Palabra 2 de 4, libre" | P2 "palabra14" 4500,6280 tab 4 says "Palabra 3 de 4, libre" | P3 "palabra3" 4500,8340 tab 6 says "Palabra 4 de 4, libre"
   L0 L1 L2 L3
-# Restored and maximised again, the window moves only its buttons; the next screen spreads over
-# the height it has.
-resize 640x480
-  Comprobar="&COMPROBAR" 2000,5660 2000x500 Arial Narrow 12 tab 33 tip "Pulse para comprobar si se han unido correctamente las palabras con su definición "
-  Siguiente="&Siguiente" 5000,5660 2000x500 Arial Narrow 12 tab 34 tip "Pulse para que se muestre una nueva pantalla de palabras y glosandas"
-  Ver="&Ver solución" 8000,5660 2000x500 Arial Narrow 12 tab 35 tip "Pulse para ver  la forma correcta de unir cada palabra con su definición"
-maximize
-  Comprobar="&COMPROBAR" 2000,10400 2000x500 Arial Narrow 12 tab 33 tip "Pulse para comprobar si se han unido correctamente las palabras con su definición "
-  Siguiente="&Siguiente" 5000,10400 2000x500 Arial Narrow 12 tab 34 tip "Pulse para que se muestre una nueva pantalla de palabras y glosandas"
-  Ver="&Ver solución" 8000,10400 2000x500 Arial Narrow 12 tab 35 tip "Pulse para ver  la forma correcta de unir cada palabra con su definición"
+# Restored, the window moves only its buttons and the next screen spreads over the height it
+# has; maximised again, only the buttons move back.
 resize 640x480
   Comprobar="&COMPROBAR" 2000,5660 2000x500 Arial Narrow 12 tab 33 tip "Pulse para comprobar si se han unido correctamente las palabras con su definición "
   Siguiente="&Siguiente" 5000,5660 2000x500 Arial Narrow 12 tab 34 tip "Pulse para que se muestre una nueva pantalla de palabras y glosandas"
@@ -99,6 +91,10 @@ resize 640x480
 click Siguiente
   D*=W 4000x1000 Verdana 9.75 multiline centred | D0 "definición 8" 0,1620 tab 1 says "Definición 1 de 4, columna izquierda, libre" | D1 "definición 6" 0,3640 tab 3 says "Definición 2 de 4, columna izquierda, libre" | D2 "definición 12" 8000,1620 tab 5 says "Definición 3 de 4, columna derecha, libre" | D3 "definición 7" 8000,3640 tab 7 says "Definición 4 de 4, columna derecha, libre"
   P*=W 3000x500 Verdana 12 | P0 "palabra6" 4500,1212 tab 0 says "Palabra 1 de 4, libre" | P1 "palabra12" 4500,2324 tab 2 says "Palabra 2 de 4, libre" | P2 "palabra7" 4500,3436 tab 4 says "Palabra 3 de 4, libre" | P3 "palabra8" 4500,4548 tab 6 says "Palabra 4 de 4, libre"
+maximize
+  Comprobar="&COMPROBAR" 2000,10400 2000x500 Arial Narrow 12 tab 33 tip "Pulse para comprobar si se han unido correctamente las palabras con su definición "
+  Siguiente="&Siguiente" 5000,10400 2000x500 Arial Narrow 12 tab 34 tip "Pulse para que se muestre una nueva pantalla de palabras y glosandas"
+  Ver="&Ver solución" 8000,10400 2000x500 Arial Narrow 12 tab 35 tip "Pulse para ver  la forma correcta de unir cada palabra con su definición"
 close
   ini="4 = n\xfamero de palabras\r\n4 = n\xfamero de glosandas \r\nFalse = marcar errores en rojo\r\nrelieve = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\n"
   focus
@@ -211,10 +207,6 @@ key alt+o
   focus=
   menu.open="&Opciones" at "&Número de palabras"
   frame
-key a
-  menu.open="&Opciones" at "&Archivo de glosandas"
-key a
-  menu.open="&Opciones" at "&Acerca de glosandas..."
 key a
   menu.open="&Opciones" at "&Archivo de glosandas"
 key a
