@@ -98,7 +98,7 @@ class WindowTest : public QObject, WindowFixture {
              QColor(Qt::black));
     QTest::mouseClick(Find("CbComprobar"), Qt::LeftButton);
     QCOMPARE(Take(), QStringList{"Ha cometido 2 errores., \" |Glosandas|#ff0000"});
-    CheckRendered();
+    Snapshot();
     // A small window scrolls to every part of the board.
     Resize({640, 480});
     if (QTest::currentTestFailed()) return;
@@ -125,7 +125,7 @@ class WindowTest : public QObject, WindowFixture {
     QTest::mouseClick(Find("CbSiguiente"), Qt::LeftButton);
     QTest::mouseClick(Box("TbPal", 1), Qt::LeftButton);
     QCOMPARE(w_->form().PalSel, Int{1});
-    CheckRendered();
+    Snapshot();
     w_->close();
     QVERIFY(ReadBytes(folder_.path() / "glosandas.ini").starts_with("4 = "));
   }
@@ -231,7 +231,7 @@ class WindowTest : public QObject, WindowFixture {
           if (!action->menu() && action != Options()[6]) action->trigger();
         }
         QCOMPARE(QString::fromStdString(BrokenInvariant(f)), QString());
-        if (step % 10 == 0) CheckRendered();
+        if (step % 10 == 0) Snapshot();
       }
       QVERIFY(messages_.size() > 10);
     }
