@@ -81,3 +81,9 @@ menu Opciones/Archivo de glosandas/Zeta
   D0=W "la última" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
   P0=W "zeta" 4500,5250 3000x500 Verdana 12 tab 0 says "Palabra 1 de 1, libre"
   menu.Arc="&Archivo de glosandas": "agua" "añil" "frutas (2)" "frutas" "MAYUS" "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnññ" "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ" "sierra_relieve" ["Zeta"]
+# A signal while the box of the first of two files without entries waits: no other opens.
+file nada.csv 
+signal drop nada.csv nada.csv
+  box El archivo "nada.csv" no contiene ninguna pareja de palabra y definición. | Error
+  ini="1 = n\xfamero de palabras\r\n1 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nZeta = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\n"
+  focus

@@ -275,3 +275,13 @@ key Up *3
   fichas="Imprimir fichas de la lista \"camas\"" Hojas 1 Palabras 1 Definiciones 2 Soluciones "La lista repite palabras o definiciones, y una ficha no muestra dos iguales: caben como mucho 2 entradas por ficha."
 key Escape
   fichas closed, focus=TbPal_0
+key ctrl+n
+  editor="Nueva lista" name "" 0 de 100 entradas
+  focus=Editor/Nombre
+type nueva
+  editor="Nueva lista" name "nueva" 0 de 100 entradas
+signal key Escape
+  box ¿Guardar los cambios en la lista "nueva"? | Nueva lista
+  ini="1 = n\xfamero de palabras\r\n1 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\ncamas = \xfaltimo archivo utilizado\r\n43.5 = tama\xf1o de letra\r\n"
+  editor closed
+  focus frame

@@ -72,4 +72,8 @@ restart
   focus=TbPal_0
   frame=TbPal_0
   menu.Arc="&Archivo de glosandas": ["ocho"] "relieve" "vacia"
-  ini
+remove glosandas.ini
+signal menu Opciones/Archivo de glosandas/vacia
+  box El archivo de glosandas "vacia.txt" no contiene ninguna entrada: ninguna línea empieza por "P>". | Error
+  ini="3 = n\xfamero de palabras\r\n8 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nocho = \xfaltimo archivo utilizado\r\n1.5 = tama\xf1o de letra\r\n"
+  focus frame

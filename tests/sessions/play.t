@@ -102,7 +102,6 @@ close
 # decoy, a definition left selected at a check, F5 on what a box shows now, other keys, the
 # solution twice.
 remove glosandas.ini
-  ini
 start
 menu Opciones/Número de glosandas/6
   D*=W 4000x1000 Verdana 9.75 multiline centred | D0 "definición 3" 0,2300 tab 1 says "Definición 1 de 6, columna izquierda, libre" | D1 "definición 10" 0,5000 tab 3 says "Definición 2 de 6, columna izquierda, libre" | D2 "definición 14" 0,7700 tab 5 says "Definición 3 de 6, columna izquierda, libre" | D3 "definición 13" 8000,2300 tab 7 says "Definición 4 de 6, columna derecha, libre" | D4 "definición 4" 8000,5000 tab 9 says "Definición 5 de 6, columna derecha, libre" | D5 "definición 12" 8000,7700 tab 11 says "Definición 6 de 6, columna derecha, libre"
@@ -185,7 +184,6 @@ close
   ini="4 = n\xfamero de palabras\r\n6 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nrelieve = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\n"
   focus
 remove glosandas.ini
-  ini
 start
 tabs 14
   stops TbDef_0, TbPal_1, TbDef_1, TbPal_2, TbDef_2, TbPal_3, TbDef_3, TbInstruc, CbComprobar, CbSiguiente, CbVer, TbTam_0, TbTam_1, TbPal_0
@@ -248,3 +246,7 @@ press D1
   D1=C "definición 13" 0,6800 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 4, columna izquierda, unida a «palabra10»"
   L0=4000,7300 4500,5500
   P0=C "palabra10" 4500,5250 3000x500 Verdana 12 tab 0 says "Palabra 1 de 1, unida a «definición 13»"
+signal key F5
+  box No está unido a otro elemento | Glosandas
+  ini="1 = n\xfamero de palabras\r\n4 = n\xfamero de glosandas \r\nFalse = marcar errores en rojo\r\nrelieve = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\n"
+  focus

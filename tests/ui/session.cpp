@@ -277,6 +277,8 @@ void Session::Run(const QString& command, const TempFolder& folder, QTime& clock
     answer.stop();
     w_->on_message_box = [this](QMessageBox& box) {
       messages_ << "box " + box.text() + " | " + box.windowTitle();
+      if (std::exchange(signal_, false))  // the box is left open for the signal to close
+        return QTimer::singleShot(0, w_.get(), [this] { w_->EndBySignal(); });
       for (QAbstractButton* button : box.buttons())  // the answer the session gave, or OK
         if (button->text() == answer_)
           return QTimer::singleShot(0, button, &QAbstractButton::click);
@@ -357,6 +359,10 @@ void Session::Run(const QString& command, const TempFolder& folder, QTime& clock
     SetState(Qt::WindowMaximized);
   } else if (verb == "close") {
     w_->close();
+  } else if (verb == "signal") {  // COMMAND, and SIGTERM as soon as a box it opens waits
+    signal_ = true;
+    Run(arg, folder, clock);
+    QVERIFY2(!std::exchange(signal_, false), qPrintable("no box waited: " + command));
   } else if (verb == "answer") {  // the button chosen in the boxes that ask
     answer_ = arg;
   } else if (verb == "cell") {  // ROW COLUMN TEXT, counted from 1, in the list editor
@@ -408,6 +414,7 @@ void Session::RunSession(const QString& path) {
       expected << lines[j].mid(2);
     messages_.clear();
     clicked_.clear();
+    const bool open = w_ && w_->isVisible();
     // "COMMAND *N" runs the command N times.
     const QRegularExpressionMatch times = QRegularExpression(" \\*(\\d+)$").match(line);
     for (int k = times.hasMatch() ? times.captured(1).toInt() : 1; k > 0; --k)
@@ -415,7 +422,6 @@ void Session::RunSession(const QString& path) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed dialogs go
     if (QTest::currentTestFailed()) return;
     State after = w_ ? Snapshot() : before;
-    if (line == "close") after["ini"] = Quote(ReadBytes(SettingsFile(w_->Where())));
     for (const auto& [key, value] : before)  // the files shown stay shown
       if (key.startsWith("bytes ") || key.startsWith("exists ")) after[key] = value;
     if (line.startsWith("bytes "))
@@ -436,6 +442,8 @@ void Session::RunSession(const QString& path) {
     for (QString m : std::exchange(messages_, {}))  // paths as the session's files are named
       changed
           << m.replace(root + "/", "").replace(root, ".").replace("\r", "\\r").replace("\n", "\\n");
+    if (open && !w_->isVisible())  // the settings the window left as it closed
+      changed << "ini=" + Quote(ReadBytes(SettingsFile(w_->Where())));
     // A dialog closed is one line, with where the keyboard went.
     QString closed;
     for (const char* dialog : {"editor", "fichas"})

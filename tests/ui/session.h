@@ -19,8 +19,9 @@ class Session : WindowFixture {
   // Runs one command of a session on the window; `folder` holds the session's files.
   void Run(const QString& command, const TempFolder& folder, QTime& clock);
 
-  QString answer_;   // the button a session chooses when a box asks
-  QString clicked_;  // the control the last command clicked, named as the focus line names it
+  QString answer_;       // the button a session chooses when a box asks
+  QString clicked_;      // the control the last command clicked, named as the focus line names it
+  bool signal_ = false;  // a signal ends the program as soon as the next box opens
 };
 
 }  // namespace glosandas::testing
