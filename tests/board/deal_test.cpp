@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <map>
 #include <set>
 
 #include "form_fixture.h"
@@ -115,20 +116,37 @@ TEST(WorksheetsTest, NoTwoEqualTextsOnASheet) {
   }
 }
 
-// No entry is used k+2 times while another has been used only k times, counted word by word.
-TEST(WorksheetsTest, EntriesUsedEvenly) {
+// Over many seeds, each sheet shows the counts asked for and each definition once, among them its
+// words' own (so a decoy is never a word's), each word once; no entry is used k+2 times while
+// another has been used only k times, counted word by word; a seed deals one print, its own.
+TEST(WorksheetsTest, DealsOverManySeeds) {
   Random random;
-  for (const auto [count, sheets, words] : {std::array{100, 30, 7}, {10, 30, 4}, {5, 9, 4}}) {
+  for (const auto [count, sheets, words, definitions] :
+       {std::array{100, 30, 7, 9}, {10, 30, 4, 6}, {5, 9, 4, 5}}) {
     std::vector<Entrada> list(count);
     for (int e = 0; e < count; ++e) list[e] = {std::to_string(e), "d" + std::to_string(e)};
-    for (int seed = 0; seed < 200; ++seed) {
-      random.Seed(seed);
-      std::vector<int> uses(count, 0);
-      for (const Worksheet& sheet : DealWorksheets(list, sheets, words, words, random))
-        for (int e : sheet.words)  // the entry just used is the only one that can lead by more
-          ASSERT_LE(++uses[e] - *std::min_element(uses.begin(), uses.end()), 1)
-              << count << "/" << seed;
+    std::map<int, std::vector<int>> prints;   // each sheet's words, then its definitions
+    for (int seed = 0; seed < 400; ++seed) {  // each seed twice in a row
+      SCOPED_TRACE(::testing::Message() << count << "/" << seed);
+      random.Seed(seed / 2);
+      std::vector<int> print, uses(count, 0);
+      for (const Worksheet& sheet : DealWorksheets(list, sheets, words, definitions, random)) {
+        std::vector<int> shown(count, 0);
+        for (int e : sheet.definitions) ASSERT_EQ(++shown.at(e), 1);
+        ASSERT_EQ(sheet.definitions.size(), static_cast<std::size_t>(definitions));
+        ASSERT_EQ(sheet.words.size(), static_cast<std::size_t>(words));
+        for (int e : sheet.words) {  // the entry just used is the only one that can lead by more
+          ASSERT_EQ(shown.at(e)++, 1) << "a word twice, or without its definition";
+          ASSERT_LE(++uses[e] - *std::min_element(uses.begin(), uses.end()), 1);
+        }
+        print.insert(print.end(), sheet.words.begin(), sheet.words.end());
+        print.insert(print.end(), sheet.definitions.begin(), sheet.definitions.end());
+      }
+      ASSERT_EQ(prints.emplace(seed / 2, print).first->second, print);
     }
+    std::set<std::vector<int>> different;
+    for (const auto& [seed, print] : prints) different.insert(print);
+    EXPECT_EQ(different.size(), prints.size());
   }
 }
 

@@ -1,3 +1,4 @@
+#include <array>
 #include <map>
 
 #include "form_fixture.h"
@@ -11,44 +12,31 @@ const char* FakeEnv(const char* name) {
   return found == environment.end() ? nullptr : found->second.c_str();
 }
 
+// A row: the environment, a system install or not, then the folders found: settings, the user's
+// lists, the shared lists and the shipped ones, of a program in /opt/g/lib/glosandas.
 TEST(FoldersTest, FreedesktopRules) {
-  struct Case {
-    std::map<std::string, std::string> env;
-    bool system;
-    const char *config, *lists, *shared, *shipped;
-  };
-  const Case cases[] = {
-      {{{"HOME", "/h"}},
-       false,
-       "/h/.config/glosandas",
-       "/h/.local/share/glosandas",
-       "/usr/local/share/glosandas /usr/share/glosandas",
-       "/opt/g/lib/glosandas"},
-      {{{"HOME", "/h"},
-        {"XDG_CONFIG_HOME", "/c"},
-        {"XDG_DATA_HOME", "/d"},
-        {"XDG_DATA_DIRS", "/x:relative::/y/"}},
-       true,
-       "/c/glosandas",
-       "/d/glosandas",
-       "/x/glosandas /y/glosandas",
-       "/opt/g/share/glosandas"},
-      {{{"HOME", "/h"}, {"XDG_CONFIG_HOME", "rel"}, {"XDG_DATA_HOME", ""}, {"XDG_DATA_DIRS", ""}},
-       false,
-       "/h/.config/glosandas",
-       "/h/.local/share/glosandas",
-       "/usr/local/share/glosandas /usr/share/glosandas",
+  const std::array<const char*, 6> rows[] = {
+      {"HOME=/h", "", "/h/.config/glosandas", "/h/.local/share/glosandas",
+       "/usr/local/share/glosandas /usr/share/glosandas", "/opt/g/lib/glosandas"},
+      {"HOME=/h XDG_CONFIG_HOME=/c XDG_DATA_HOME=/d XDG_DATA_DIRS=/x:relative::/y/", "system",
+       "/c/glosandas", "/d/glosandas", "/x/glosandas /y/glosandas", "/opt/g/share/glosandas"},
+      {"HOME=/h XDG_CONFIG_HOME=rel XDG_DATA_HOME= XDG_DATA_DIRS=", "", "/h/.config/glosandas",
+       "/h/.local/share/glosandas", "/usr/local/share/glosandas /usr/share/glosandas",
        "/opt/g/lib/glosandas"},
   };
-  for (const Case& c : cases) {
-    environment = c.env;
-    const Folders f = FoldersFor("/opt/g/lib/glosandas", c.system, FakeEnv);
-    std::string shared;
-    for (const auto& p : f.shared_lists) shared += (shared.empty() ? "" : " ") + p.string();
-    EXPECT_EQ(f.user_config, c.config);
-    EXPECT_EQ(f.user_lists, c.lists);
-    EXPECT_EQ(shared, c.shared);
-    EXPECT_EQ(f.shipped_lists.lexically_normal(), c.shipped);
+  for (const auto& [env, system, config, lists, shared, shipped] : rows) {
+    SCOPED_TRACE(env);
+    environment.clear();
+    std::istringstream words(env);
+    for (std::string w; words >> w;)
+      environment[w.substr(0, w.find('='))] = w.substr(w.find('=') + 1);
+    const Folders f = FoldersFor("/opt/g/lib/glosandas", *system != 0, FakeEnv);
+    std::string found;
+    for (const auto& p : f.shared_lists) found += (found.empty() ? "" : " ") + p.string();
+    EXPECT_EQ(f.user_config, config);
+    EXPECT_EQ(f.user_lists, lists);
+    EXPECT_EQ(found, shared);
+    EXPECT_EQ(f.shipped_lists.lexically_normal(), shipped);
   }
 }
 

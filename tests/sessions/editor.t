@@ -62,21 +62,9 @@ key ctrl+v
   row4="ratón" "Roedor"
   row5="" ""
 click Guardar
-  D0=W "Animal que maulla" 0,3200 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 4, columna izquierda, libre"
-  D1=W "Animal que ladra" 0,6800 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 4, columna izquierda, libre"
-  D2=W "Roedor" 8000,3200 4000x1000 Verdana 9.75 multiline centred tab 5 says "Definición 3 de 4, columna derecha, libre"
-  D3=W "Dice \"hola\" y adiós" 8000,6800 4000x1000 Verdana 9.75 multiline centred tab 7 says "Definición 4 de 4, columna derecha, libre"
-  P0=W "perro" 4500,2160 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, libre"
-  P1=W "dos palabras" 4500,4220 3000x500 Verdana 12 tab 2 says "Palabra 2 de 4, libre"
-  P2=W "ratón" 4500,6280 3000x500 Verdana 12 tab 4 says "Palabra 3 de 4, libre"
-  P3=W "gato" 4500,8340 3000x500 Verdana 12 tab 6 says "Palabra 4 de 4, libre"
-  focus=TbPal_0
+  D*=W 4000x1000 Verdana 9.75 multiline centred | D0 "Animal que maulla" 0,3200 tab 1 says "Definición 1 de 4, columna izquierda, libre" | D1 "Animal que ladra" 0,6800 tab 3 says "Definición 2 de 4, columna izquierda, libre" | D2 "Roedor" 8000,3200 tab 5 says "Definición 3 de 4, columna derecha, libre" | D3 "Dice \"hola\" y adiós" 8000,6800 tab 7 says "Definición 4 de 4, columna derecha, libre"
+  P*=W 3000x500 Verdana 12 | P0 "perro" 4500,2160 tab 0 says "Palabra 1 de 4, libre" | P1 "dos palabras" 4500,4220 tab 2 says "Palabra 2 de 4, libre" | P2 "ratón" 4500,6280 tab 4 says "Palabra 3 de 4, libre" | P3 "gato" 4500,8340 tab 6 says "Palabra 4 de 4, libre"
   menu.Arc="&Archivo de glosandas": ["animales"] "relieve"
-  editor
-  row1
-  row2
-  row3
-  row4
-  row5
+  editor closed, focus=TbPal_0
 bytes XDG_DATA_HOME/glosandas/animales.txt
   bytes XDG_DATA_HOME/glosandas/animales.txt="P>gato\r\nD>Animal que maulla\r\nP>perro\r\nD>Animal que ladra\r\nP>dos palabras\r\nD>Dice \"hola\" y adi\xf3s\r\nP>rat\xf3n\r\nD>Roedor\r\n"

@@ -13,50 +13,12 @@ file otra.csv a;b\n
 file x.txt/dentro.txt P>a\r\nD>b\r\n
 start
   box No se puede abrir el archivo de glosandas "relieve.txt". Compruebe que está en la carpeta del programa y que se puede leer. | Error
-  D0=W "Definición" 0,3200 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 4, columna izquierda, libre"
-  D1=W "Definición" 0,6800 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 4, columna izquierda, libre"
-  D2=W "Definición" 8000,3200 4000x1000 Verdana 9.75 multiline centred tab 5 says "Definición 3 de 4, columna derecha, libre"
-  D3=W "Definición" 8000,6800 4000x1000 Verdana 9.75 multiline centred tab 7 says "Definición 4 de 4, columna derecha, libre"
-  P0=W "Palabra" 4500,2160 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, libre"
-  P1=W "Palabra" 4500,4220 3000x500 Verdana 12 tab 2 says "Palabra 2 de 4, libre"
-  P2=W "Palabra" 4500,6280 3000x500 Verdana 12 tab 4 says "Palabra 3 de 4, libre"
-  P3=W "Palabra" 4500,8340 3000x500 Verdana 12 tab 6 says "Palabra 4 de 4, libre"
+  D*=W "Definición" 4000x1000 Verdana 9.75 multiline centred | D0 0,3200 tab 1 says "Definición 1 de 4, columna izquierda, libre" | D1 0,6800 tab 3 says "Definición 2 de 4, columna izquierda, libre" | D2 8000,3200 tab 5 says "Definición 3 de 4, columna derecha, libre" | D3 8000,6800 tab 7 says "Definición 4 de 4, columna derecha, libre"
+  P*=W "Palabra" 3000x500 Verdana 12 | P0 4500,2160 tab 0 says "Palabra 1 de 4, libre" | P1 4500,4220 tab 2 says "Palabra 2 de 4, libre" | P2 4500,6280 tab 4 says "Palabra 3 de 4, libre" | P3 4500,8340 tab 6 says "Palabra 4 de 4, libre"
   menu.Arc="&Archivo de glosandas": "agua" "MAYUS" ["sierra_relieve"]
-click P0
-  P0=Y "Palabra" 4500,2160 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, seleccionada"
-  frame
-click D0
-  D0=C "Definición" 0,3200 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 4, columna izquierda, unida a «Palabra»"
-  L0=4000,3700 4500,2410
-  P0=C "Palabra" 4500,2160 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, unida a «Definición»"
-  focus=TbDef_0
-click P1
-  P1=Y "Palabra" 4500,4220 3000x500 Verdana 12 tab 2 says "Palabra 2 de 4, seleccionada"
-  focus=TbPal_1
-click D1
-  D1=C "Definición" 0,6800 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 4, columna izquierda, unida a «Palabra»"
-  L1=4000,7300 4500,4470
-  P1=C "Palabra" 4500,4220 3000x500 Verdana 12 tab 2 says "Palabra 2 de 4, unida a «Definición»"
-  focus=TbDef_1
-click P2
-  P2=Y "Palabra" 4500,6280 3000x500 Verdana 12 tab 4 says "Palabra 3 de 4, seleccionada"
-  focus=TbPal_2
-click D2
-  D2=C "Definición" 8000,3200 4000x1000 Verdana 9.75 multiline centred tab 5 says "Definición 3 de 4, columna derecha, unida a «Palabra»"
-  L2=7500,6530 8000,3700
-  P2=C "Palabra" 4500,6280 3000x500 Verdana 12 tab 4 says "Palabra 3 de 4, unida a «Definición»"
-  focus=TbDef_2
-click P3
-  P3=Y "Palabra" 4500,8340 3000x500 Verdana 12 tab 6 says "Palabra 4 de 4, seleccionada"
-  focus=TbPal_3
-click D3
-  D3=C "Definición" 8000,6800 4000x1000 Verdana 9.75 multiline centred tab 7 says "Definición 4 de 4, columna derecha, unida a «Palabra»"
-  L3=7500,8590 8000,7300
-  P3=C "Palabra" 4500,8340 3000x500 Verdana 12 tab 6 says "Palabra 4 de 4, unida a «Definición»"
-  focus=TbDef_3
 click Comprobar
   box No hay ninguna lista de glosandas cargada. | Comprobar
-  focus=CbComprobar
+  frame
 menu Opciones/Archivo de glosandas/agua
   D0=W "Agua quieta" 0,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 2, columna izquierda, libre"
   D1=W "Corriente" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 2, columna derecha, libre"
@@ -65,14 +27,7 @@ menu Opciones/Archivo de glosandas/agua
   menu.Arc="&Archivo de glosandas": ["agua"] "MAYUS" "sierra_relieve"
   menu.Def="Nú&mero de glosandas": ("&1") ["&2"] "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
   menu.Pal="&Número de palabras": "&1" ["&2"] "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
-  D2
-  D3
-  L0
-  L1
-  L2
-  L3
-  P2
-  P3
+  D2 D3 P2 P3
 file fuera/a\xF1il.csv rojo;Color de la sangre\nverde;Color de la hierba\n
 drop fuera/a\xF1il.csv
   D0=W "Color de la sangre" 0,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 2, columna izquierda, libre"
@@ -119,11 +74,16 @@ drop otra/frutas.tsv
   menu.Arc="&Archivo de glosandas": "agua" "añil" ["frutas (2)"] "frutas" "MAYUS" "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnññ" "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ" "sierra_relieve" "Zeta"
   menu.Def="Nú&mero de glosandas": ["&1"] "&2" "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
   menu.Pal="&Número de palabras": ["&1"] "&2" "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
-  D1
-  P1
+  D1 P1
 bytes XDG_DATA_HOME/glosandas/frutas (2).txt
   bytes XDG_DATA_HOME/glosandas/frutas (2).txt="P>kiwi\r\nD>Fruta peluda €​\r\n"
 menu Opciones/Archivo de glosandas/Zeta
   D0=W "la última" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
   P0=W "zeta" 4500,5250 3000x500 Verdana 12 tab 0 says "Palabra 1 de 1, libre"
   menu.Arc="&Archivo de glosandas": "agua" "añil" "frutas (2)" "frutas" "MAYUS" "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnññ" "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ" "sierra_relieve" ["Zeta"]
+# A signal while the box of the first of two files without entries waits: no other opens.
+file nada.csv 
+signal drop nada.csv nada.csv
+  box El archivo "nada.csv" no contiene ninguna pareja de palabra y definición. | Error
+  ini="1 = n\xfamero de palabras\r\n1 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nZeta = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\n"
+  focus

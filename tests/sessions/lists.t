@@ -15,16 +15,17 @@ key ctrl+n
   focus=Editor/Nombre
 click Guardar
   box Escriba un nombre para la lista. | Nueva lista
+  focus=Editor/Nombre
 type fr/utas
   editor="Nueva lista" name "fr/utas" 0 de 100 entradas
 click Guardar
   box El nombre no puede contener «/», «&» ni caracteres de control. | Nueva lista
+  focus=Editor/Nombre
 key ctrl+a
 type frutas
   editor="Nueva lista" name "frutas" 0 de 100 entradas
 click Guardar
   box La lista no tiene ninguna entrada. Añada al menos una fila con su palabra y su definición. | Nueva lista
-  focus=Editor/Guardar
 key Tab
   focus=Editor/Cancelar
 click Anadir
@@ -43,6 +44,7 @@ key ctrl+v
   row3="kiwi" "" ! "Falta la definición."
 click Guardar
   box No se puede guardar la lista mientras haya casillas marcadas. Fila 3: Falta la definición. | Nueva lista
+  focus=Editor/Tabla
 cell 3 2 Fruta peluda
   row3="kiwi" "Fruta peluda"
 cell 1 1 Ñu
@@ -60,22 +62,13 @@ key ctrl+Up
   row2="kiwi" "Fruta peluda"
   row3="pera" "Fruta del peral"
 click Guardar
-  D0=W "Fruta del manzano" 0,3200 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 3, columna izquierda, libre"
-  D1=W "Fruta peluda" 0,6800 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 3, columna izquierda, libre"
-  D2=W "Fruta del peral" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 5 says "Definición 3 de 3, columna derecha, libre"
-  P0=W "manzana" 4500,2675 3000x500 Verdana 12 tab 0 says "Palabra 1 de 3, libre"
-  P1=W "kiwi" 4500,5250 3000x500 Verdana 12 tab 2 says "Palabra 2 de 3, libre"
-  P2=W "pera" 4500,7825 3000x500 Verdana 12 tab 4 says "Palabra 3 de 3, libre"
-  focus=TbPal_0
+  D*=W 4000x1000 Verdana 9.75 multiline centred | D0 "Fruta del manzano" 0,3200 tab 1 says "Definición 1 de 3, columna izquierda, libre" | D1 "Fruta peluda" 0,6800 tab 3 says "Definición 2 de 3, columna izquierda, libre" | D2 "Fruta del peral" 8000,5000 tab 5 says "Definición 3 de 3, columna derecha, libre"
+  P*=W 3000x500 Verdana 12 | P0 "manzana" 4500,2675 tab 0 says "Palabra 1 de 3, libre" | P1 "kiwi" 4500,5250 tab 2 says "Palabra 2 de 3, libre" | P2 "pera" 4500,7825 tab 4 says "Palabra 3 de 3, libre"
   menu.Arc="&Archivo de glosandas": ["frutas"] "relieve" "rios"
   menu.Def="Nú&mero de glosandas": ("&1") ("&2") ["&3"] "&4" "&5" "&6" "&7" "&8" "&9" "&10"
   menu.Pal="&Número de palabras": "&1" "&2" ["&3"] "&4" "&5" "&6" "&7" "&8" "&9" "&10"
-  D3
-  P3
-  editor
-  row1
-  row2
-  row3
+  editor closed, focus=TbPal_0
+  D3 P3
 bytes XDG_DATA_HOME/glosandas/frutas.txt
   bytes XDG_DATA_HOME/glosandas/frutas.txt="P>manzana\r\nD>Fruta del manzano\r\nP>kiwi\r\nD>Fruta peluda\r\nP>pera\r\nD>Fruta del peral\r\n"
 menu Listas/Editar la lista actual...
@@ -92,11 +85,7 @@ key Escape
 answer No guardar
 click Cancelar
   box ¿Guardar los cambios en la lista "frutas"? | Editar la lista "frutas"
-  focus=TbPal_0
-  editor
-  row1
-  row2
-  row3
+  editor closed, focus=TbPal_0
 menu Listas/Editar la lista actual...
   editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas at 1,1
   focus=Editor/Nombre
@@ -108,14 +97,8 @@ cell 1 1 manzanas
 answer Guardar
 key Escape
   box ¿Guardar los cambios en la lista "frutas"? | Editar la lista "frutas"
-  P0=W "manzanas" 4500,2675 3000x500 Verdana 12 tab 0 says "Palabra 1 de 3, libre"
-  P1=W "pera" 4500,5250 3000x500 Verdana 12 tab 2 says "Palabra 2 de 3, libre"
-  P2=W "kiwi" 4500,7825 3000x500 Verdana 12 tab 4 says "Palabra 3 de 3, libre"
-  focus=TbPal_0
-  editor
-  row1
-  row2
-  row3
+  P*=W 3000x500 Verdana 12 | P0 "manzanas" 4500,2675 tab 0 says "Palabra 1 de 3, libre" | P1 "pera" 4500,5250 tab 2 says "Palabra 2 de 3, libre" | P2 "kiwi" 4500,7825 tab 4 says "Palabra 3 de 3, libre"
+  editor closed, focus=TbPal_0
 menu Opciones/Archivo de glosandas/rios
   D0=W "Río de Zaragoza" 0,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 2, columna izquierda, libre"
   D1=W "Río de Toledo" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 2, columna derecha, libre"
@@ -124,8 +107,7 @@ menu Opciones/Archivo de glosandas/rios
   menu.Arc="&Archivo de glosandas": "frutas" "relieve" ["rios"]
   menu.Def="Nú&mero de glosandas": ("&1") ["&2"] "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
   menu.Pal="&Número de palabras": "&1" ["&2"] "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
-  D2
-  P2
+  D2 P2
 menu Listas/Editar la lista actual...
   editor="Editar la lista \"rios\"" name "rios" 2 de 100 entradas Nota at 1,1
   focus=Editor/Nombre
@@ -137,10 +119,7 @@ click Guardar
   D0=W "Río de Toledo" 0,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 2, columna izquierda, libre"
   D1=W "Río de Zaragoza" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 2, columna derecha, libre"
   P0=W "Ebro" 4500,3533 3000x500 Verdana 12 tab 0 says "Palabra 1 de 2, libre"
-  focus=TbPal_0
-  editor
-  row1
-  row2
+  editor closed, focus=TbPal_0
 bytes XDG_DATA_HOME/glosandas/rios.txt
   bytes XDG_DATA_HOME/glosandas/rios.txt="P>Ebro\r\nD>R\xedo de Zaragoza\r\nP>Tajo\r\nD>R\xedo de Toledo\r\n"
 menu Listas/Editar la lista actual...
@@ -152,10 +131,7 @@ answer Restaurar
 click Restaurar
   box ¿Quitar su copia de la lista "rios" y volver a la original? Su copia, el archivo "rios.txt" de la carpeta "XDG_DATA_HOME/glosandas", irá a la papelera. | Editar la lista "rios"
   P0=W "Ebor" 4500,3533 3000x500 Verdana 12 tab 0 says "Palabra 1 de 2, libre"
-  focus=TbPal_0
-  editor
-  row1
-  row2
+  editor closed, focus=TbPal_0
 menu Listas/Nueva lista...
   editor="Nueva lista" name "" 0 de 100 entradas
   focus=Editor/Nombre
@@ -188,7 +164,6 @@ key ctrl+Down
   row2="pera" "" ! "Falta la definición."
 click Quitar
   editor="Nueva lista" name "frutas" 0 de 100 entradas at 1,1
-  focus=Editor/Quitar
   row2
 cell 1 1 uva
   editor="Nueva lista" name "frutas" 1 de 100 entradas at 1,1
@@ -198,13 +173,10 @@ cell 1 2 Fruta de la vid
 answer Cancelar
 click Guardar
   box Ya existe una lista "frutas". ¿Reemplazarla? | Nueva lista
-  focus=Editor/Guardar
 answer No guardar
 click Cancelar
   box ¿Guardar los cambios en la lista "frutas"? | Nueva lista
-  focus=TbPal_0
-  editor
-  row1
+  editor closed, focus=TbPal_0
 menu Listas/Abrir la carpeta de listas
   shown XDG_DATA_HOME/glosandas
 file HOME/colores.csv rojo;Color de la sangre\n
@@ -217,8 +189,7 @@ key Return
   menu.Arc="&Archivo de glosandas": ["colores"] "frutas" "relieve" "rios"
   menu.Def="Nú&mero de glosandas": ["&1"] "&2" "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
   menu.Pal="&Número de palabras": ["&1"] "&2" "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
-  D1
-  P1
+  D1 P1
 # The buttons move rows; a row removed from a list as it was is a change too, so closing asks.
 menu Opciones/Archivo de glosandas/frutas
   D0=W "Fruta del manzano" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
@@ -232,22 +203,16 @@ menu Listas/Editar la lista actual...
   row3="pera" "Fruta del peral"
 click Bajar
   editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas at 2,1
-  focus=Editor/Bajar
   row1="kiwi" "Fruta peluda"
   row2="manzanas" "Fruta del manzano"
 click Subir
   editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas at 1,1
-  focus=Editor/Subir
   row1="manzanas" "Fruta del manzano"
   row2="kiwi" "Fruta peluda"
 answer No guardar
 key Escape
   box ¿Guardar los cambios en la lista "frutas"? | Editar la lista "frutas"
-  focus=TbPal_0
-  editor
-  row1
-  row2
-  row3
+  editor closed, focus=TbPal_0
 menu Listas/Editar la lista actual...
   editor="Editar la lista \"frutas\"" name "frutas" 3 de 100 entradas at 1,1
   focus=Editor/Nombre
@@ -256,7 +221,6 @@ menu Listas/Editar la lista actual...
   row3="pera" "Fruta del peral"
 click Quitar
   editor="Editar la lista \"frutas\"" name "frutas" 2 de 100 entradas at 1,1
-  focus=Editor/Quitar
   row1="kiwi" "Fruta peluda"
   row2="pera" "Fruta del peral"
   row3
@@ -266,10 +230,7 @@ key Escape
 answer No guardar
 key Escape
   box ¿Guardar los cambios en la lista "frutas"? | Editar la lista "frutas"
-  focus=TbPal_0
-  editor
-  row1
-  row2
+  editor closed, focus=TbPal_0
 # Worksheets of the list in force, as a PDF in the documents folder under the name proposed.
 menu Opciones/Archivo de glosandas/frutas
   D0=W "Fruta peluda" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
@@ -291,8 +252,7 @@ key Up
   fichas="Imprimir fichas de la lista \"frutas\"" Hojas 3 Palabras 1 Definiciones 2 Soluciones
 key alt+g
 key Return
-  focus=TbPal_0
-  fichas
+  fichas closed, focus=TbPal_0
 exists HOME/Documents/frutas - fichas.pdf
   exists HOME/Documents/frutas - fichas.pdf=yes
 # A PDF made, the letter size still steps by a point on the screen's own measure.
@@ -314,5 +274,14 @@ key Tab *2
 key Up *3
   fichas="Imprimir fichas de la lista \"camas\"" Hojas 1 Palabras 1 Definiciones 2 Soluciones "La lista repite palabras o definiciones, y una ficha no muestra dos iguales: caben como mucho 2 entradas por ficha."
 key Escape
-  focus=TbPal_0
-  fichas
+  fichas closed, focus=TbPal_0
+key ctrl+n
+  editor="Nueva lista" name "" 0 de 100 entradas
+  focus=Editor/Nombre
+type nueva
+  editor="Nueva lista" name "nueva" 0 de 100 entradas
+signal key Escape
+  box ¿Guardar los cambios en la lista "nueva"? | Nueva lista
+  ini="1 = n\xfamero de palabras\r\n1 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\ncamas = \xfaltimo archivo utilizado\r\n43.5 = tama\xf1o de letra\r\n"
+  editor closed
+  focus frame

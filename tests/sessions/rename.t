@@ -8,12 +8,7 @@ start
   menu.Arc="&Archivo de glosandas": ["relieve"] "viejo"
   menu.Def="Nú&mero de glosandas": ["&1"] "&2" "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
   menu.Pal="&Número de palabras": ["&1"] "&2" "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
-  D1
-  D2
-  D3
-  P1
-  P2
-  P3
+  D1 D2 D3 P1 P2 P3
 menu Opciones/Archivo de glosandas/viejo
   menu.Arc="&Archivo de glosandas": "relieve" ["viejo"]
 menu Listas/Editar la lista actual...
@@ -26,10 +21,8 @@ type nuevo
 answer Guardar las dos
 click Guardar
   box ¿Cambiar el nombre de la lista "viejo" a "nuevo"? Si no, se guardará una lista nueva "nuevo" y "viejo" seguirá como está. | Editar la lista "viejo"
-  focus=TbPal_0
   menu.Arc="&Archivo de glosandas": ["nuevo"] "relieve" "viejo"
-  editor
-  row1
+  editor closed, focus=TbPal_0
 exists XDG_DATA_HOME/glosandas/viejo.txt
   exists XDG_DATA_HOME/glosandas/viejo.txt=yes
 menu Listas/Editar la lista actual...
@@ -42,10 +35,8 @@ type otro
 answer Cambiar el nombre
 click Guardar
   box ¿Cambiar el nombre de la lista "nuevo" a "otro"? Si no, se guardará una lista nueva "otro" y "nuevo" seguirá como está. | Editar la lista "nuevo"
-  focus=TbPal_0
   menu.Arc="&Archivo de glosandas": ["otro"] "relieve" "viejo"
-  editor
-  row1
+  editor closed, focus=TbPal_0
 exists XDG_DATA_HOME/glosandas/nuevo.txt
   exists XDG_DATA_HOME/glosandas/nuevo.txt=no
 menu Opciones/Archivo de glosandas/relieve
@@ -58,10 +49,8 @@ key ctrl+a
 type mio
   editor="Editar la lista \"relieve\"" name "mio" 1 de 100 entradas Nota at 1,1
 click Guardar
-  focus=TbPal_0
   menu.Arc="&Archivo de glosandas": ["mio"] "otro" "relieve" "viejo"
-  editor
-  row1
+  editor closed, focus=TbPal_0
 key Tab
   focus=TbDef_0
   frame=TbDef_0
@@ -73,17 +62,18 @@ type algo
 answer No guardar
 click Cancelar
   box ¿Guardar los cambios en la lista "algo"? | Nueva lista
-  focus=TbDef_0
-  editor
+  editor closed, focus=TbDef_0
 menu Listas/Nueva lista...
   editor="Nueva lista" name "" 0 de 100 entradas
   focus=Editor/Nombre
 key Escape
-  focus=TbDef_0
-  editor
+  editor closed, focus=TbDef_0
 menu Listas/Imprimir fichas...
   fichas="Imprimir fichas de la lista \"mio\"" Hojas 1 Palabras 1 Definiciones 1 Soluciones
   focus=Fichas/Hojas
 key Escape
-  focus=TbDef_0
-  fichas
+  fichas closed, focus=TbDef_0
+signal menu Opciones/Número de palabras/2
+  box El archivo de glosandas cargado sólo contiene 1 entradas. Por favor, escoja un número de palabras inferior o cargue otro archivo de glosandas. | Error
+  ini="1 = n\xfamero de palabras\r\n1 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nmio = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\n"
+  focus frame

@@ -16,15 +16,13 @@ key ctrl+v
   row3="b" "B"
 key ctrl+z
   editor="Nueva lista" name "" 0 de 100 entradas at 1,1
-  row2
-  row3
+  row2 row3
 key ctrl+shift+z
   editor="Nueva lista" name "" 2 de 100 entradas at 3,1
   row2="a" "A"
   row3="b" "B"
 click Quitar
   editor="Nueva lista" name "" 1 de 100 entradas at 2,1
-  focus=Editor/Quitar
   row3
 key ctrl+z
   editor="Nueva lista" name "" 2 de 100 entradas at 3,1
@@ -34,7 +32,6 @@ key ctrl+y
   row3
 click Subir
   editor="Nueva lista" name "" 1 de 100 entradas at 1,1
-  focus=Editor/Subir
   row1="a" "A"
   row2="" ""
 key ctrl+z
@@ -53,6 +50,8 @@ key ctrl+z *4
   row1="" ""
   row2
 click Cancelar
-  focus=TbPal_0
-  editor
-  row1
+  editor closed, focus=TbPal_0
+signal click Comprobar
+  box Debe unir cada elemento de la columna central con uno de las columnas laterales para poder comprobar qué uniones están bien realizadas. | Comprobar
+  ini="4 = n\xfamero de palabras\r\n4 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nrelieve = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\n"
+  focus frame

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QTime>
-#include <map>
 
 #include "window_fixture.h"
 
@@ -17,15 +16,12 @@ class Session : WindowFixture {
   void RunSession(const QString& path);
 
  private:
-  using State = std::map<QString, QString>;
-
-  // What a learner can see and hear of the window, a line per control, from the records and the
-  // widgets' focus.
-  State Snapshot();
   // Runs one command of a session on the window; `folder` holds the session's files.
   void Run(const QString& command, const TempFolder& folder, QTime& clock);
 
-  QString answer_;  // the button a session chooses when a box asks
+  QString answer_;       // the button a session chooses when a box asks
+  QString clicked_;      // the control the last command clicked, named as the focus line names it
+  bool signal_ = false;  // a signal ends the program as soon as the next box opens
 };
 
 }  // namespace glosandas::testing

@@ -18,11 +18,6 @@ class WindowTest : public QObject, WindowFixture {
 
   TempFolder folder_;  // the lists every test's window offers
 
-  QAction* ListItem(const QString& caption) {
-    for (QAction* a : Options()[2]->menu()->actions())
-      if (a->text() == caption) return a;
-    qFatal("no list %s", qPrintable(caption));
-  }
   QStringList Take() { return std::exchange(messages_, {}); }
 
  private slots:
@@ -98,7 +93,7 @@ class WindowTest : public QObject, WindowFixture {
              QColor(Qt::black));
     QTest::mouseClick(Find("CbComprobar"), Qt::LeftButton);
     QCOMPARE(Take(), QStringList{"Ha cometido 2 errores., \" |Glosandas|#ff0000"});
-    CheckRendered();
+    Snapshot();
     // A small window scrolls to every part of the board.
     Resize({640, 480});
     if (QTest::currentTestFailed()) return;
@@ -125,47 +120,8 @@ class WindowTest : public QObject, WindowFixture {
     QTest::mouseClick(Find("CbSiguiente"), Qt::LeftButton);
     QTest::mouseClick(Box("TbPal", 1), Qt::LeftButton);
     QCOMPARE(w_->form().PalSel, Int{1});
-    CheckRendered();
+    Snapshot();
     w_->close();
-    QVERIFY(ReadBytes(folder_.path() / "glosandas.ini").starts_with("4 = "));
-  }
-
-  // A signal while any box of the running program waits: the box closes, no other opens, the
-  // window closes and saves.
-  void SignalClosesEveryBoxAndSaves_data() {
-    QTest::addColumn<int>("box");
-    int i = 0;
-    for (const char* name : {"F5", "COMPROBAR", "Acerca de", "cuenta rechazada", "lista vac\u00eda",
-                             "importar", "lista sin guardar"})
-      QTest::newRow(name) << i++;
-  }
-  void SignalClosesEveryBoxAndSaves() {
-    QFETCH(int, box);
-    folder_.Write("nada.csv", "");  // two files without entries: a box each, but the first ends it
-    const std::function<void()> opens[] = {
-        [&] { QTest::keyClick(Find("TbPal_0"), Qt::Key_F5); },
-        [&] { QTest::mouseClick(Find("CbComprobar"), Qt::LeftButton); },
-        [&] { Options()[5]->trigger(); },
-        [&] {
-          ListItem("ocho")->trigger();
-          Item(0, 8)->trigger();
-        },
-        [&] { ListItem("vacia")->trigger(); },
-        [&] {
-          w_->OpenFiles({folder_.path() / "nada.csv", folder_.path() / "nada.csv"});
-        },
-        [&] {  // unsaved edits are lost, and nothing is written
-          QTest::keyClick(Find("TbPal_0"), Qt::Key_N, Qt::ControlModifier);
-          QTest::keyClicks(Find("Nombre"), "nueva");
-          Find<QDialog>("Editor")->reject();
-        }};
-    w_->on_message_box = [this](QMessageBox&) {
-      messages_ << "box";
-      QTimer::singleShot(0, w_.get(), [this] { w_->EndBySignal(); });
-    };
-    opens[box]();
-    QCOMPARE(Take(), QStringList{"box"});
-    QVERIFY(!w_->isVisible());
     QVERIFY(ReadBytes(folder_.path() / "glosandas.ini").starts_with("4 = "));
   }
 
@@ -231,7 +187,7 @@ class WindowTest : public QObject, WindowFixture {
           if (!action->menu() && action != Options()[6]) action->trigger();
         }
         QCOMPARE(QString::fromStdString(BrokenInvariant(f)), QString());
-        if (step % 10 == 0) CheckRendered();
+        if (step % 10 == 0) Snapshot();
       }
       QVERIFY(messages_.size() > 10);
     }
