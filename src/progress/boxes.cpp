@@ -7,7 +7,6 @@ namespace glosandas {
 namespace {
 
 constexpr int kDueAfterDays[kBoxes] = {0, 1, 3, 7, 14};
-constexpr long long kSecondsPerDay = 24 * 60 * 60;
 
 }  // namespace
 
@@ -17,14 +16,6 @@ int NextBox(std::optional<int> box, bool right) {
 }
 
 int DueAfterDays(int box) { return kDueAfterDays[std::clamp(box, 1, kBoxes) - 1]; }
-
-long long LocalDay(std::time_t when) {
-  std::tm local{};
-  localtime_r(&when, &local);
-  const long long seconds = static_cast<long long>(when) + local.tm_gmtoff;
-  // Rounded down, so that the hours before 1970 in a zone east of Greenwich stay on day -1.
-  return seconds >= 0 ? seconds / kSecondsPerDay : -((-seconds - 1) / kSecondsPerDay) - 1;
-}
 
 std::vector<std::vector<int>> ReviewGroups(
     const std::vector<std::pair<std::string, std::string>>& entries, const ListProgress& progress,

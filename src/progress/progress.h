@@ -2,6 +2,7 @@
 // definitions it was taken for, kept per user in a SQLite database of its own.
 #pragma once
 
+#include <array>
 #include <ctime>
 #include <filesystem>
 #include <map>
@@ -22,9 +23,6 @@ inline constexpr int kBoxes = 5;
 int NextBox(std::optional<int> box, bool right);
 // Days after its last check an entry of `box` (1 to 5) is due again: 0, 1, 3, 7, 14.
 int DueAfterDays(int box);
-// The local day number of `when`: days since 1970-01-01 in the local time zone. The store never
-// reads the clock; its callers pass the day.
-long long LocalDay(std::time_t when);
 
 // ---- what one check of a screen records ----
 struct CheckedWord {
@@ -71,6 +69,25 @@ class ProgressStore {
   ListProgress Progress(const std::string& list);
   // Forgets `list`'s progress. False when it could not be written.
   bool Erase(const std::string& list);
+
+  // ---- what a progress window shows ----
+  // How many entries of `list` are in each box; [0] is box 1.
+  std::array<int, kBoxes> BoxCounts(const std::string& list);
+  // The `count` entries of `list` wrong most often, most first (the list's order among equals is
+  // not kept: the store does not know it; word and definition decide).
+  struct Missed {
+    std::string word, definition;
+    EntryProgress progress;
+    bool operator==(const Missed&) const = default;
+  };
+  std::vector<Missed> MostMissed(const std::string& list, int count = 10);
+  // The checks of every list on each day from `first` to `last`; days without any are left out.
+  struct DayTally {
+    long long day = 0;
+    int right = 0, wrong = 0;
+    bool operator==(const DayTally&) const = default;
+  };
+  std::vector<DayTally> Days(long long first, long long last);
 
  private:
   explicit ProgressStore(sqlite3* db) : db_(db) {}

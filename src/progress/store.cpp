@@ -2,6 +2,7 @@
 #include <sqlite3.h>
 #include <stdio.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <iterator>
 #include <string_view>
@@ -34,7 +35,8 @@ constexpr const char* kSchemaSteps[] = {
     "CREATE TABLE daily ("
     "  list TEXT NOT NULL, day INTEGER NOT NULL,"
     "  hits INTEGER NOT NULL, misses INTEGER NOT NULL,"
-    "  PRIMARY KEY (list, day)) WITHOUT ROWID;",
+    "  PRIMARY KEY (list, day)) WITHOUT ROWID;"
+    "CREATE INDEX daily_by_day ON daily (day);",
 };
 constexpr int kSchemaVersion = std::size(kSchemaSteps);
 
@@ -323,6 +325,43 @@ bool ProgressStore::Erase(const std::string& list) {
     return true;
   Exec(db_, "ROLLBACK");
   return false;
+}
+
+std::array<int, kBoxes> ProgressStore::BoxCounts(const std::string& list) {
+  std::array<int, kBoxes> counts{};
+  Statement boxes(db_, "SELECT box, count(*) FROM entry WHERE list = ? GROUP BY box");
+  boxes.Bind(1, list);
+  while (boxes.Step() == SQLITE_ROW) {
+    const long long box = boxes.Integer(0);
+    if (box >= 1 && box <= kBoxes) counts[box - 1] = static_cast<int>(boxes.Integer(1));
+  }
+  return counts;
+}
+
+std::vector<ProgressStore::Missed> ProgressStore::MostMissed(const std::string& list, int count) {
+  // A list holds a few hundred entries at most: reading them all is cheaper than a second query
+  // for the confusions of each.
+  std::vector<Missed> missed;
+  for (auto& [entry, progress] : Progress(list))
+    if (progress.wrong > 0) missed.push_back({entry.first, entry.second, std::move(progress)});
+  std::stable_sort(missed.begin(), missed.end(), [](const Missed& a, const Missed& b) {
+    return a.progress.wrong > b.progress.wrong;
+  });
+  if (static_cast<int>(missed.size()) > count) missed.resize(std::max(count, 0));
+  return missed;
+}
+
+std::vector<ProgressStore::DayTally> ProgressStore::Days(long long first, long long last) {
+  std::vector<DayTally> days;
+  Statement tallies(db_,
+                    "SELECT day, sum(hits), sum(misses) FROM daily WHERE day BETWEEN ? AND ?"
+                    " GROUP BY day ORDER BY day");
+  tallies.Bind(1, first).Bind(2, last);
+  while (tallies.Step() == SQLITE_ROW) {
+    days.push_back({tallies.Integer(0), static_cast<int>(tallies.Integer(1)),
+                    static_cast<int>(tallies.Integer(2))});
+  }
+  return days;
 }
 
 std::filesystem::path ProgressFile(const std::filesystem::path& user_lists) {
