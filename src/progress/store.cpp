@@ -116,7 +116,10 @@ bool MoveWithoutReplacing(const std::filesystem::path& from, const std::filesyst
   if (errno != EINVAL && errno != ENOSYS) return false;
   // A file system that cannot refuse by itself.
   std::error_code ec;
-  if (std::filesystem::exists(to, ec) || ec) return false;
+  if (std::filesystem::exists(to, ec) || ec) {
+    errno = EEXIST;
+    return false;
+  }
   return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
@@ -132,7 +135,7 @@ std::filesystem::path MoveAside(const std::filesystem::path& file, std::time_t n
   for (int n = 1; n < 100; ++n) {
     const std::string to = n == 1 ? base : base + "-" + std::to_string(n);
     std::error_code ec;
-    bool taken = std::filesystem::exists(to, ec);
+    bool taken = false;  // the file itself is refused by the move
     for (const char* journal : kJournals)
       taken = taken || std::filesystem::exists(to + journal, ec);
     if (taken) continue;
