@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "progress/progress.h"
 #include "recording_platform.h"
 #include "temp_folder.h"
 
@@ -88,6 +89,33 @@ void BM_Catalogue(benchmark::State& state) {
                                                          benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_Catalogue)->Args({10, 0})->Args({1000, 0})->Args({10000, 0})->Args({1000, 1});
+
+// One check of ten words recorded into a store holding 50 lists of 100 entries; the checks go
+// round the list, so that new entries and moved ones both count.
+void BM_RecordCheckOfTen(benchmark::State& state) {
+  testing::TempFolder folder;
+  auto store = ProgressStore::Open(ProgressFile(folder.path())).store;
+  auto words = [](int first) {
+    std::vector<CheckedWord> ten;
+    for (int k = first; k < first + 10; ++k) {
+      ten.push_back({"palabra" + std::to_string(k % 100),
+                     "Definici\xC3\xB3n n\xC3\xBAmero " + std::to_string(k % 100) +
+                         ", con algo m\xC3\xA1s de texto para que pese como una de verdad.",
+                     k % 3 != 0, k % 3 != 0 ? "" : "otra definici\xC3\xB3n"});
+    }
+    return ten;
+  };
+  for (int list = 0; list < 50; ++list)
+    for (int first = 0; first < 100; first += 10)
+      store->Record("lista" + std::to_string(list), words(first), 1);
+  long long day = 2;
+  int first = 0;
+  for (auto _ : state) {
+    if (!store->Record("lista7", words(first), day++)) state.SkipWithError("not recorded");
+    first = (first + 10) % 200;  // half of them entries not seen yet at the first round
+  }
+}
+BENCHMARK(BM_RecordCheckOfTen)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace glosandas

@@ -2,11 +2,14 @@
 // definitions it was taken for, kept per user in a SQLite database of its own.
 #pragma once
 
+#include <array>
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -31,10 +34,11 @@ struct CheckedWord {
 // An entry's progress; an entry is its list's name, word and definition (an edited entry is a
 // new one; the list's order does not matter).
 struct EntryProgress {
-  int box = 0;       // 1 to 5
+  int box = 0;        // 1 to 5
   long long day = 0;  // of its last check, days since 1970-01-01 (local time)
   int right = 0, wrong = 0;
   std::vector<std::pair<std::string, int>> confusions;  // definition, times; most first
+  bool operator==(const EntryProgress&) const = default;
 };
 using ListProgress = std::map<std::pair<std::string, std::string>, EntryProgress>;
 
@@ -42,17 +46,18 @@ using ListProgress = std::map<std::pair<std::string, std::string>, EntryProgress
 class ProgressStore {
  public:
   enum class Opened {
-    kFresh,         // opened (or made)
-    kMovedAside,    // the file was not a sound database: kept as `moved_to`, a fresh one made
-    kUnavailable,   // the folder or the file cannot be written: nothing is recorded this run
+    kFresh,        // opened (or made)
+    kMovedAside,   // the file was not a sound database: kept as `moved_to`, a fresh one made
+    kUnavailable,  // the folder or the file cannot be written: nothing is recorded this run
   };
   struct Opening {
     std::unique_ptr<ProgressStore> store;  // null when kUnavailable
     Opened outcome = Opened::kFresh;
     std::filesystem::path moved_to;
   };
-  // Opens or makes the database `file` (its folder made too), upgrading an older schema.
-  static Opening Open(const std::filesystem::path& file);
+  // Opens or makes the database `file` (its folder made too), upgrading an older schema. `now`
+  // names a damaged file kept aside.
+  static Opening Open(const std::filesystem::path& file, std::time_t now = std::time(nullptr));
   ~ProgressStore();
   ProgressStore(const ProgressStore&) = delete;
   ProgressStore& operator=(const ProgressStore&) = delete;
@@ -65,8 +70,28 @@ class ProgressStore {
   // Forgets `list`'s progress. False when it could not be written.
   bool Erase(const std::string& list);
 
+  // ---- what a progress window shows ----
+  // How many entries of `list` are in each box; [0] is box 1.
+  std::array<int, kBoxes> BoxCounts(const std::string& list);
+  // The `count` entries of `list` wrong most often, most first (the list's order among equals is
+  // not kept: the store does not know it; word and definition decide).
+  struct Missed {
+    std::string word, definition;
+    EntryProgress progress;
+    bool operator==(const Missed&) const = default;
+  };
+  std::vector<Missed> MostMissed(const std::string& list, int count = 10);
+  // The checks of every list on each day from `first` to `last`; days without any are left out.
+  struct DayTally {
+    long long day = 0;
+    int right = 0, wrong = 0;
+    bool operator==(const DayTally&) const = default;
+  };
+  std::vector<DayTally> Days(long long first, long long last);
+
  private:
   explicit ProgressStore(sqlite3* db) : db_(db) {}
+  bool Write(const std::string& list, const std::vector<CheckedWord>& words, long long day);
   sqlite3* db_;
 };
 
@@ -78,8 +103,9 @@ std::filesystem::path ProgressFile(const std::filesystem::path& user_lists);
 // the lowest boxes, box by box, then the entries never seen, then the rest. Entries are given
 // and returned as indexes into `entries`; each group in the list's order (the deal draws within
 // a group).
-std::vector<std::vector<int>> ReviewGroups(const std::vector<std::pair<std::string, std::string>>& entries,
-                                           const ListProgress& progress, long long today);
+std::vector<std::vector<int>> ReviewGroups(
+    const std::vector<std::pair<std::string, std::string>>& entries, const ListProgress& progress,
+    long long today);
 
 // How a review screen draws its words: ReviewGroups, the first group first; and, for each entry,
 // the definitions it was taken for, most first.

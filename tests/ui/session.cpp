@@ -112,6 +112,9 @@ WindowFixture::State WindowFixture::Snapshot() {
                      QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16), b.Visible, b.Enabled, b.Locked,
                      b.Alignment == Align::kCenter, b.ToolTipText, qreal(b.FontSize)),
           widget);
+    // A red box carries its mark, and only a red one.
+    const auto* mark = w->findChild<QWidget*>("MarcaError", Qt::FindDirectChildrenOnly);
+    shows(mark && mark->isVisibleTo(w), c == kRed, widget + " mark");
     if (!b.Visible) return;
     s[name] = QString(c == kWhite    ? "W"
                       : c == kYellow ? "Y"
@@ -137,7 +140,8 @@ WindowFixture::State WindowFixture::Snapshot() {
     const Line& l = f.Line1[i];
     if (l.Visible && (l.X1 || l.Y1 || l.X2 || l.Y2))
       s[QString("L%1").arg(i)] =
-          QString("%1,%2 %3,%4").arg(Num(l.X1), Num(l.Y1), Num(l.X2), Num(l.Y2));
+          QString("%1,%2 %3,%4").arg(Num(l.X1), Num(l.Y1), Num(l.X2), Num(l.Y2)) +
+          (f.JoinMarkedWrong(i) ? " dashed" : "");
   }
   for (auto [b, name] :
        {std::pair{&f.CbComprobar, "Comprobar"}, {&f.CbSiguiente, "Siguiente"}, {&f.CbVer, "Ver"}}) {
@@ -176,6 +180,10 @@ WindowFixture::State WindowFixture::Snapshot() {
   menu("Tam", 4, f.MnuOpcTam, f.MnuOpcTamLis);
   s["menu.Ace"] = item(options[5], f.MnuOpcAce);
   s["menu.Sal"] = item(options[6], f.MnuOpcSal);
+  QAction* progress = w_->menuBar()->actions()[2];
+  s["menu.Pro"] = item(progress, f.MnuPro) + ": " +
+                  item(progress->menu()->actions()[0], f.MnuProRep) + " " +
+                  item(progress->menu()->actions()[1], f.MnuProBor);
   if (QWidget* focus = w_->focusWidget(); focus && w_->isVisible()) {
     // Keys reach it only in the active window, which a closed dialog must hand back.
     bool active = w_->isActiveWindow();

@@ -94,6 +94,22 @@ class WindowTest : public QObject, WindowFixture {
     QTest::mouseClick(Find("CbComprobar"), Qt::LeftButton);
     QCOMPARE(Take(), QStringList{"Ha cometido 2 errores., \" |Glosandas|#ff0000"});
     Snapshot();
+    // In grey, a wrong box is told from a right one by its mark, and a wrong join by its dashes.
+    const QImage grey =
+        pal1->parentWidget()->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+    const auto shade = [&](QPointF at) {
+      return qGray(grey.pixel((at * grey.devicePixelRatio()).toPoint()));
+    };
+    const auto corner = [&](const char* name) {  // where a mark's strokes cross
+      const QWidget* box = Find(name);
+      const int side = std::max(9, box->height() * 2 / 5);
+      return shade(box->geometry().topRight() + QPointF(-2 - side / 2.0, 2 + side / 2.0));
+    };
+    QVERIFY(corner("TbPal_1") < 60 && corner("TbPal_2") > 120);
+    int wrong = 0;  // dark points of 40 along the wrong join between `def` and `pal1`
+    for (int k = 0; k < 40; ++k)
+      wrong += shade(QPointF(from) + QPointF(to - from) * (0.1 + 0.02 * k)) < 60;
+    QVERIFY2(wrong > 8 && wrong < 36, qPrintable(QString::number(wrong)));
     // A small window scrolls to every part of the board.
     Resize({640, 480});
     if (QTest::currentTestFailed()) return;
