@@ -1,6 +1,8 @@
 // The window's side of the learner's progress: the "Progreso" menu, the store opened when first
 // needed, what a check records, the plan of a review screen, and the problems told once.
-#include <ctime>
+#include <QDate>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include "ui/qt/main_window.h"
@@ -11,7 +13,7 @@ namespace glosandas {
 namespace {
 
 // Today in the learner's calendar, as the store counts days.
-long long Today() { return LocalDay(std::time(nullptr)); }
+long long Today() { return QDate(1970, 1, 1).daysTo(QDate::currentDate()); }
 
 }  // namespace
 
