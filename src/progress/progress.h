@@ -48,7 +48,8 @@ class ProgressStore {
   enum class Opened {
     kFresh,        // opened (or made)
     kMovedAside,   // the file was not a sound database: kept as `moved_to`, a fresh one made
-    kUnavailable,  // the folder or the file cannot be written: nothing is recorded this run
+    kUnavailable,  // the folder or the file cannot be written, or the file is of a newer
+                   // version (left untouched): nothing is recorded this run
   };
   struct Opening {
     std::unique_ptr<ProgressStore> store;  // null when kUnavailable
@@ -102,7 +103,7 @@ std::filesystem::path ProgressFile(const std::filesystem::path& user_lists);
 // The order in which a review screen takes its words: first the entries due (on `today`) in
 // the lowest boxes, box by box, then the entries never seen, then the rest. Entries are given
 // and returned as indexes into `entries`; each group in the list's order (the deal draws within
-// a group).
+// a group); empty groups are left out.
 std::vector<std::vector<int>> ReviewGroups(
     const std::vector<std::pair<std::string, std::string>>& entries, const ListProgress& progress,
     long long today);

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <iterator>
-#include <string_view>
 #include <system_error>
 
 #include "progress/progress.h"

@@ -120,8 +120,8 @@ TEST(Progress, OpeningWhatIsFound) {
     ASSERT_TRUE(opening.store->Record("a", {Right("sol")}, 3));
     EXPECT_TRUE(fs::exists(file.string() + "-wal"));  // write-ahead logging
     opening.store.reset();
-    for (int n = files.empty() ? 1 : 2, last = n + 1; n <= last;
-         ++n) {  // damaged again, same second
+    // Damaged again, twice, the same second: each kept under a name of its own.
+    for (int n = files.empty() ? 1 : 2, last = n + 1; n <= last; ++n) {
       folder.Write("p/progreso.sqlite", "otra vez");
       EXPECT_EQ(ProgressStore::Open(file, when).moved_to.filename(),
                 aside + (n == 1 ? "" : "-" + std::to_string(n)));
