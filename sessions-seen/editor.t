@@ -5,7 +5,6 @@
 # them, without its header row. A blank row is neither marked nor counted, and is not saved.
 list relieve 20
 start
-  menu.Pro="&Progreso": "&Repasar fallos" "&Borrar el progreso de esta lista..."
 key ctrl+n
   editor="Nueva lista" name "" 0 de 100 entradas
   focus=Editor/Nombre

@@ -6,7 +6,6 @@ list XDG_DATA_DIRS/glosandas/relieve 20
 file XDG_DATA_DIRS/glosandas/larga.txt Notas > de clase\r\nP>\{120:y\}\r\nD>Palabra larga\r\n\{101:P>p#\r\nD>d#\r\n\}
 start
   menu.Arc="&Archivo de glosandas": "larga" ["relieve"]
-  menu.Pro="&Progreso": "&Repasar fallos" "&Borrar el progreso de esta lista..."
 menu Opciones/Archivo de glosandas/larga
   D*=W 4000x1000 Verdana 9.75 multiline centred | D0 "d65" 0,3200 tab 1 says "Definición 1 de 4, columna izquierda, libre" | D1 "d48" 0,6800 tab 3 says "Definición 2 de 4, columna izquierda, libre" | D2 "d55" 8000,3200 tab 5 says "Definición 3 de 4, columna derecha, libre" | D3 "d47" 8000,6800 tab 7 says "Definición 4 de 4, columna derecha, libre"
   P*=W 3000x500 Verdana 12 | P0 "p48" 4500,2160 tab 0 says "Palabra 1 de 4, libre" | P1 "p55" 4500,4220 tab 2 says "Palabra 2 de 4, libre" | P2 "p47" 4500,6280 tab 4 says "Palabra 3 de 4, libre" | P3 "p65" 4500,8340 tab 6 says "Palabra 4 de 4, libre"

@@ -16,7 +16,6 @@ start
   D*=W "Definición" 4000x1000 Verdana 9.75 multiline centred | D0 0,3200 tab 1 says "Definición 1 de 4, columna izquierda, libre" | D1 0,6800 tab 3 says "Definición 2 de 4, columna izquierda, libre" | D2 8000,3200 tab 5 says "Definición 3 de 4, columna derecha, libre" | D3 8000,6800 tab 7 says "Definición 4 de 4, columna derecha, libre"
   P*=W "Palabra" 3000x500 Verdana 12 | P0 4500,2160 tab 0 says "Palabra 1 de 4, libre" | P1 4500,4220 tab 2 says "Palabra 2 de 4, libre" | P2 4500,6280 tab 4 says "Palabra 3 de 4, libre" | P3 4500,8340 tab 6 says "Palabra 4 de 4, libre"
   menu.Arc="&Archivo de glosandas": "agua" "MAYUS" ["sierra_relieve"]
-  menu.Pro="&Progreso": "&Repasar fallos" "&Borrar el progreso de esta lista..."
 click Comprobar
   box No hay ninguna lista de glosandas cargada. | Comprobar
   frame

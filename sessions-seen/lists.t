@@ -10,7 +10,6 @@ file XDG_DATA_DIRS/glosandas/relieve.txt P>del paquete\r\nD>no se juega\r\n
 file XDG_DATA_DIRS/glosandas/rios.txt P>Ebor\r\nD>R\xEDo de Zaragoza\r\nP>Tajo\r\nD>R\xEDo de Toledo\r\n
 start
   menu.Arc="&Archivo de glosandas": ["relieve"] "rios"
-  menu.Pro="&Progreso": "&Repasar fallos" "&Borrar el progreso de esta lista..."
 key ctrl+n
   editor="Nueva lista" name "" 0 de 100 entradas
   focus=Editor/Nombre

@@ -7,7 +7,6 @@ list ocho 8
 file vacia.txt > sin entradas\r\nD>nada\r\n
 start
   menu.Arc="&Archivo de glosandas": "cinco" "ocho" ["relieve"] "vacia"
-  menu.Pro="&Progreso": "&Repasar fallos" "&Borrar el progreso de esta lista..."
 menu Opciones/Número de palabras/6
   D*=W 4000x1000 Verdana 9.75 multiline centred | D0 "definición 12" 0,2300 tab 1 says "Definición 1 de 6, columna izquierda, libre" | D1 "definición 3" 0,5000 tab 3 says "Definición 2 de 6, columna izquierda, libre" | D2 "definición 10" 0,7700 tab 5 says "Definición 3 de 6, columna izquierda, libre" | D3 "definición 14" 8000,2300 tab 7 says "Definición 4 de 6, columna derecha, libre" | D4 "definición 7" 8000,5000 tab 9 says "Definición 5 de 6, columna derecha, libre" | D5 "definición 13" 8000,7700 tab 11 says "Definición 6 de 6, columna derecha, libre"
   P*=W 3000x500 Verdana 12 | P0 "palabra10" 4500,1571 tab 0 says "Palabra 1 de 6, libre" | P1 "palabra3" 4500,3042 tab 2 says "Palabra 2 de 6, libre" | P2 "palabra13" 4500,4513 tab 4 says "Palabra 3 de 6, libre" | P3 "palabra14" 4500,5984 tab 6 says "Palabra 4 de 6, libre" | P4 "palabra7" 4500,7455 tab 8 says "Palabra 5 de 6, libre" | P5 "palabra12" 4500,8926 tab 10 says "Palabra 6 de 6, libre"

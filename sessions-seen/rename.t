@@ -8,7 +8,6 @@ start
   menu.Arc="&Archivo de glosandas": ["relieve"] "viejo"
   menu.Def="Nú&mero de glosandas": ["&1"] "&2" "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
   menu.Pal="&Número de palabras": ["&1"] "&2" "&3" "&4" "&5" "&6" "&7" "&8" "&9" "&10"
-  menu.Pro="&Progreso": "&Repasar fallos" "&Borrar el progreso de esta lista..."
   D1 D2 D3 P1 P2 P3
 menu Opciones/Archivo de glosandas/viejo
   menu.Arc="&Archivo de glosandas": "relieve" ["viejo"]

@@ -2,7 +2,6 @@
 # blank row a new table gets is no change, so with all undone closing does not ask.
 list relieve 20
 start
-  menu.Pro="&Progreso": "&Repasar fallos" "&Borrar el progreso de esta lista..."
 key ctrl+n
   editor="Nueva lista" name "" 0 de 100 entradas
   focus=Editor/Nombre

@@ -85,5 +85,5 @@ menu Opciones/Archivo de glosandas/Zeta
 file nada.csv 
 signal drop nada.csv nada.csv
   box El archivo "nada.csv" no contiene ninguna pareja de palabra y definición. | Error
-  ini="1 = n\xfamero de palabras\r\n1 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nZeta = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\n"
+  ini="1 = n\xfamero de palabras\r\n1 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nZeta = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\nFalse = repasar fallos\r\n"
   focus

@@ -282,6 +282,6 @@ type nueva
   editor="Nueva lista" name "nueva" 0 de 100 entradas
 signal key Escape
   box ¿Guardar los cambios en la lista "nueva"? | Nueva lista
-  ini="1 = n\xfamero de palabras\r\n1 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\ncamas = \xfaltimo archivo utilizado\r\n43.5 = tama\xf1o de letra\r\n"
+  ini="1 = n\xfamero de palabras\r\n1 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\ncamas = \xfaltimo archivo utilizado\r\n43.5 = tama\xf1o de letra\r\nFalse = repasar fallos\r\n"
   editor closed
   focus frame

@@ -64,7 +64,7 @@ key F3 *100
 menu Opciones/Acerca de glosandas...
   box Glosandas, hecho por el equipo de Glosandas para aprender vocabulario.\r\nDiciembre de 2026 | Acerca de glosandas
 close
-  ini="3 = n\xfamero de palabras\r\n8 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nocho = \xfaltimo archivo utilizado\r\n1.5 = tama\xf1o de letra\r\n"
+  ini="3 = n\xfamero de palabras\r\n8 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nocho = \xfaltimo archivo utilizado\r\n1.5 = tama\xf1o de letra\r\nFalse = repasar fallos\r\n"
   focus
 restart
   D*=W 4000x1000 Verdana 1.5 multiline centred | D0 "definición 6" 0,1760 tab 1 says "Definición 1 de 8, columna izquierda, libre" | D1 "definición 1" 0,3920 tab 3 says "Definición 2 de 8, columna izquierda, libre" | D2 "definición 2" 0,6080 tab 5 says "Definición 3 de 8, columna izquierda, libre" | D3 "definición 4" 0,8240 tab 7 says "Definición 4 de 8, columna izquierda, libre" | D4 "definición 5" 8000,1760 tab 9 says "Definición 5 de 8, columna derecha, libre" | D5 "definición 7" 8000,3920 tab 11 says "Definición 6 de 8, columna derecha, libre" | D6 "definición 8" 8000,6080 tab 13 says "Definición 7 de 8, columna derecha, libre" | D7 "definición 3" 8000,8240 tab 15 says "Definición 8 de 8, columna derecha, libre"
@@ -75,5 +75,5 @@ restart
 remove glosandas.ini
 signal menu Opciones/Archivo de glosandas/vacia
   box El archivo de glosandas "vacia.txt" no contiene ninguna entrada: ninguna línea empieza por "P>". | Error
-  ini="3 = n\xfamero de palabras\r\n8 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nocho = \xfaltimo archivo utilizado\r\n1.5 = tama\xf1o de letra\r\n"
+  ini="3 = n\xfamero de palabras\r\n8 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nocho = \xfaltimo archivo utilizado\r\n1.5 = tama\xf1o de letra\r\nFalse = repasar fallos\r\n"
   focus frame

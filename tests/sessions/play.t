@@ -54,6 +54,8 @@ click Comprobar
   box Ha cometido 2 errores., "  | Glosandas
   D0=R "definición 18" 0,3200 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 4, columna izquierda, unida a «palabra16», unión incorrecta"
   D3=R "definición 16" 8000,6800 4000x1000 Verdana 9.75 multiline centred tab 7 says "Definición 4 de 4, columna derecha, unida a «palabra18», unión incorrecta"
+  L2=7500,8590 8000,7300 dashed
+  L3=4000,3700 4500,6530 dashed
   P2=R "palabra16" 4500,6280 3000x500 Verdana 12 tab 4 says "Palabra 3 de 4, unida a «definición 18», unión incorrecta"
   P3=R "palabra18" 4500,8340 3000x500 Verdana 12 tab 6 says "Palabra 4 de 4, unida a «definición 16», unión incorrecta"
 click D3
@@ -96,7 +98,7 @@ maximize
   Siguiente="&Siguiente" 5000,10400 2000x500 Arial Narrow 12 tab 34 tip "Pulse para que se muestre una nueva pantalla de palabras y glosandas"
   Ver="&Ver solución" 8000,10400 2000x500 Arial Narrow 12 tab 35 tip "Pulse para ver  la forma correcta de unir cada palabra con su definición"
 close
-  ini="4 = n\xfamero de palabras\r\n4 = n\xfamero de glosandas \r\nFalse = marcar errores en rojo\r\nrelieve = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\n"
+  ini="4 = n\xfamero de palabras\r\n4 = n\xfamero de glosandas \r\nFalse = marcar errores en rojo\r\nrelieve = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\nFalse = repasar fallos\r\n"
   focus
 # Four words and six definitions: a joined box clicked while the other column waits, a join to a
 # decoy, a definition left selected at a check, F5 on what a box shows now, other keys, the
@@ -151,6 +153,7 @@ click D3
 click Comprobar
   box Ha cometido 3 errores., "  | Glosandas
   D*=R 4000x1000 Verdana 9.75 multiline centred | D0 "definición 3" 0,2300 tab 1 says "Definición 1 de 6, columna izquierda, unida a «palabra13», unión incorrecta" | D4 "definición 4" 8000,5000 tab 9 says "Definición 5 de 6, columna derecha, unida a «palabra10», unión incorrecta" | D5 "definición 12" 8000,7700 tab 11 says "Definición 6 de 6, columna derecha, unida a «palabra3», unión incorrecta"
+  L*=dashed | L0 4000,2800 4500,4470 | L1 7500,2410 8000,5500 | L3 7500,8590 8000,8200
   P*=R 3000x500 Verdana 12 | P0 "palabra10" 4500,2160 tab 0 says "Palabra 1 de 4, unida a «definición 4», unión incorrecta" | P1 "palabra13" 4500,4220 tab 2 says "Palabra 2 de 4, unida a «definición 3», unión incorrecta" | P3 "palabra3" 4500,8340 tab 6 says "Palabra 4 de 4, unida a «definición 12», unión incorrecta"
 click D1
   D1=Y "definición 10" 0,5000 4000x1000 Verdana 9.75 multiline centred tab 3 says "Definición 2 de 6, columna izquierda, seleccionada"
@@ -181,7 +184,7 @@ click Comprobar
 # Alt+C checks, Shift+Return is a line break in a definition; in the open menu a letter two items
 # share moves between them and Return chooses. A screen reader's own command presses a box.
 close
-  ini="4 = n\xfamero de palabras\r\n6 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nrelieve = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\n"
+  ini="4 = n\xfamero de palabras\r\n6 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nrelieve = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\nFalse = repasar fallos\r\n"
   focus
 remove glosandas.ini
 start
@@ -248,5 +251,5 @@ press D1
   P0=C "palabra10" 4500,5250 3000x500 Verdana 12 tab 0 says "Palabra 1 de 1, unida a «definición 13»"
 signal key F5
   box No está unido a otro elemento | Glosandas
-  ini="1 = n\xfamero de palabras\r\n4 = n\xfamero de glosandas \r\nFalse = marcar errores en rojo\r\nrelieve = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\n"
+  ini="1 = n\xfamero de palabras\r\n4 = n\xfamero de glosandas \r\nFalse = marcar errores en rojo\r\nrelieve = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\nFalse = repasar fallos\r\n"
   focus

@@ -75,5 +75,5 @@ key Escape
   fichas closed, focus=TbDef_0
 signal menu Opciones/Número de palabras/2
   box El archivo de glosandas cargado sólo contiene 1 entradas. Por favor, escoja un número de palabras inferior o cargue otro archivo de glosandas. | Error
-  ini="1 = n\xfamero de palabras\r\n1 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nmio = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\n"
+  ini="1 = n\xfamero de palabras\r\n1 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nmio = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\nFalse = repasar fallos\r\n"
   focus frame

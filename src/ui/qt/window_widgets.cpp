@@ -244,13 +244,14 @@ void MainWindow::SyncLook(QWidget* w, const TextBox& box, const TextBox& shown, 
     QPalette palette = w->palette();
     palette.setColor(QPalette::Base, FromBgr(box.BackColor));
     w->setPalette(palette);
-    auto* mark = w->findChild<WrongMark*>(QString(), Qt::FindDirectChildrenOnly);
+    QWidget* mark = w->findChild<QWidget*>("MarcaError", Qt::FindDirectChildrenOnly);
     if (box.BackColor == kRed && !mark) mark = new WrongMark(w);
     if (mark) mark->setVisible(box.BackColor == kRed);
   }
-  if (auto* mark = w->findChild<WrongMark*>(QString(), Qt::FindDirectChildrenOnly);
+  // Found by name: the class has no meta-object of its own for findChild to tell it by.
+  if (auto* mark = w->findChild<QWidget*>("MarcaError", Qt::FindDirectChildrenOnly);
       mark && mark->isVisible()) {
-    mark->Place();
+    static_cast<WrongMark*>(mark)->Place();
   }
   if (all || box.FontSize != shown.FontSize || box.FontName != shown.FontName) {
     w->setFont(FontFor(box.FontName, box.FontSize));
