@@ -250,6 +250,10 @@ key Tab
   focus=Fichas/Definiciones
 key Up
   fichas="Imprimir fichas de la lista \"frutas\"" Hojas 3 Palabras 1 Definiciones 2 Soluciones
+key shift+Tab
+  focus=Fichas/Palabras
+key Up *2
+  fichas="Imprimir fichas de la lista \"frutas\"" Hojas 3 Palabras 3 Definiciones 3 Soluciones
 key alt+g
 key Return
   fichas closed, focus=TbPal_0

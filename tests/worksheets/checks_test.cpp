@@ -145,6 +145,8 @@ TEST(ChecksTest, CommandLinesTaken) {
     std::uint32_t seed;
   } rows[] = {
       {"a.txt -style fusion b.csv -reverse", {"a.txt", "b.csv"}, false, false, "", 0, 0, 0},
+      {"-platform offscreen a.txt", {"a.txt"}, false, false, "", 0, 0, 0},
+      {"--lista v --pdf f.pdf --palabras 1 --definiciones 1", {}, true, false, "v", 1, 1, 0},
       {"a.txt -- -h --lista", {"a.txt", "-h", "--lista"}, false, false, "", 0, 0, 0},
       {"-h", {}, false, true, "", 0, 0, 0},
       {"--lista=verbos --pdf=f.pdf --semilla=4294967295",
@@ -164,6 +166,7 @@ TEST(ChecksTest, CommandLinesTaken) {
     EXPECT_EQ(line.fault.kind, CommandLineFault::kNone);
     EXPECT_EQ(line.files, row.files);
     EXPECT_EQ(line.help, row.help);
+    EXPECT_EQ(line.platform_chosen, row.line.starts_with("-platform"));
     ASSERT_EQ(line.sheets.has_value(), row.sheets);
     if (!row.sheets) continue;
     EXPECT_EQ(line.sheets->list, row.list);
