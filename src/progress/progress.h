@@ -49,7 +49,7 @@ class ProgressStore {
     kFresh,        // opened (or made)
     kMovedAside,   // the file was not a sound database: kept as `moved_to`, a fresh one made
     kUnavailable,  // the folder or the file cannot be written, or the file is of a newer
-                   // version (left untouched): nothing is recorded this run
+                   // version or one below 0 (left untouched): nothing is recorded this run
   };
   struct Opening {
     std::unique_ptr<ProgressStore> store;  // null when kUnavailable

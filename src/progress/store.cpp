@@ -164,13 +164,15 @@ Check Examine(sqlite3* db) {
   return check.text == "ok" ? Check::kSound : Check::kDamaged;
 }
 
-// Brings the schema up to date in one transaction; false for a newer file or a failure.
+// Brings the schema up to date in one transaction; false for a version it does not know or a
+// failure.
 bool Upgrade(sqlite3* db) {
   if (!Exec(db, "BEGIN IMMEDIATE")) return false;
   const Answer version = Ask(db, "PRAGMA user_version");
   bool ok = version.rc == SQLITE_OK;
   const int from = ok ? std::stoi(version.text) : 0;
-  ok = ok && from <= kSchemaVersion;  // another program may have upgraded it meanwhile
+  // Another program may have upgraded it meanwhile; a version below 0 is not one of ours.
+  ok = ok && from >= 0 && from <= kSchemaVersion;
   for (int step = from; ok && step < kSchemaVersion; ++step) ok = Exec(db, kSchemaSteps[step]);
   const std::string set = "PRAGMA user_version = " + std::to_string(kSchemaVersion);
   ok = ok && (from == kSchemaVersion || Exec(db, set.c_str())) && Exec(db, "COMMIT");

@@ -88,9 +88,10 @@ TEST(Progress, OpeningWhatIsFound) {
   testing::TempFolder made;  // a real database, closed
   ProgressStore::Open(made.path() / "db").store->Record("a", Many(300, Right("sol")), 1);
   const std::string real = Bytes(made.path() / "db");
-  std::string newer = real, garbled = real;
-  newer[63] = 99;             // the schema version, in the file's header
-  newer[18] = newer[19] = 1;  // and a rollback journal, which logging ahead would change
+  std::string newer = real, garbled = real, foreign = real;
+  newer[63] = 99;                     // the schema version, in the file's header
+  newer[18] = newer[19] = 1;          // and a rollback journal, which logging ahead would change
+  foreign.replace(60, 4, 4, '\xff');  // a version below 0: not one of ours either
   garbled.replace(real.size() / 2, 4096, 4096, '\x7f');
   const std::time_t when = 1'800'000'000;
   char aside[64];
@@ -102,6 +103,7 @@ TEST(Progress, OpeningWhatIsFound) {
       {{{"p/progreso.sqlite", real.substr(0, real.size() / 2)}}, Opened::kMovedAside},
       {{{"p/progreso.sqlite", garbled}}, Opened::kMovedAside},
       {{{"p/progreso.sqlite", newer}}, Opened::kUnavailable},
+      {{{"p/progreso.sqlite", foreign}}, Opened::kUnavailable},
       {{{"p", "the folder is a file"}}, Opened::kUnavailable},
       {{{"p/progreso.sqlite/x", "the database is a folder"}}, Opened::kUnavailable}};
   for (const auto& [files, outcome] : rows) {
