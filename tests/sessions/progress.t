@@ -1,4 +1,5 @@
-# Progress: a progress folder that cannot be made, told once, and the exercise goes on; then the
+# Progress: a progress folder that cannot be made, told once, and the exercise goes on (an erasing
+# asked for is told each time); then the
 # review mode switched on; a check with wrong joins marks their boxes and dashes their lines, and
 # makes the progress file; its progress erased only when the question is answered; the review mode
 # kept as the sixth settings line.
@@ -19,6 +20,11 @@ click CbVer
   D*=C 4000x1000 Verdana 9.75 multiline centred | D0 "definición 3" 0,3200 tab 1 says "Definición 1 de 4, columna izquierda, unida a «palabra3»" | D1 "definición 10" 0,6800 tab 3 says "Definición 2 de 4, columna izquierda, unida a «palabra10»" | D2 "definición 14" 8000,3200 tab 5 says "Definición 3 de 4, columna derecha, unida a «palabra14»" | D3 "definición 13" 8000,6800 tab 7 says "Definición 4 de 4, columna derecha, unida a «palabra13»"
   L*= | L0 4000,3700 4500,8590 | L1 4000,7300 4500,2410 | L2 7500,4470 8000,7300 | L3 7500,6530 8000,3700
   P*=C 3000x500 Verdana 12 | P0 "palabra10" 4500,2160 tab 0 says "Palabra 1 de 4, unida a «definición 10»" | P1 "palabra13" 4500,4220 tab 2 says "Palabra 2 de 4, unida a «definición 13»" | P2 "palabra14" 4500,6280 tab 4 says "Palabra 3 de 4, unida a «definición 14»" | P3 "palabra3" 4500,8340 tab 6 says "Palabra 4 de 4, unida a «definición 3»"
+# Erasing what cannot be written is told each time it is asked for, not passed over in silence.
+answer Borrar
+menu Progreso/Borrar el progreso de esta lista...
+  box ¿Borrar todo el progreso de la lista "relieve"? Sus palabras volverán a salir como nuevas. No se puede deshacer. | Borrar el progreso
+  box No se puede borrar el progreso de la lista "relieve" en "XDG_DATA_HOME/glosandas/progreso". | Borrar el progreso
 remove XDG_DATA_HOME/glosandas/progreso
 restart
   D*=W 4000x1000 Verdana 9.75 multiline centred | D0 "definición 16" 0,3200 tab 1 says "Definición 1 de 4, columna izquierda, libre" | D1 "definición 2" 0,6800 tab 3 says "Definición 2 de 4, columna izquierda, libre" | D2 "definición 12" 8000,3200 tab 5 says "Definición 3 de 4, columna derecha, libre" | D3 "definición 19" 8000,6800 tab 7 says "Definición 4 de 4, columna derecha, libre"

@@ -78,7 +78,11 @@ std::optional<ReviewPlan> MainWindow::Review(
 }
 
 void MainWindow::EraseProgress(const std::string& list) {
-  if (ProgressStore* store = Progress(); store && !store->Erase(list)) TellProgressProblem();
+  // Asked for and confirmed: a failure is told every time, not once a run.
+  if (ProgressStore* store = Progress(); store && store->Erase(list)) return;
+  MsgBox("No se puede borrar el progreso de la lista \"" + list + "\" en \"" +
+             ProgressFile(folders_.user_lists).parent_path().string() + "\".",
+         "Borrar el progreso");
 }
 
 }  // namespace glosandas
