@@ -102,7 +102,8 @@ class WindowTest : public QObject, WindowFixture {
     };
     const auto corner = [&](const char* name) {  // where a mark's strokes cross
       const QWidget* box = Find(name);
-      const int side = std::max(9, box->height() * 2 / 5);
+      const int side =
+          std::clamp(box->height() * 2 / 5, 9, std::max(9, 14 * box->logicalDpiY() / 96));
       return shade(box->geometry().topRight() + QPointF(-2 - side / 2.0, 2 + side / 2.0));
     };
     QVERIFY(corner("TbPal_1") < 60 && corner("TbPal_2") > 120);

@@ -106,6 +106,9 @@ class FocusRing : public QWidget {
   }
 };
 
+// The largest side of a wrong box's mark, in the box's pixels.
+int MarkMost(const QWidget* box) { return std::max(9, 14 * box->logicalDpiY() / 96); }
+
 // A cross in the top right corner of a box marked wrong, so that the mark does not rest on its
 // colour alone: black on a white edge, seen on red and in grey alike.
 class WrongMark : public QWidget {
@@ -115,7 +118,8 @@ class WrongMark : public QWidget {
     setAttribute(Qt::WA_TransparentForMouseEvents);
   }
   void Place() {
-    const int side = std::max(9, parentWidget()->height() * 2 / 5);
+    // Small enough to leave a definition's first line readable, as large on every screen.
+    const int side = std::clamp(parentWidget()->height() * 2 / 5, 9, MarkMost(parentWidget()));
     setGeometry(parentWidget()->width() - side - 2, 2, side, side);
     raise();
   }
