@@ -1,7 +1,7 @@
 # Progress: a progress folder that cannot be made, told once, and the exercise goes on; then the
 # review mode switched on; a check with wrong joins marks their boxes and dashes their lines, and
 # makes the progress file; its progress erased only when the question is answered; the review mode
-# kept as the sixth settings line.
+# kept as the sixth settings line; the progress window opened and closed from the keyboard.
 list relieve 20
 file XDG_DATA_HOME/glosandas/progreso no es una carpeta
 start
@@ -28,7 +28,7 @@ restart
   menu.Tam="&Tamaño de letra (9.75)": "&Aumentar" F2 "&Reducir" F3
   L0 L1 L2 L3
 menu Progreso/Repasar fallos
-  menu.Pro="&Progreso": ["&Repasar fallos"] "&Borrar el progreso de esta lista..."
+  menu.Pro="&Progreso": ["&Repasar fallos"] "&Ver progreso..." "&Borrar el progreso de esta lista..."
 click P0
   P0=Y "palabra19" 4500,2160 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, seleccionada"
   frame
@@ -71,6 +71,16 @@ menu Progreso/Borrar el progreso de esta lista...
 answer Borrar
 menu Progreso/Borrar el progreso de esta lista...
   box ¿Borrar todo el progreso de la lista "relieve"? Sus palabras volverán a salir como nuevas. No se puede deshacer. | Borrar el progreso
+# The progress window from the keyboard, with nothing kept yet; Escape gives the keys back.
+key alt+p
+  focus=
+  menu.open="&Progreso" at "&Repasar fallos"
+key v
+  focus=Progreso/Cerrar
+  progreso="Progreso" Todavía no hay progreso. Compruebe alguna pantalla para empezar.
+  menu.open
+key Escape
+  progreso closed, focus=CbSiguiente
 close
   ini="4 = n\xfamero de palabras\r\n4 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nrelieve = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\nTrue = repasar fallos\r\n"
   focus
