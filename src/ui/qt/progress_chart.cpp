@@ -43,7 +43,7 @@ int BarChart::Thickness() const {
 
 int BarChart::Length() const {
   const QFontMetrics fm(font());
-  return direction_ == Direction::kAcross ? fm.horizontalAdvance('0') * 40 : fm.height() * 12;
+  return direction_ == Direction::kAcross ? fm.horizontalAdvance('0') * 40 : fm.height() * 9;
 }
 
 QRect BarChart::Plot() const {
@@ -54,7 +54,7 @@ QRect BarChart::Plot() const {
     int names = 0;
     for (const Bar& b : bars_) names = std::max(names, fm.horizontalAdvance(b.label));
     names = std::min(names, fm.horizontalAdvance('x') * 24);
-    return QRect(2 * pad + names, key, Length(), n * step + pad);
+    return QRect(3 * pad + names, key, Length(), n * step + pad);
   }
   const int left = fm.height() + 2 * pad + fm.horizontalAdvance(QString::number(most_)) + pad;
   return QRect(left, key + fm.height() / 2, n * step + pad, Length());
@@ -63,8 +63,11 @@ QRect BarChart::Plot() const {
 QSize BarChart::sizeHint() const {
   const QFontMetrics fm(font());
   const QRect plot = Plot();
-  const int below = direction_ == Direction::kUp ? 2 * fm.height() + fm.height() : 0;
-  return QSize(plot.right() + fm.height(), plot.bottom() + 1 + below + fm.height() / 4);
+  const int below = direction_ == Direction::kUp ? 3 * fm.height() : 0;
+  int key = 0;  // the key's parts side by side
+  for (const Part& part : parts_) key += 3 * fm.height() + fm.horizontalAdvance(part.name);
+  return QSize(std::max(plot.right(), key) + fm.height(),
+               plot.bottom() + 1 + below + fm.height() / 4);
 }
 
 QRect BarChart::BarRect(int i) const {

@@ -38,7 +38,9 @@ QTableWidget* Table(const QStringList& headings, const std::vector<QStringList>&
   table->verticalHeader()->hide();
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setTabKeyNavigation(false);
+  table->setWordWrap(false);  // a line per row; a long text is cut with "..."
   table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  table->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);  // whole: the window scrolls
   table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
     for (int c = 0; c < rows[r].size(); ++c) {
@@ -49,7 +51,6 @@ QTableWidget* Table(const QStringList& headings, const std::vector<QStringList>&
       table->setItem(r, c, item);
     }
   }
-  table->resizeColumnsToContents();
   if (!rows.empty()) table->setCurrentCell(0, 0);
   return table;
 }
@@ -90,6 +91,13 @@ ProgressWindow::ProgressWindow(QWidget* parent, Window& window,
   layout->addWidget(scroll);
   layout->addWidget(buttons);
   resize(size);
+  // Columns as wide as their texts in the window's letters, a long definition cut (the screen
+  // reader reads it whole).
+  for (auto* table : page->findChildren<QTableWidget*>()) {
+    table->horizontalHeader()->setMaximumSectionSize(fontMetrics().horizontalAdvance('x') * 32);
+    table->resizeColumnsToContents();
+    table->resizeRowsToContents();
+  }
   if (auto* first = page->findChild<QTableWidget*>())
     first->setFocus();
   else

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 
 #include "ui/qt/main_window.h"
 #include "ui/qt/text_conversion.h"
@@ -11,6 +12,9 @@
 namespace glosandas {
 
 namespace {
+
+// The progress window's size in twips: room for a chart and its table side by side.
+constexpr int kProgressWidth = 18000, kProgressHeight = 10800;
 
 // Today in the learner's calendar, as the store counts days.
 long long Today() { return QDate(1970, 1, 1).daysTo(QDate::currentDate()); }
@@ -92,9 +96,9 @@ void MainWindow::ShowProgress() {
            "Progreso");
     return;
   }
-  progress_window_ = new ProgressWindow(this, *this, store->Summary(form_.Archivo, Today()),
-                                        form_.Archivo, form_.TbDef[0].FontSize,
-                                        QSize(Px(kDesignClientWidth), Px(kDesignClientHeight)));
+  progress_window_ = new ProgressWindow(
+      this, *this, store->Summary(form_.Archivo, Today()), form_.Archivo, form_.TbDef[0].FontSize,
+      QSize(Px(kProgressWidth), Px(kProgressHeight)).boundedTo(screen()->availableSize()));
   progress_window_->open();
 }
 
