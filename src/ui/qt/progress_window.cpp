@@ -82,26 +82,35 @@ ProgressWindow::ProgressWindow(QWidget* parent, Window& window,
   scroll->setWidget(page);
   scroll->setWidgetResizable(true);
   scroll->setFocusPolicy(Qt::NoFocus);  // Tab goes from table to table
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(scroll);
+  QPushButton* close = AddClose(layout);
+  resize(size);
+  FitTables();
+  if (auto* first = page->findChild<QTableWidget*>())
+    first->setFocus();
+  else
+    close->setFocus();
+}
+
+QPushButton* ProgressWindow::AddClose(QVBoxLayout* layout) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
   QPushButton* close = buttons->button(QDialogButtonBox::Close);
   close->setText("Cerrar");
   close->setObjectName("Cerrar");
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(scroll);
   layout->addWidget(buttons);
-  resize(size);
-  // Columns as wide as their texts in the window's letters, a long definition cut (the screen
-  // reader reads it whole).
-  for (auto* table : page->findChildren<QTableWidget*>()) {
+  return close;
+}
+
+// Columns as wide as their texts in the window's letters (known only once the tables are in
+// the window), a long definition cut: the screen reader reads it whole.
+void ProgressWindow::FitTables() {
+  for (auto* table : findChildren<QTableWidget*>()) {
     table->horizontalHeader()->setMaximumSectionSize(fontMetrics().horizontalAdvance('x') * 32);
     table->resizeColumnsToContents();
     table->resizeRowsToContents();
   }
-  if (auto* first = page->findChild<QTableWidget*>())
-    first->setFocus();
-  else
-    close->setFocus();
 }
 
 void ProgressWindow::AddHeading(const QString& text) {

@@ -7,6 +7,7 @@
 
 #include "progress/progress.h"
 
+class QPushButton;
 class QVBoxLayout;
 class QTableWidget;
 
@@ -39,6 +40,8 @@ class ProgressWindow : public QDialog {
   void AddBoxes(const ProgressStore::Overview& shown);
   void AddMissed(const ProgressStore::Overview& shown, const std::string& list);
   void AddDays(const ProgressStore::Overview& shown);
+  QPushButton* AddClose(QVBoxLayout* layout);
+  void FitTables();
 
   QVBoxLayout* sections_;
 };
