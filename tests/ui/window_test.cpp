@@ -218,6 +218,7 @@ class WindowTest : public QObject, WindowFixture {
       return from - y;
     };
     const int tallest = height(95 - 71);  // 3 checks
+    QVERIFY(tallest > chart->height() / 4);
     for (const ProgressStore::DayTally& d : store->Days(71, 100))
       QVERIFY2(std::abs(height(d.day - 71) - tallest * (d.right + d.wrong) / 3.0) <= 1.5,
                qPrintable(QString::number(d.day)));
