@@ -2,9 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QDialog>
+#include <QTableWidget>
 #include <fstream>
 
+#include "progress/progress.h"
 #include "temp_folder.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/worksheet_pages.h"
@@ -105,6 +108,46 @@ void BM_Worksheets30(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Worksheets30)->Unit(benchmark::kMillisecond);
+
+// "Ver progreso..." opened and painted over 50 lists of 100 entries checked every day of a
+// year, five lists a day, a screen of ten words each, a third of them wrong.
+void BM_ProgressShown(benchmark::State& state) {
+  Window w;
+  {
+    auto store = ProgressStore::Open(ProgressFile(w.window->Where().user_lists)).store;
+    const long long today = QDate(1970, 1, 1).daysTo(QDate::currentDate());
+    for (int day = 0; day < 365; ++day) {
+      for (int k = 0; k < 5; ++k) {
+        const int list = (day * 5 + k) % 50;
+        std::vector<CheckedWord> words;
+        for (int i = 0; i < 10; ++i) {
+          const int entry = (day * 7 + i * 10 + k) % 100;
+          const bool right = (day + i) % 3 != 0;
+          words.push_back({"palabra" + std::to_string(entry), "definición " + std::to_string(entry),
+                           right,
+                           right ? "" : "definición " + std::to_string((entry + day) % 100)});
+        }
+        store->Record("lista" + std::to_string(list), words, today - 364 + day);
+      }
+    }
+  }
+  w.window->form().Archivo = "lista7";
+  QAction* open = nullptr;
+  for (QAction* a : w.window->findChildren<QAction*>())
+    if (a->text() == "&Ver progreso...") open = a;
+  for (auto _ : state) {
+    open->trigger();
+    auto* shown = w.window->findChild<QDialog*>("Progreso");
+    shown->repaint();
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    state.counters["lists"] = shown->findChild<QTableWidget*>("Cajas")->rowCount();
+    shown->done(0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ProgressShown)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace glosandas

@@ -85,6 +85,7 @@ Form1::Form1(Platform& platform) : platform_(platform) {
   MnuOpcAce.Caption = "&Acerca de glosandas...";
   MnuPro.Caption = "&Progreso";
   MnuProRep.Caption = "&Repasar fallos";
+  MnuProVer.Caption = "&Ver progreso...";
   MnuProBor.Caption = "&Borrar el progreso de esta lista...";
   MnuOpcSal.Caption = "&Salir Alt - F4";
   MnuOpcPalLis.push_back(MenuItem{.Caption = "&1"});

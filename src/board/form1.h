@@ -204,7 +204,7 @@ class Form1 {
   std::vector<Line> Line1;
   Button CbComprobar, CbSiguiente, CbVer;
   MenuItem MnuOpc, MnuOpcPal, MnuOpcDef, MnuOpcArc, MnuOpcMar, MnuOpcTam, MnuOpcAce, MnuOpcSal;
-  MenuItem MnuPro, MnuProRep, MnuProBor;
+  MenuItem MnuPro, MnuProRep, MnuProVer, MnuProBor;
   std::vector<MenuItem> MnuOpcPalLis, MnuOpcDefLis, MnuOpcArcLis;
   std::array<MenuItem, 2> MnuOpcTamLis;
 

@@ -89,6 +89,19 @@ class ProgressStore {
     bool operator==(const DayTally&) const = default;
   };
   std::vector<DayTally> Days(long long first, long long last);
+  // Every list with progress, by name, with how many of its entries are in each box.
+  std::vector<std::pair<std::string, std::array<int, kBoxes>>> Lists();
+
+  // What the progress window shows, read at one moment: the boxes of every list, the words of
+  // `list` wrong most often and the checks of the `kShownDays` days up to `today`.
+  static constexpr int kShownMissed = 10, kShownDays = 30;
+  struct Overview {
+    std::vector<std::pair<std::string, std::array<int, kBoxes>>> lists;
+    std::vector<Missed> missed;
+    long long first_day = 0;  // the first of the days shown
+    std::vector<DayTally> days;
+  };
+  Overview Summary(const std::string& list, long long today);
 
  private:
   explicit ProgressStore(sqlite3* db) : db_(db) {}

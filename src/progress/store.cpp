@@ -293,8 +293,10 @@ bool ProgressStore::Write(const std::string& list, const std::vector<CheckedWord
 
 ListProgress ProgressStore::Progress(const std::string& list) {
   ListProgress progress;
-  // One read transaction: both queries see the same moment even while another program records.
-  Exec(db_, "BEGIN");
+  // One read transaction: both queries see the same moment even while another program records
+  // (or the caller's, when it reads more at the same moment).
+  const bool own = sqlite3_get_autocommit(db_) != 0;
+  if (own) Exec(db_, "BEGIN");
   Statement entries(db_,
                     "SELECT word, definition, box, day, hits, misses FROM entry WHERE list = ?");
   entries.Bind(1, list);
@@ -314,7 +316,7 @@ ListProgress ProgressStore::Progress(const std::string& list) {
     progress[{confusions.Text(0), confusions.Text(1)}].confusions.emplace_back(
         confusions.Text(2), static_cast<int>(confusions.Integer(3)));
   }
-  Exec(db_, "COMMIT");
+  if (own) Exec(db_, "COMMIT");
   return progress;
 }
 
@@ -366,6 +368,30 @@ std::vector<ProgressStore::DayTally> ProgressStore::Days(long long first, long l
                     static_cast<int>(tallies.Integer(2))});
   }
   return days;
+}
+
+std::vector<std::pair<std::string, std::array<int, kBoxes>>> ProgressStore::Lists() {
+  std::vector<std::pair<std::string, std::array<int, kBoxes>>> lists;
+  Statement boxes(db_, "SELECT list, box, count(*) FROM entry GROUP BY list, box ORDER BY list");
+  while (boxes.Step() == SQLITE_ROW) {
+    std::string list = boxes.Text(0);
+    if (lists.empty() || lists.back().first != list) lists.push_back({std::move(list), {}});
+    const long long box = boxes.Integer(1);
+    if (box >= 1 && box <= kBoxes)
+      lists.back().second[box - 1] = static_cast<int>(boxes.Integer(2));
+  }
+  return lists;
+}
+
+ProgressStore::Overview ProgressStore::Summary(const std::string& list, long long today) {
+  Overview overview;
+  Exec(db_, "BEGIN");  // one moment, even while another program records
+  overview.lists = Lists();
+  overview.missed = MostMissed(list, kShownMissed);
+  overview.first_day = today - kShownDays + 1;
+  overview.days = Days(overview.first_day, today);
+  Exec(db_, "COMMIT");
+  return overview;
 }
 
 std::filesystem::path ProgressFile(const std::filesystem::path& user_lists) {

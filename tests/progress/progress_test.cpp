@@ -77,6 +77,11 @@ TEST(Progress, WhatAProgressWindowShows) {
             (std::vector<ProgressStore::Missed>{{"b", "astro", {1, 3, 0, 2}},
                                                 {"a", "1", {1, 1, 0, 1, {{"x", 1}}}}}));
   EXPECT_EQ(store->Days(2, 9), (std::vector<ProgressStore::DayTally>{{3, 1, 2}}));
+  // At one moment: every list's boxes, the hardest words, the 30 days up to today (3 to 32).
+  const ProgressStore::Overview seen = store->Summary("a", 32);
+  EXPECT_EQ(seen.lists, (decltype(seen.lists){{"a", {2, 1, 1, 0, 0}}, {"z", {1, 0, 0, 0, 0}}}));
+  EXPECT_EQ(std::tuple(seen.missed.size(), seen.first_day, seen.days),
+            std::tuple(2u, 3LL, store->Days(3, 3)));
 }
 
 std::string Bytes(const fs::path& file) {

@@ -2,7 +2,8 @@
 # asked for is told each time); then the
 # review mode switched on; a check with wrong joins marks their boxes and dashes their lines, and
 # makes the progress file; its progress erased only when the question is answered; the review mode
-# kept as the sixth settings line.
+# kept as the sixth settings line; the progress window shows the check, and opens and closes from
+# the keyboard.
 list relieve 20
 file XDG_DATA_HOME/glosandas/progreso no es una carpeta
 start
@@ -34,7 +35,7 @@ restart
   menu.Tam="&Tamaño de letra (9.75)": "&Aumentar" F2 "&Reducir" F3
   L0 L1 L2 L3
 menu Progreso/Repasar fallos
-  menu.Pro="&Progreso": ["&Repasar fallos"] "&Borrar el progreso de esta lista..."
+  menu.Pro="&Progreso": ["&Repasar fallos"] "&Ver progreso..." "&Borrar el progreso de esta lista..."
 click P0
   P0=Y "palabra19" 4500,2160 3000x500 Verdana 12 tab 0 says "Palabra 1 de 4, seleccionada"
   frame
@@ -72,11 +73,27 @@ click Siguiente
   D*=W 4000x1000 Verdana 9.75 multiline centred | D0 "definición 2" 0,3200 tab 1 says "Definición 1 de 4, columna izquierda, libre" | D1 "definición 19" 0,6800 tab 3 says "Definición 2 de 4, columna izquierda, libre" | D2 "definición 16" 8000,3200 tab 5 says "Definición 3 de 4, columna derecha, libre" | D3 "definición 12" 8000,6800 tab 7 says "Definición 4 de 4, columna derecha, libre"
   P*=W 3000x500 Verdana 12 | P0 "palabra19" 4500,2160 tab 0 says "Palabra 1 de 4, libre" | P1 "palabra12" 4500,4220 tab 2 says "Palabra 2 de 4, libre" | P2 "palabra2" 4500,6280 tab 4 says "Palabra 3 de 4, libre" | P3 "palabra16" 4500,8340 tab 6 says "Palabra 4 de 4, libre"
   L0 L1 L2 L3
+# The check just made, in the progress window's tables.
+menu Progreso/Ver progreso...
+  focus=Progreso/Cajas
+  progreso="Progreso" Cajas: relieve 4 0 0 0 0 Fallos: palabra12 definición 12 1 definición 19 (1) | palabra16 definición 16 1 definición 2 (1) | palabra19 definición 19 1 definición 16 (1) | palabra2 definición 2 1 definición 12 (1) Dias: 0 4
+key Escape
+  progreso closed, focus=CbSiguiente
 menu Progreso/Borrar el progreso de esta lista...
   box ¿Borrar todo el progreso de la lista "relieve"? Sus palabras volverán a salir como nuevas. No se puede deshacer. | Borrar el progreso
 answer Borrar
 menu Progreso/Borrar el progreso de esta lista...
   box ¿Borrar todo el progreso de la lista "relieve"? Sus palabras volverán a salir como nuevas. No se puede deshacer. | Borrar el progreso
+# The progress window from the keyboard, with nothing kept yet; Escape gives the keys back.
+key alt+p
+  focus=
+  menu.open="&Progreso" at "&Repasar fallos"
+key v
+  focus=Progreso/Cerrar
+  progreso="Progreso" Todavía no hay progreso. Compruebe alguna pantalla para empezar.
+  menu.open
+key Escape
+  progreso closed, focus=CbSiguiente
 close
   ini="4 = n\xfamero de palabras\r\n4 = n\xfamero de glosandas \r\nTrue = marcar errores en rojo\r\nrelieve = \xfaltimo archivo utilizado\r\n9.75 = tama\xf1o de letra\r\nTrue = repasar fallos\r\n"
   focus

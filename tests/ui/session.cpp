@@ -183,7 +183,8 @@ WindowFixture::State WindowFixture::Snapshot() {
   QAction* progress = w_->menuBar()->actions()[2];
   s["menu.Pro"] = item(progress, f.MnuPro) + ": " +
                   item(progress->menu()->actions()[0], f.MnuProRep) + " " +
-                  item(progress->menu()->actions()[1], f.MnuProBor);
+                  item(progress->menu()->actions()[1], f.MnuProVer) + " " +
+                  item(progress->menu()->actions()[2], f.MnuProBor);
   if (QWidget* focus = w_->focusWidget(); focus && w_->isVisible()) {
     // Keys reach it only in the active window, which a closed dialog must hand back.
     bool active = w_->isActiveWindow();
@@ -227,6 +228,18 @@ WindowFixture::State WindowFixture::Snapshot() {
     if (auto* note = sheets->findChild<QLabel*>("Repeticiones"))
       s["fichas"] += " " + Quote(note->text().toStdString());
     if (QWidget* focus = sheets->focusWidget()) s["focus"] = "Fichas/" + focus->objectName();
+  }
+  // The progress window: its title, then each table's rows (the days' without their dates).
+  if (auto* shown = w_->findChild<QDialog*>("Progreso"); shown && shown->isVisible()) {
+    QString& line = s["progreso"] = Quote(shown->windowTitle().toStdString());
+    if (auto* note = shown->findChild<QLabel*>("Nota")) line += " " + note->text();
+    for (auto* table : shown->findChildren<QTableWidget*>()) {
+      line += " " + table->objectName() + ":";
+      for (int r = 0; r < table->rowCount(); ++r)
+        for (int c = table->objectName() == "Dias"; c < table->columnCount(); ++c)
+          line += (c ? " " : r ? " | " : " ") + table->item(r, c)->text();
+    }
+    if (QWidget* focus = shown->focusWidget()) s["focus"] = "Progreso/" + focus->objectName();
   }
   if (auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
     s["menu.open"] = Quote(open->title().toStdString()) + " at " +
@@ -455,7 +468,7 @@ void Session::RunSession(const QString& path) {
       changed << "ini=" + Quote(ReadBytes(SettingsFile(w_->Where())));
     // A dialog closed is one line, with where the keyboard went.
     QString closed;
-    for (const char* dialog : {"editor", "fichas"})
+    for (const char* dialog : {"editor", "fichas", "progreso"})
       if (was(dialog) && !after.count(dialog)) closed = dialog;
     const auto ofDialog = [&closed](const QString& key) {
       return key == closed || (closed == "editor" && (key == "aviso" || key.startsWith("row")));

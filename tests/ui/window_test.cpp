@@ -3,9 +3,13 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScrollArea>
+#include <QTableWidget>
 #include <random>
 
+#include "progress/progress.h"
 #include "session.h"
+#include "ui/qt/progress_chart.h"
+#include "ui/qt/text_conversion.h"
 #include "window_fixture.h"
 
 using namespace glosandas;
@@ -159,6 +163,66 @@ class WindowTest : public QObject, WindowFixture {
     Find<QPushButton>("GuardarPdf")->click();
     QCOMPARE(Find<QFileDialog>("GuardarComo")->directory().absolutePath(),
              QString::fromStdString(folder_.path() / "casa"));
+  }
+
+  // A progress written through the store: the window's tables hold the store's numbers in its
+  // letters, the hardest words come first, Tab goes from table to table, and each day's bar
+  // stands as tall as its checks.
+  void ProgressWindowShowsTheStore() {
+    TempFolder db;
+    auto store = ProgressStore::Open(db.path() / "p.sqlite").store;
+    QVERIFY(store->Record("a", {{"sol", "astro", true, ""}, {"luz", "claro", true, ""}}, 90));
+    QVERIFY(store->Record(
+        "b", {{"uno", "1", false, "2"}, {"dos", "2", false, "1"}, {"tres", "3", true, ""}}, 95));
+    QVERIFY(store->Record("b", {{"uno", "1", false, "3"}}, 99));
+    QVERIFY(store->Record("b", {{"uno", "1", false, "3"}, {"dos", "2", true, ""}}, 100));
+    struct : ProgressWindow::Window {
+      void ReturnFocusAfter(QDialog*) override {}
+    } opener;
+    ProgressWindow shown(w_.get(), opener, store->Summary("b", 100), "b", 14, {900, 600});
+    shown.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&shown));
+    QApplication::setActiveWindow(&shown);
+    const auto rows = [&](const char* name, int from) {
+      auto* table = shown.findChild<QTableWidget*>(name);
+      QStringList text;
+      for (int r = 0; r < table->rowCount(); ++r)
+        for (int c = from; c < table->columnCount(); ++c) text << table->item(r, c)->text();
+      return text;
+    };
+    QStringList boxes, days;
+    for (const auto& [list, counts] : store->Lists()) {
+      boxes << Q(list);
+      for (int count : counts) boxes << QString::number(count);
+    }
+    for (const ProgressStore::DayTally& d : store->Days(71, 100))
+      days << QString::number(d.right) << QString::number(d.wrong);
+    QCOMPARE(rows("Cajas", 0), boxes);
+    QCOMPARE(rows("Dias", 1), days);
+    QCOMPARE(rows("Fallos", 0),
+             QStringList({"uno", "1", "3", "3 (2), 2 (1)", "dos", "2", "1", "1 (1)"}));
+    for (const char* next : {"Fallos", "Dias"}) {
+      QCOMPARE(QApplication::focusWidget()->font().pointSizeF(), 14.0);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->accessibleName().isEmpty()
+                   ? ""
+                   : QApplication::focusWidget()->objectName(),
+               QString(next));
+    }
+    auto* chart = shown.findChildren<BarChart*>().back();
+    const QImage picture = chart->grab().toImage();
+    const auto height = [&](int bar) {  // the painted pixels from the bar's foot up
+      const QRect r = chart->BarRect(bar);
+      const double dpr = picture.devicePixelRatio();
+      int y = qRound((r.bottom() + 1) * dpr) - 1, from = y;
+      while (y >= 0 && picture.pixelColor(qRound((r.center().x()) * dpr), y) != Qt::white) --y;
+      return from - y;
+    };
+    const int tallest = height(95 - 71);  // 3 checks
+    QVERIFY(tallest > chart->height() / 4);
+    for (const ProgressStore::DayTally& d : store->Days(71, 100))
+      QVERIFY2(std::abs(height(d.day - 71) - tallest * (d.right + d.wrong) / 3.0) <= 1.5,
+               qPrintable(QString::number(d.day)));
   }
 
   // Every session script of tests/sessions.

@@ -19,6 +19,7 @@
 
 #include "board/form1.h"
 #include "ui/qt/list_editor.h"
+#include "ui/qt/progress_window.h"
 #include "ui/qt/worksheet_dialog.h"
 
 class QAction;
@@ -34,7 +35,8 @@ namespace glosandas {
 class MainWindow : public QMainWindow,
                    public Platform,
                    private WorksheetDialog::Window,
-                   private ListEditor::Window {
+                   private ListEditor::Window,
+                   private ProgressWindow::Window {
   Q_OBJECT
 
  public:
@@ -132,6 +134,9 @@ class MainWindow : public QMainWindow,
   ProgressStore* Progress();
   // A problem with the progress, told once per run.
   void TellProgressProblem();
+  // The progress window over the store: every list's boxes, the list in force's hardest words,
+  // the last days' checks.
+  void ShowProgress();
   // Lists to import, chosen in a file dialog.
   void ChooseFiles();
   // The user's lists folder in the desktop's file manager, made when missing.
@@ -187,7 +192,8 @@ class MainWindow : public QMainWindow,
   QAction *mar_ = nullptr, *ace_ = nullptr, *sal_ = nullptr;
   QMenu* lis_ = nullptr;
   QMenu* pro_ = nullptr;
-  QAction *pro_rep_ = nullptr, *pro_bor_ = nullptr;
+  QAction *pro_rep_ = nullptr, *pro_ver_ = nullptr, *pro_bor_ = nullptr;
+  QPointer<ProgressWindow> progress_window_;
   std::unique_ptr<ProgressStore> progress_;
   bool progress_opened_ = false, progress_told_ = false;
   QPointer<ListEditor> editor_;

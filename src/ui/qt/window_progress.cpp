@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 
 #include "ui/qt/main_window.h"
 #include "ui/qt/text_conversion.h"
@@ -11,6 +12,9 @@
 namespace glosandas {
 
 namespace {
+
+// The progress window's size in twips: room for a chart and its table side by side.
+constexpr int kProgressWidth = 18000, kProgressHeight = 10800;
 
 // Today in the learner's calendar, as the store counts days.
 long long Today() { return QDate(1970, 1, 1).daysTo(QDate::currentDate()); }
@@ -24,6 +28,8 @@ void MainWindow::BuildProgressMenu() {
   pro_rep_->setCheckable(true);
   connect(pro_rep_, &QAction::triggered, this,
           [this] { Handle([this] { form_.MnuProRep_Click(); }); });
+  pro_ver_ = pro_->addAction(Q(form_.MnuProVer.Caption));
+  connect(pro_ver_, &QAction::triggered, this, [this] { Handle([this] { ShowProgress(); }); });
   pro_bor_ = pro_->addAction(Q(form_.MnuProBor.Caption));
   connect(pro_bor_, &QAction::triggered, this, [this] {
     Handle([this] {
@@ -75,6 +81,25 @@ std::optional<ReviewPlan> MainWindow::Review(
   ProgressStore* store = Progress();
   if (!store) return std::nullopt;
   return PlanReview(entries, store->Progress(list), Today());
+}
+
+void MainWindow::ShowProgress() {
+  if (progress_window_) {  // one is enough: it is brought forward
+    progress_window_->raise();
+    progress_window_->activateWindow();
+    return;
+  }
+  ProgressStore* store = Progress();
+  if (!store) {
+    MsgBox("No se puede leer el progreso en \"" +
+               ProgressFile(folders_.user_lists).parent_path().string() + "\".",
+           "Progreso");
+    return;
+  }
+  progress_window_ = new ProgressWindow(
+      this, *this, store->Summary(form_.Archivo, Today()), form_.Archivo, form_.TbDef[0].FontSize,
+      QSize(Px(kProgressWidth), Px(kProgressHeight)).boundedTo(screen()->availableSize()));
+  progress_window_->open();
 }
 
 void MainWindow::EraseProgress(const std::string& list) {

@@ -430,6 +430,7 @@ void MainWindow::SyncMenus() {
   SyncItem(sal_, form_.MnuOpcSal);
   pro_->setTitle(Q(form_.MnuPro.Caption));
   SyncItem(pro_rep_, form_.MnuProRep);
+  SyncItem(pro_ver_, form_.MnuProVer);
   SyncItem(pro_bor_, form_.MnuProBor);
 }
 
