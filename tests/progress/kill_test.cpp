@@ -49,5 +49,28 @@ TEST(ProgressKillTest, CommittedChecksSurviveKills) {
   }
 }
 
+// Three programs finding one damaged file at once: it is moved aside once, and all three record
+// in the same fresh file (seen moving fresh files aside 8 times in 40 before they took turns).
+TEST(ProgressKillTest, ADamagedFileFoundByThreeAtOnceIsMovedAsideOnce) {
+  TempFolder folder;
+  for (int run = 0; run < 20; ++run) {
+    const std::filesystem::path dir = folder.path() / std::to_string(run);
+    folder.Write(std::to_string(run) + "/progreso.sqlite", std::string(4096, 'x'));
+    pid_t programs[3];
+    for (pid_t& pid : programs) {
+      if ((pid = fork()) == 0) _exit(ProgressStore::Open(dir / "progreso.sqlite").store ? 0 : 1);
+    }
+    for (pid_t pid : programs) {
+      int status = 1;
+      waitpid(pid, &status, 0);
+      EXPECT_EQ(status, 0) << "run " << run;
+    }
+    int aside = 0;
+    for (const auto& file : std::filesystem::directory_iterator(dir))
+      aside += file.path().filename().string().starts_with("progreso.sqlite.da");
+    EXPECT_EQ(aside, 1) << "run " << run;
+  }
+}
+
 }  // namespace
 }  // namespace glosandas::testing
