@@ -163,7 +163,8 @@ class Platform {
   virtual Folders Where() = 0;
   // Keeps what the first check of a screen of `list` showed; a platform that cannot keep it
   // tells the learner. By default nothing is kept.
-  virtual void RecordCheck(const std::string& /*list*/, const std::vector<CheckedWord>& /*words*/) {}
+  virtual void RecordCheck(const std::string& /*list*/, const std::vector<CheckedWord>& /*words*/) {
+  }
   // The plan of a review screen of `list`, whose entries are `entries` (word, definition);
   // nothing when no progress can be read.
   virtual std::optional<ReviewPlan> Review(
@@ -305,8 +306,8 @@ class Form1 {
   Platform& platform_;
   Random rnd_;
   bool settings_read_ = false;
-  bool saved_ = false;  // the settings are written once, whatever way the window closes
-  bool started_ = false;  // Form_Load is over: a screen dealt now may be a review screen
+  bool saved_ = false;        // the settings are written once, whatever way the window closes
+  bool started_ = false;      // Form_Load is over: a screen dealt now may be a review screen
   bool screen_kept_ = false;  // this screen's check (or its solution shown first) is recorded
   // The words of this screen as the progress keeps them: wrong ones with what they were taken for.
   std::vector<CheckedWord> ScreenWords(bool checked) const;

@@ -11,7 +11,8 @@ namespace {
 
 const std::string kDefaults =
     "4 = n\xFAmero de palabras\r\n4 = n\xFAmero de glosandas \r\nTrue = marcar errores en rojo\r\n"
-    "relieve = \xFAltimo archivo utilizado\r\n9.75 = tama\xF1o de letra\r\nFalse = repasar fallos\r\n";
+    "relieve = \xFAltimo archivo utilizado\r\n9.75 = tama\xF1o de letra\r\nFalse = repasar "
+    "fallos\r\n";
 
 class SettingsTest : public FormTest {
  protected:
