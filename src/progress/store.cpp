@@ -208,30 +208,25 @@ ProgressStore::Opening ProgressStore::Open(const std::filesystem::path& file, st
   std::error_code ec;
   std::filesystem::create_directories(file.parent_path(), ec);
   if (ec) return opening;
-  sqlite3* db = OpenFile(file);
-  if (!db) return opening;
-  Check check = Examine(db);
-  // Programs that find it damaged at the same moment take turns, each holding the turn until its
-  // fresh file is whole, and each looks again: the next one then finds that file sound.
+  // Programs opening it take turns, each holding the turn until its file is whole: one that
+  // finds it damaged moves it aside and makes a fresh one before the next looks at it.
   struct Turn {
     int fd = -1;
     ~Turn() {
       if (fd >= 0) ::close(fd);
     }
   } turn;
+  turn.fd =
+      ::open((file.parent_path() / ".progreso-turno").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (turn.fd >= 0) ::flock(turn.fd, LOCK_EX);
+  sqlite3* db = OpenFile(file);
+  if (!db) return opening;
+  Check check = Examine(db);
   if (check == Check::kDamaged) {
     sqlite3_close(db);
-    turn.fd = ::open((file.parent_path() / ".progreso-turno").c_str(), O_RDWR | O_CREAT | O_CLOEXEC,
-                     0600);
-    if (turn.fd >= 0) ::flock(turn.fd, LOCK_EX);
-    check = (db = OpenFile(file)) ? Examine(db) : Check::kFailed;
-    if (check == Check::kDamaged) {
-      sqlite3_close(db);
-      opening.moved_to = MoveAside(file, now);
-      db = opening.moved_to.empty() ? nullptr : OpenFile(file);
-      check = db ? Examine(db) : Check::kFailed;
-    }
-    if (!db) return opening;
+    opening.moved_to = MoveAside(file, now);
+    if (opening.moved_to.empty() || !(db = OpenFile(file))) return opening;
+    check = Examine(db);
   }
   // Write-ahead logging lets a reader and a writer go on together; where the file system
   // cannot share memory the mode stays a rollback journal.
