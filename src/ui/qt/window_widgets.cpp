@@ -3,6 +3,7 @@
 #include "ui/qt/window_widgets.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QMenu>
@@ -116,15 +117,16 @@ class WrongMark : public QWidget {
   explicit WrongMark(QWidget* box) : QWidget(box) {
     setObjectName("MarcaError");
     setAttribute(Qt::WA_TransparentForMouseEvents);
-  }
-  void Place() {
-    // Small enough to leave a definition's first line readable, as large on every screen.
-    const int side = std::clamp(parentWidget()->height() * 2 / 5, 9, MarkMost(parentWidget()));
-    setGeometry(parentWidget()->width() - side - 2, 2, side, side);
-    raise();
+    box->installEventFilter(this);  // placed again whenever the box changes size
+    Place();
   }
 
  protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Resize) Place();
+    return false;
+  }
+
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -134,6 +136,14 @@ class WrongMark : public QWidget {
       painter.drawLine(r.topLeft(), r.bottomRight());
       painter.drawLine(r.topRight(), r.bottomLeft());
     }
+  }
+
+ private:
+  void Place() {
+    // Small enough to leave a definition's first line readable, as large on every screen.
+    const int side = std::clamp(parentWidget()->height() * 2 / 5, 9, MarkMost(parentWidget()));
+    setGeometry(parentWidget()->width() - side - 2, 2, side, side);
+    raise();
   }
 };
 
@@ -248,14 +258,10 @@ void MainWindow::SyncLook(QWidget* w, const TextBox& box, const TextBox& shown, 
     QPalette palette = w->palette();
     palette.setColor(QPalette::Base, FromBgr(box.BackColor));
     w->setPalette(palette);
+    // Found by name: the class has no meta-object of its own for findChild to tell it by.
     QWidget* mark = w->findChild<QWidget*>("MarcaError", Qt::FindDirectChildrenOnly);
     if (box.BackColor == kRed && !mark) mark = new WrongMark(w);
     if (mark) mark->setVisible(box.BackColor == kRed);
-  }
-  // Found by name: the class has no meta-object of its own for findChild to tell it by.
-  if (auto* mark = w->findChild<QWidget*>("MarcaError", Qt::FindDirectChildrenOnly);
-      mark && mark->isVisible()) {
-    static_cast<WrongMark*>(mark)->Place();
   }
   if (all || box.FontSize != shown.FontSize || box.FontName != shown.FontName) {
     w->setFont(FontFor(box.FontName, box.FontSize));
