@@ -28,7 +28,7 @@ const BarChart::Part kRight = {"Aciertos", QColor(0xae, 0xd9, 0x8e), Qt::FDiagPa
 const BarChart::Part kWrong = {"Fallos", QColor(0xf2, 0x9e, 0x9e), Qt::DiagCrossPattern};
 
 QString DayText(long long day, const char* format) {
-  return QDate(1970, 1, 1).addDays(day).toString(format);
+  return DayZero().addDays(day).toString(format);
 }
 
 // A table the keyboard reads and leaves with Tab; numbers to the right.

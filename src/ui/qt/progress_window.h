@@ -2,6 +2,7 @@
 // of the same numbers that the keyboard reaches and a screen reader reads.
 #pragma once
 
+#include <QDate>
 #include <QDialog>
 #include <string>
 
@@ -14,6 +15,9 @@ class QTableWidget;
 namespace glosandas {
 
 class BarChart;
+
+// The calendar date of the store's day 0: its days are counted from it in the learner's calendar.
+inline QDate DayZero() { return QDate(1970, 1, 1); }
 
 class ProgressWindow : public QDialog {
   Q_OBJECT

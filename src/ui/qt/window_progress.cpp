@@ -1,12 +1,12 @@
 // The window's side of the learner's progress: the "Progreso" menu, the store opened when first
 // needed, what a check records, the plan of a review screen, and the problems told once.
-#include <QDate>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/progress_window.h"
 #include "ui/qt/text_conversion.h"
 
 namespace glosandas {
@@ -17,7 +17,7 @@ namespace {
 constexpr int kProgressWidth = 18000, kProgressHeight = 10800;
 
 // Today in the learner's calendar, as the store counts days.
-long long Today() { return QDate(1970, 1, 1).daysTo(QDate::currentDate()); }
+long long Today() { return DayZero().daysTo(QDate::currentDate()); }
 
 }  // namespace
 
