@@ -9,7 +9,9 @@ scratch=$(mktemp -d)
 pid="" server=""
 trap 'set +e; kill -KILL $pid $server 2>/dev/null; rm -rf "$scratch"' EXIT
 trap 'exit 1' INT TERM HUP
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+# -noreset: by default the server resets whenever its last client leaves (each program run, each
+# xwininfo), and a program connecting during a reset is refused ("could not connect to display").
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
 server=$!
 for i in $(seq 300); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 mkdir -m 700 "$scratch/run"
