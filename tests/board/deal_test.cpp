@@ -58,36 +58,6 @@ TEST_F(DealTest, EveryLegalTripleOverManySeeds) {
   }
 }
 
-TEST_F(DealTest, SeedIsSecondTimesMinuteTimesHourPlusOne) {
-  auto screens = [this](int s, int m, int h) {
-    platform.second = s;
-    platform.minute = m;
-    platform.hour = h;
-    Form1& f = Start(NumberedList(60));
-    std::vector<int> shown;
-    for (int round = 0; round < 3; ++round, f.CbSiguiente_Click()) {
-      for (int i = 0; i < f.NumDef; ++i) shown.push_back(f.EntradaEnCaja(2, i));
-    }
-    return shown;
-  };
-  EXPECT_EQ(screens(30, 10, 2), screens(45, 4, 4));  // 900 both
-  EXPECT_EQ(screens(59, 0, 23), screens(0, 33, 7));  // 0 both
-  EXPECT_NE(screens(30, 10, 2), screens(30, 10, 3));
-}
-
-// The order of the draws decides the screen: entry, word box, definition box per word, then
-// entry and box per extra definition. This screen was dealt by that order from seed 1.
-TEST_F(DealTest, DrawsInTheirOrder) {
-  platform.second = platform.minute = 1;
-  platform.hour = 0;
-  Form1& f = Start(NumberedList(10));
-  f.MnuOpcDefLis_Click(5);  // 4 words, 6 definitions: the second screen of the run
-  std::vector<int> shown;
-  for (int i = 0; i < 4; ++i) shown.push_back(f.EntradaEnCaja(1, i));
-  for (int i = 0; i < 6; ++i) shown.push_back(f.EntradaEnCaja(2, i));
-  EXPECT_EQ(shown, (std::vector<int>{3, 1, 5, 8, 1, 8, 3, 5, 9, 7}));
-}
-
 // Sheets of lists with homonyms and synonyms: never two equal words nor two equal definitions
 // (letter case and outer blanks aside), decoys included, and as many entries as can go together.
 TEST(WorksheetsTest, NoTwoEqualTextsOnASheet) {
