@@ -5,10 +5,9 @@
 #include <sqlite3.h>
 #include <sys/resource.h>
 
-#include <fstream>
 #include <thread>
 
-#include "temp_folder.h"
+#include "form_fixture.h"
 
 namespace glosandas {
 namespace {
@@ -84,15 +83,10 @@ TEST(Progress, WhatAProgressWindowShows) {
             std::tuple(2u, 3LL, store->Days(3, 3)));
 }
 
-std::string Bytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return in ? std::string(std::istreambuf_iterator(in), {}) : "(none)";
-}
-
 TEST(Progress, OpeningWhatIsFound) {
   testing::TempFolder made;  // a real database, closed
   ProgressStore::Open(made.path() / "db").store->Record("a", Many(300, Right("sol")), 1);
-  const std::string real = Bytes(made.path() / "db");
+  const std::string real = testing::ReadBytes(made.path() / "db");
   std::string newer = real, garbled = real, foreign = real;
   newer[63] = 99;                     // the schema version, in the file's header
   newer[18] = newer[19] = 1;          // and a rollback journal, which logging ahead would change
@@ -121,7 +115,7 @@ TEST(Progress, OpeningWhatIsFound) {
     for (const auto& [name, bytes] : files) {  // kept as found, or aside with its log
       const auto kept =
           outcome == Opened::kMovedAside ? std::string(name).replace(2, 15, aside) : name;
-      EXPECT_EQ(Bytes(folder.path() / kept), bytes) << kept;
+      EXPECT_EQ(testing::ReadBytes(folder.path() / kept), bytes) << kept;
     }
     if (!opening.store) continue;
     ASSERT_TRUE(opening.store->Record("a", {Right("sol")}, 3));
