@@ -9,7 +9,6 @@
 #include "progress/progress.h"
 #include "session.h"
 #include "ui/qt/progress_chart.h"
-#include "ui/qt/text_conversion.h"
 #include "window_fixture.h"
 
 using namespace glosandas;
@@ -183,24 +182,12 @@ class WindowTest : public QObject, WindowFixture {
     shown.show();
     QVERIFY(QTest::qWaitForWindowExposed(&shown));
     QApplication::setActiveWindow(&shown);
-    const auto rows = [&](const char* name, int from) {
-      auto* table = shown.findChild<QTableWidget*>(name);
-      QStringList text;
-      for (int r = 0; r < table->rowCount(); ++r)
-        for (int c = from; c < table->columnCount(); ++c) text << table->item(r, c)->text();
-      return text;
-    };
-    QStringList boxes, days;
-    for (const auto& [list, counts] : store->Lists()) {
-      boxes << Q(list);
-      for (int count : counts) boxes << QString::number(count);
-    }
-    for (const ProgressStore::DayTally& d : store->Days(71, 100))
-      days << QString::number(d.right) << QString::number(d.wrong);
-    QCOMPARE(rows("Cajas", 0), boxes);
-    QCOMPARE(rows("Dias", 1), days);
-    QCOMPARE(rows("Fallos", 0),
-             QStringList({"uno", "1", "3", "3 (2), 2 (1)", "dos", "2", "1", "1 (1)"}));
+    // Several confusions of a word, most first (the session shows one a word).
+    auto* missed = shown.findChild<QTableWidget*>("Fallos");
+    QStringList text;
+    for (int r = 0; r < missed->rowCount(); ++r)
+      for (int c = 0; c < missed->columnCount(); ++c) text << missed->item(r, c)->text();
+    QCOMPARE(text, QStringList({"uno", "1", "3", "3 (2), 2 (1)", "dos", "2", "1", "1 (1)"}));
     for (const char* next : {"Fallos", "Dias"}) {
       QCOMPARE(QApplication::focusWidget()->font().pointSizeF(), 14.0);
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
