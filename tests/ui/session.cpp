@@ -18,14 +18,8 @@ QString Quote(const std::string& text) {
   const bool utf8 = ValidUtf8Prefix(text) == text.size();
   std::string q;
   for (unsigned char c : text) {
-    if (c == '\\' || c == '"')
-      q += std::string("\\") + char(c);
-    else if (c == '\r')
-      q += "\\r";
-    else if (c == '\n')
-      q += "\\n";
-    else if (c == '\t')
-      q += "\\t";
+    if (const std::size_t k = std::string_view("\\\"\r\n\t").find(c); k != std::string::npos)
+      q += std::string("\\") + "\\\"rnt"[k];
     else if (c >= 0x80 && !utf8)
       q += QString("\\x%1").arg(c, 2, 16, QChar('0')).toStdString();
     else
@@ -164,27 +158,25 @@ WindowFixture::State WindowFixture::Snapshot() {
     return m.Checked ? "[" + caption + "]" : m.Enabled ? caption : "(" + caption + ")";
   };
   const QList<QAction*> options = Options();
-  const auto menu = [&](const QString& name, int at, const MenuItem& title, const auto& items) {
+  const auto menu = [&](const QString& name, QAction* at, const MenuItem& title,
+                        const auto& items) {
     QString& line = s["menu." + name];
-    line = item(options[at], title) + ":";
-    const QList<QAction*> actions = options[at]->menu()->actions();
+    line = item(at, title) + ":";
+    const QList<QAction*> actions = at->menu()->actions();
     shows(actions.size(), qsizetype(items.size()), name);
     for (std::size_t i = 0; i < items.size() && i < std::size_t(actions.size()); ++i)
       line += " " + item(actions[i], items[i]);
   };
   s["menu.Opc"] = item(w_->menuBar()->actions()[0], f.MnuOpc);
-  menu("Pal", 0, f.MnuOpcPal, f.MnuOpcPalLis);
-  menu("Def", 1, f.MnuOpcDef, f.MnuOpcDefLis);
-  menu("Arc", 2, f.MnuOpcArc, f.MnuOpcArcLis);
+  menu("Pal", options[0], f.MnuOpcPal, f.MnuOpcPalLis);
+  menu("Def", options[1], f.MnuOpcDef, f.MnuOpcDefLis);
+  menu("Arc", options[2], f.MnuOpcArc, f.MnuOpcArcLis);
   s["menu.Mar"] = item(options[3], f.MnuOpcMar);
-  menu("Tam", 4, f.MnuOpcTam, f.MnuOpcTamLis);
+  menu("Tam", options[4], f.MnuOpcTam, f.MnuOpcTamLis);
   s["menu.Ace"] = item(options[5], f.MnuOpcAce);
   s["menu.Sal"] = item(options[6], f.MnuOpcSal);
-  QAction* progress = w_->menuBar()->actions()[2];
-  s["menu.Pro"] = item(progress, f.MnuPro) + ": " +
-                  item(progress->menu()->actions()[0], f.MnuProRep) + " " +
-                  item(progress->menu()->actions()[1], f.MnuProVer) + " " +
-                  item(progress->menu()->actions()[2], f.MnuProBor);
+  menu("Pro", w_->menuBar()->actions()[2], f.MnuPro,
+       std::vector<MenuItem>{f.MnuProRep, f.MnuProVer, f.MnuProBor});
   if (QWidget* focus = w_->focusWidget(); focus && w_->isVisible()) {
     // Keys reach it only in the active window, which a closed dialog must hand back.
     bool active = w_->isActiveWindow();
@@ -253,7 +245,7 @@ WindowFixture::State WindowFixture::Snapshot() {
   return s;
 }
 
-void Session::Run(const QString& command, const TempFolder& folder, QTime& clock) {
+void Session::Run(const QString& command, const TempFolder& folder) {
   const QString verb = command.section(' ', 0, 0), arg = command.section(' ', 1);
   const auto widget = [this](const QString& name) -> QWidget* {
     if (name[0] == 'P' && name[1].isDigit()) return Box("TbPal", name.mid(1).toInt());
@@ -262,9 +254,17 @@ void Session::Run(const QString& command, const TempFolder& folder, QTime& clock
     if (auto* named = w_->findChild<QWidget*>(name)) return named;  // in a dialog
     return Find("Cb" + name);
   };
-  if (verb == "clock") {
-    clock = QTime::fromString(arg, "hh:mm:ss");
-  } else if (verb == "list") {  // NAME ENTRIES
+  // What takes the keys: an open menu, or else the dialog on top, or else the window, made active
+  // as a window manager does.
+  const auto keyboard = [this]() -> QWidget* {
+    if (QWidget* menu = QApplication::activePopupWidget()) return menu;
+    QWidget* top = w_.get();
+    for (QDialog* dialog : w_->findChildren<QDialog*>())
+      if (dialog->isVisible() && dialog->focusWidget()) top = dialog;
+    QApplication::setActiveWindow(top);
+    return top->focusWidget();
+  };
+  if (verb == "list") {  // NAME ENTRIES
     folder.Write(arg.section(' ', 0, 0).toStdString() + ".txt",
                  NumberedList(arg.section(' ', 1).toInt()));
   } else if (verb == "file") {  // NAME TEXT, with \n, \r and \xNN for a byte
@@ -295,7 +295,7 @@ void Session::Run(const QString& command, const TempFolder& folder, QTime& clock
       }
     });
     answer.start(10);
-    w_ = std::make_unique<MainWindow>(folder.path(), false, [clock] { return clock; });
+    w_ = std::make_unique<MainWindow>(folder.path(), false, [] { return QTime(10, 15, 30); });
     answer.stop();
     w_->on_message_box = [this](QMessageBox& box) {
       messages_ << "box " + box.text() + " | " + box.windowTitle();
@@ -326,16 +326,7 @@ void Session::Run(const QString& command, const TempFolder& folder, QTime& clock
       QTest::mouseDClick(w_->windowHandle(), Qt::LeftButton, {}, at);
   } else if (verb == "key") {
     const QKeyCombination key = QKeySequence::fromString(arg)[0];
-    QWidget* focus = QApplication::activePopupWidget();   // an open menu takes the keys
-    for (QDialog* dialog : w_->findChildren<QDialog*>())  // or else the dialog on top
-      if (!QApplication::activePopupWidget() && dialog->isVisible()) {
-        QApplication::setActiveWindow(dialog);  // the window manager's part: its keys work
-        focus = dialog->focusWidget();
-      }
-    if (!focus) {
-      QApplication::setActiveWindow(w_.get());  // the window manager's part after a box
-      focus = w_->focusWidget();
-    }
+    QWidget* focus = keyboard();
     QVERIFY2(focus, "no focus for the key");
     const QSet<QAbstractButton*> held = Down();  // a file dialog's view button stays down
     QTest::keyClick(focus, key.key(), key.keyboardModifiers());
@@ -358,12 +349,7 @@ void Session::Run(const QString& command, const TempFolder& folder, QTime& clock
     }
     messages_ << "stops " + stops.join(", ");
   } else if (verb == "type") {  // each key into the box that has the keyboard as it comes
-    for (const QChar c : QString::fromStdString(Unescape(arg))) {
-      QWidget* focus = w_->focusWidget();
-      for (QDialog* dialog : w_->findChildren<QDialog*>())
-        if (dialog->isVisible()) focus = dialog->focusWidget();
-      QTest::keyClicks(focus, c);
-    }
+    for (const QChar c : QString::fromStdString(Unescape(arg))) QTest::keyClicks(keyboard(), c);
   } else if (verb == "menu") {
     QList<QAction*> actions = w_->menuBar()->actions();
     QAction* found = nullptr;
@@ -383,7 +369,7 @@ void Session::Run(const QString& command, const TempFolder& folder, QTime& clock
     w_->close();
   } else if (verb == "signal") {  // COMMAND, and SIGTERM as soon as a box it opens waits
     signal_ = true;
-    Run(arg, folder, clock);
+    Run(arg, folder);
     QVERIFY2(!std::exchange(signal_, false), qPrintable("no box waited: " + command));
   } else if (verb == "answer") {  // the button chosen in the boxes that ask
     answer_ = arg;
@@ -416,7 +402,6 @@ void Session::RunSession(const QString& path) {
   });
   w_.reset();
   answer_.clear();
-  QTime clock(10, 15, 30);
   QStringList seen, failures;
   State first;  // the state a start is told against: the designed first screen
   QFile reference(GLOSANDAS_SESSIONS "/start.ref");
@@ -440,21 +425,21 @@ void Session::RunSession(const QString& path) {
     // "COMMAND *N" runs the command N times.
     const QRegularExpressionMatch times = QRegularExpression(" \\*(\\d+)$").match(line);
     for (int k = times.hasMatch() ? times.captured(1).toInt() : 1; k > 0; --k)
-      Run(times.hasMatch() ? line.left(times.capturedStart()) : line, folder, clock);
+      Run(times.hasMatch() ? line.left(times.capturedStart()) : line, folder);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed dialogs go
     if (QTest::currentTestFailed()) return;
+    State files;  // the files shown stay shown, across a start too
+    for (const auto& [key, value] : before)
+      if (key.startsWith("bytes ") || key.startsWith("exists ")) files[key] = value;
     State after = w_ ? Snapshot() : before;
-    for (const auto& [key, value] : before)  // the files shown stay shown
-      if (key.startsWith("bytes ") || key.startsWith("exists ")) after[key] = value;
+    after.insert(files.begin(), files.end());
     if (line.startsWith("bytes "))
       after[line] = Quote(ReadBytes(folder.path() / Unescape(line.section(' ', 1))));
     if (line.startsWith("exists "))
       after[line] = exists(folder.path() / Unescape(line.section(' ', 1))) ? "yes" : "no";
     if (line == "start") {  // told against the designed first screen, not the last one
-      State designed = first;
-      for (const auto& [key, value] : before)
-        if (key.startsWith("bytes ") || key.startsWith("exists ")) designed[key] = value;
-      before = std::move(designed);
+      before = first;
+      before.insert(files.begin(), files.end());
     }
     const auto was = [&before](const QString& key) {
       return before.count(key) ? std::optional(before.at(key)) : std::nullopt;

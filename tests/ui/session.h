@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <QTime>
 
 #include "window_fixture.h"
 
@@ -17,7 +16,7 @@ class Session : WindowFixture {
 
  private:
   // Runs one command of a session on the window; `folder` holds the session's files.
-  void Run(const QString& command, const TempFolder& folder, QTime& clock);
+  void Run(const QString& command, const TempFolder& folder);
 
   QString answer_;       // the button a session chooses when a box asks
   QString clicked_;      // the control the last command clicked, named as the focus line names it

@@ -38,7 +38,6 @@ class WindowFixture {
   // The options menu's entries in display order: the three count and file submenus, "Marcar
   // errores", the letter-size submenu, About, Salir.
   QList<QAction*> Options() { return w_->menuBar()->actions()[0]->menu()->actions(); }
-  QAction* Item(int submenu, int i) { return Options()[submenu]->menu()->actions()[i]; }
 
   // Shows the started window and gives it the keys, as a window manager does.
   void Show() {
