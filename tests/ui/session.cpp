@@ -30,8 +30,10 @@ QString Quote(const std::string& text) {
 // A session's text as bytes, written as in the data tables (\n, \r, \t, \xNN...).
 std::string Unescape(const QString& text) { return Bytes(text.toStdString()); }
 QString Num(float v) { return QString::fromStdString(ShortestText(v)); }
-QString At(float l, float t, float w, float h) {
-  return QString("%1,%2 %3x%4").arg(Num(l), Num(t), Num(w), Num(h));
+// A control's place and size in twips, and its font.
+QString Place(const auto& c) {
+  return QString("%1,%2 %3x%4 ").arg(Num(c.Left), Num(c.Top), Num(c.Width), Num(c.Height)) +
+         QString::fromStdString(c.FontName) + " " + Num(c.FontSize);
 }
 
 // A state line's words, a quoted text as one.
@@ -115,10 +117,8 @@ WindowFixture::State WindowFixture::Snapshot() {
                       : c == kCyan   ? "C"
                       : c == kRed    ? "R"
                                      : "?") +
-              " " + Quote(b.Text) + " " + At(b.Left, b.Top, b.Width, b.Height) + " " +
-              QString::fromStdString(b.FontName) + " " + Num(b.FontSize) +
-              (b.Enabled ? "" : " disabled") + (b.Locked ? " locked" : "") +
-              (b.MultiLine ? " multiline" : "") +
+              " " + Quote(b.Text) + " " + Place(b) + (b.Enabled ? "" : " disabled") +
+              (b.Locked ? " locked" : "") + (b.MultiLine ? " multiline" : "") +
               (b.Alignment == Align::kCenter ? " centred" : "") +
               QString(" tab %1").arg(b.TabIndex) +
               (b.ToolTipText.empty() ? "" : " tip " + Quote(b.ToolTipText)) +
@@ -145,9 +145,8 @@ WindowFixture::State WindowFixture::Snapshot() {
           std::tuple(b->Caption, b->ToolTipText, px(b->Left, b->Top, b->Width, b->Height),
                      qreal(b->FontSize)),
           name);
-    s[name] = Quote(b->Caption) + " " + At(b->Left, b->Top, b->Width, b->Height) + " " +
-              QString::fromStdString(b->FontName) + " " + Num(b->FontSize) +
-              QString(" tab %1 tip ").arg(b->TabIndex) + Quote(b->ToolTipText);
+    s[name] = Quote(b->Caption) + " " + Place(*b) + QString(" tab %1 tip ").arg(b->TabIndex) +
+              Quote(b->ToolTipText);
   }
   // A menu: its caption, then its items, [checked] and (disabled), as their actions show them.
   const auto item = [&](QAction* a, const MenuItem& m) {
@@ -386,9 +385,7 @@ void Session::Run(const QString& command, const TempFolder& folder) {
 }
 
 void Session::RunSession(const QString& path) {
-  QFile in(path);
-  QVERIFY(in.open(QIODevice::ReadOnly));
-  const QStringList lines = QString::fromUtf8(in.readAll()).split('\n');
+  const QStringList lines = QString::fromStdString(ReadBytes(path.toStdString())).split('\n');
   TempFolder folder;
   std::map<const char*, QByteArray> outside;  // the other tests' folders, back at the end
   for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS", "HOME"}) {
@@ -404,9 +401,8 @@ void Session::RunSession(const QString& path) {
   answer_.clear();
   QStringList seen, failures;
   State first;  // the state a start is told against: the designed first screen
-  QFile reference(GLOSANDAS_SESSIONS "/start.ref");
-  QVERIFY(reference.open(QIODevice::ReadOnly));
-  for (const QString& l : QString::fromUtf8(reference.readAll()).split('\n'))
+  for (const QString& l :
+       QString::fromStdString(ReadBytes(GLOSANDAS_SESSIONS "/start.ref")).split('\n'))
     if (!l.isEmpty() && !l.startsWith('#')) first[l.section('=', 0, 0)] = l.section('=', 1);
   State before = first;
   for (int i = 0; i < lines.size(); ++i) {
