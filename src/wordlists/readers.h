@@ -13,6 +13,7 @@
 
 #include "text/text.h"
 #include "wordlists/entry.h"
+#include "wordlists/writers.h"
 
 namespace glosandas {
 
@@ -57,15 +58,24 @@ ReadResult ReadKvtml(const std::filesystem::path& file);
 // The extension of our own lists' files, the name of a list before it.
 inline constexpr char kListExtension[] = ".txt";
 
-// A format of list files read, known by the file name's extension.
+// A format of list files read, written for other programs, or both; a file read is known by
+// its name's extension.
 struct ListFormat {
   std::string_view extension;  // lower case, with its dot; a file's is matched in any case
-  ReadResult (*read)(const std::filesystem::path& file);
+  ReadResult (*read)(const std::filesystem::path& file);  // null: written only
+  std::string_view name;  // the command line's name for the format written; empty: read only
+  Exported (*write)(const ExportedList& list);  // null: read only
+  std::string_view filter;                      // the save dialog's filter, in Spanish
+  bool questions = false;  // written as matching questions, dealt as a print's sheets
 };
 
-// The format of `file` by its extension, among .txt (ours, or tab-separated text when it holds
-// no word line), .tsv and .tab, .csv, .kvtml; nothing when none is read.
+// The format read of `file` by its extension, among .txt (ours, or tab-separated text when it
+// holds no word line), .tsv and .tab, .csv, .kvtml; nothing when none is read.
 const ListFormat* ListFormatOf(const std::filesystem::path& file);
+
+// The formats written, in the order offered; the one the command line calls `name`.
+std::vector<const ListFormat*> ExportFormats();
+const ListFormat* ExportFormatNamed(std::string_view name);
 
 // Any of the formats above, by the file's extension.
 ReadResult ReadAnyList(const std::filesystem::path& file);
