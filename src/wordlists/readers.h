@@ -40,8 +40,8 @@ ReadResult ReadWordList(LineFile& file, bool count = false);
 // Rows of fields, a field that starts with a quote quoted as RFC 4180 has it (it may hold line
 // breaks and separators): the first field the word, the second the definition. A tab separates
 // the fields of tab-separated text, whose leading "#" lines are skipped ("#html:true" says its
-// fields are HTML); CSV takes ";" or "," by the first line. A first row that only names columns
-// or languages is not an entry.
+// fields are HTML, "#html:false" that they are plain text); CSV takes ";" or "," by the first line.
+// A first row that only names columns or languages is not an entry.
 ReadResult ReadDelimited(LineFile& file, bool tabs);
 
 // Cells copied from a spreadsheet, as it puts them on the clipboard: tab-separated rows, quoted
@@ -87,8 +87,8 @@ std::string ListFilesFilter();
 std::string OtherFormatsText();
 
 // A field of a flashcard or spreadsheet export as plain text: media references gone and, where
-// it is HTML (`html`, or it holds a closing tag, <br> or <img>), the tags of text formatting
-// removed and character references decoded; any other "<" stays as written.
+// it is HTML (`html`, or it closes a tag it opened, or holds <br> or <img>), the tags of text
+// formatting removed and character references decoded; any other "<" stays as written.
 std::string FieldText(std::string field, bool html);
 
 // A list in our format: Windows-1252 with CR LF when every character fits, else UTF-8 with a
