@@ -2,9 +2,11 @@
 
 #include <fstream>
 
+#include "files/atomic_file.h"
 #include "progress/progress.h"
 #include "recording_platform.h"
 #include "temp_folder.h"
+#include "worksheets/export.h"
 
 namespace glosandas {
 namespace {
@@ -116,6 +118,24 @@ void BM_RecordCheckOfTen(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RecordCheckOfTen)->Unit(benchmark::kMillisecond);
+
+// A 100-entry list exported in each format written (by default: one question of every entry),
+// then written atomically as a file.
+void BM_ExportHundredEntries(benchmark::State& state) {
+  const ListFormat& format = *ExportFormats().at(static_cast<std::size_t>(state.range(0)));
+  state.SetLabel(std::string(format.name));
+  std::vector<Entrada> entries;
+  for (int k = 1; k <= kMaxEntradas; ++k)
+    entries.push_back({"palabra" + std::to_string(k), "Definición número " + std::to_string(k) +
+                                                          ", con algo más de texto & <señas>."});
+  testing::TempFolder folder;
+  Random random;
+  for (auto _ : state) {
+    const Exported out = ExportList(format, "lista", entries, {}, random);
+    WriteFileAtomically(folder.path() / "lista", out.bytes);
+  }
+}
+BENCHMARK(BM_ExportHundredEntries)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace glosandas

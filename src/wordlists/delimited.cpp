@@ -21,8 +21,8 @@ constexpr std::array<std::string_view, 18> kHtmlTags = {"b",   "i",   "u", "s", 
 // Tags that stand between two words.
 constexpr std::array<std::string_view, 4> kBreakingTags = {"br", "div", "p", "li"};
 
-template <std::size_t N>
-bool In(const std::array<std::string_view, N>& names, std::string_view name) {
+template <typename Names>
+bool In(const Names& names, std::string_view name) {
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
@@ -53,14 +53,16 @@ Tag TagAt(const std::string& text, std::size_t at) {
   return tag;
 }
 
+// HTML: a <br> or <img>, or a closing tag after its opening one ("a </b> b" is a teacher's text).
 bool LooksLikeHtml(const std::string& text) {
+  std::vector<std::string> opened;
   for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
     const Tag tag = TagAt(text, at);
     if (tag.end == std::string::npos || !In(kHtmlTags, tag.name)) continue;
-    if ((tag.closing && tag.name != "br" && tag.name != "img") ||
-        (!tag.closing && (tag.name == "br" || tag.name == "img"))) {
-      return true;
-    }
+    const bool single = tag.name == "br" || tag.name == "img";
+    if (!tag.closing && single) return true;
+    if (!tag.closing) opened.push_back(tag.name);
+    if (tag.closing && !single && In(opened, tag.name)) return true;
   }
   return false;
 }
@@ -91,12 +93,15 @@ bool DecodeReference(const std::string& text, std::size_t& at, std::string& out)
   return true;
 }
 
+// Whether the fields are HTML: as a file says ("#html:true", "#html:false"), or guessed.
+enum class Html { kGuess, kYes, kNo };
+
 // A field as the learner reads it: line breaks and HTML turned into plain text, trimmed, cut.
-std::string CleanField(std::string text, std::size_t chars, bool html) {
+std::string CleanField(std::string text, std::size_t chars, Html html) {
   std::replace(text.begin(), text.end(), '\n', ' ');
   std::replace(text.begin(), text.end(), '\r', ' ');
   std::replace(text.begin(), text.end(), '\t', ' ');
-  text = FieldText(std::move(text), html);
+  if (html != Html::kNo) text = FieldText(std::move(text), html == Html::kYes);
   for (std::size_t at; (at = text.find("\xC2\xA0")) != std::string::npos;) {
     text[at] = ' ';  // a no-break space is a blank
     text.erase(at + 1, 1);
@@ -264,7 +269,8 @@ ReadResult ReadDelimited(LineFile& file, bool tabs) {
   std::vector<Entrada> rows;
   bool first_row_kept = false;
   std::size_t rows_seen = 0, more = 0;
-  bool counted = true, html = false;
+  bool counted = true;
+  Html html = Html::kGuess;
   RawLine line, flags;  // flags: of all the lines read
   RowSplitter splitter('\t');
   // Takes a row read: kept, counted or dropped; false once counting gives up.
@@ -288,7 +294,9 @@ ReadResult ReadDelimited(LineFile& file, bool tabs) {
     flags.ascii = flags.ascii && line.ascii;
     if (splitter.AtRowStart()) {
       if (rows_seen == 0 && tabs && line.bytes.starts_with("#")) {
-        html = html || FoldAscii(Trim(line.bytes)) == "#html:true";
+        const std::string flag = FoldAscii(Trim(line.bytes));
+        if (flag == "#html:true" || flag == "#html:false")
+          html = flag == "#html:true" ? Html::kYes : Html::kNo;
         continue;
       }
       if (rows_seen == 0 && !tabs) splitter.separator = CsvSeparator(line.bytes);
@@ -312,6 +320,10 @@ ReadResult ReadDelimited(LineFile& file, bool tabs) {
     decode(rows[r].Definicion);
     Entrada entry{CleanField(rows[r].Palabra, kPalabraLen, html),
                   CleanField(rows[r].Definicion, kDefinicionLen, html)};
+    // The apostrophe a spreadsheet's formula was kept from being one with, ours or its own.
+    for (std::string* text : {&entry.Palabra, &entry.Definicion}) {
+      if (!tabs && text->starts_with('\'') && LooksLikeFormula(text->substr(1))) text->erase(0, 1);
+    }
     if (r == 0 && first_row_kept && IsHeader(entry)) continue;
     if (entry.Palabra.empty() || entry.Definicion.empty()) continue;
     ++found;
@@ -326,8 +338,8 @@ std::vector<Entrada> PastedRows(std::string_view text) {
   const auto take = [&](std::vector<std::string>& cells) {
     std::string rest;  // cells past the second stay with the definition
     for (std::size_t c = 1; c < cells.size(); ++c) rest += (c > 1 ? " " : "") + cells[c];
-    Entrada row{CleanField(cells[0], std::string::npos, false),
-                CleanField(rest, std::string::npos, false)};
+    Entrada row{CleanField(cells[0], std::string::npos, Html::kGuess),
+                CleanField(rest, std::string::npos, Html::kGuess)};
     if (IsBlankRow(row)) return true;
     const bool header = first && IsHeader(row);  // only the first row may name the columns
     first = false;

@@ -1,5 +1,5 @@
-// The list formats read, one row each: the file dialog, the import and the worksheet command
-// all go by this table, so a new format is one row here.
+// The list formats read and written, one row each: the file dialogs, the import, the export and
+// the command line all go by this table, so a new format is one row here.
 
 #include <algorithm>
 #include <cctype>
@@ -42,9 +42,16 @@ ReadResult ReadCsv(const std::filesystem::path& file) {
   return WithLines(file, [](LineFile& lines) { return ReadDelimited(lines, false); });
 }
 
+// Flashcard text is written as .txt, which our own import reads as tab-separated text too;
+// Moodle takes GIFT only as .txt.
 constexpr ListFormat kListFormats[] = {
-    {kListExtension, ReadOurs}, {".tsv", ReadTabs},    {".tab", ReadTabs},
-    {".csv", ReadCsv},          {".kvtml", ReadKvtml},
+    {".xml", nullptr, "moodle", WriteMoodle, "Preguntas de Moodle XML (*.xml)", true},
+    {".txt", nullptr, "gift", WriteGift, "Preguntas GIFT de Moodle (*.txt)", true},
+    {kListExtension, ReadOurs, "tsv", WriteFlashcards, "Texto para tarjetas de memoria (*.txt)"},
+    {".tsv", ReadTabs},
+    {".tab", ReadTabs},
+    {".csv", ReadCsv, "csv", WriteCsv, "CSV para hojas de cálculo (*.csv)"},
+    {".kvtml", ReadKvtml, "kvtml", WriteKvtml, "Vocabulario de KDE (*.kvtml)"},
 };
 
 }  // namespace
@@ -52,8 +59,21 @@ constexpr ListFormat kListFormats[] = {
 const ListFormat* ListFormatOf(const std::filesystem::path& file) {
   const std::string extension = FoldAscii(file.extension().string());
   for (const ListFormat& format : kListFormats) {
-    if (format.extension == extension) return &format;
+    if (format.read && format.extension == extension) return &format;
   }
+  return nullptr;
+}
+
+std::vector<const ListFormat*> ExportFormats() {
+  std::vector<const ListFormat*> formats;
+  for (const ListFormat& format : kListFormats)
+    if (format.write) formats.push_back(&format);
+  return formats;
+}
+
+const ListFormat* ExportFormatNamed(std::string_view name) {
+  for (const ListFormat* format : ExportFormats())
+    if (format->name == name) return format;
   return nullptr;
 }
 
@@ -71,6 +91,7 @@ std::string ListFilesFilter() {
   // Both letter cases, for the file dialogs that match patterns as written.
   std::string lower, upper;
   for (const ListFormat& format : kListFormats) {
+    if (!format.read) continue;
     lower += " *" + std::string(format.extension);
     upper += " *";
     for (char c : format.extension) upper += static_cast<char>(std::toupper(c));
@@ -79,10 +100,12 @@ std::string ListFilesFilter() {
 }
 
 std::string OtherFormatsText() {
+  std::vector<std::string_view> others;
+  for (const ListFormat& format : kListFormats)
+    if (format.read && format.extension != kListExtension) others.push_back(format.extension);
   std::string text;
-  const std::size_t last = std::size(kListFormats) - 1;
-  for (std::size_t k = 1; k <= last; ++k)
-    text += (k == 1 ? "" : k == last ? " o " : ", ") + std::string(kListFormats[k].extension);
+  for (std::size_t k = 0; k < others.size(); ++k)
+    text += (k == 0 ? "" : k + 1 == others.size() ? " o " : ", ") + std::string(others[k]);
   return text;
 }
 

@@ -13,6 +13,7 @@
 
 #include "text/text.h"
 #include "wordlists/entry.h"
+#include "wordlists/writers.h"
 
 namespace glosandas {
 
@@ -39,8 +40,8 @@ ReadResult ReadWordList(LineFile& file, bool count = false);
 // Rows of fields, a field that starts with a quote quoted as RFC 4180 has it (it may hold line
 // breaks and separators): the first field the word, the second the definition. A tab separates
 // the fields of tab-separated text, whose leading "#" lines are skipped ("#html:true" says its
-// fields are HTML); CSV takes ";" or "," by the first line. A first row that only names columns
-// or languages is not an entry.
+// fields are HTML, "#html:false" that they are plain text); CSV takes ";" or "," by the first line.
+// A first row that only names columns or languages is not an entry.
 ReadResult ReadDelimited(LineFile& file, bool tabs);
 
 // Cells copied from a spreadsheet, as it puts them on the clipboard: tab-separated rows, quoted
@@ -57,15 +58,24 @@ ReadResult ReadKvtml(const std::filesystem::path& file);
 // The extension of our own lists' files, the name of a list before it.
 inline constexpr char kListExtension[] = ".txt";
 
-// A format of list files read, known by the file name's extension.
+// A format of list files read, written for other programs, or both; a file read is known by
+// its name's extension.
 struct ListFormat {
   std::string_view extension;  // lower case, with its dot; a file's is matched in any case
-  ReadResult (*read)(const std::filesystem::path& file);
+  ReadResult (*read)(const std::filesystem::path& file);  // null: written only
+  std::string_view name;  // the command line's name for the format written; empty: read only
+  Exported (*write)(const ExportedList& list);  // null: read only
+  std::string_view filter;                      // the save dialog's filter, in Spanish
+  bool questions = false;  // written as matching questions, dealt as a print's sheets
 };
 
-// The format of `file` by its extension, among .txt (ours, or tab-separated text when it holds
-// no word line), .tsv and .tab, .csv, .kvtml; nothing when none is read.
+// The format read of `file` by its extension, among .txt (ours, or tab-separated text when it
+// holds no word line), .tsv and .tab, .csv, .kvtml; nothing when none is read.
 const ListFormat* ListFormatOf(const std::filesystem::path& file);
+
+// The formats written, in the order offered; the one the command line calls `name`.
+std::vector<const ListFormat*> ExportFormats();
+const ListFormat* ExportFormatNamed(std::string_view name);
 
 // Any of the formats above, by the file's extension.
 ReadResult ReadAnyList(const std::filesystem::path& file);
@@ -77,8 +87,8 @@ std::string ListFilesFilter();
 std::string OtherFormatsText();
 
 // A field of a flashcard or spreadsheet export as plain text: media references gone and, where
-// it is HTML (`html`, or it holds a closing tag, <br> or <img>), the tags of text formatting
-// removed and character references decoded; any other "<" stays as written.
+// it is HTML (`html`, or it closes a tag it opened, or holds <br> or <img>), the tags of text
+// formatting removed and character references decoded; any other "<" stays as written.
 std::string FieldText(std::string field, bool html);
 
 // A list in our format: Windows-1252 with CR LF when every character fits, else UTF-8 with a

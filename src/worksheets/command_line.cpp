@@ -43,9 +43,9 @@ const ToolkitOption* ToolkitOptionOf(std::string_view arg, bool& joined) {
   return nullptr;
 }
 
-constexpr std::string_view kWorksheetFlags[] = {"--lista",         "--pdf",          "--fichas",
-                                                "--palabras",      "--definiciones", "--semilla",
-                                                "--sin-soluciones"};
+constexpr std::string_view kWorksheetFlags[] = {
+    "--lista",          "--pdf",      "--fichas", "--palabras", "--definiciones", "--semilla",
+    "--sin-soluciones", "--exportar", "--salida", "--preguntas"};
 
 }  // namespace
 
@@ -58,6 +58,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     if (line.fault.kind == CommandLineFault::kNone) line.fault = {kind, what};
   };
   WorksheetOptions o;
+  ExportOptions x;
   bool sheets = false;
   std::vector<std::string> operands;
   std::set<std::string> seen;  // an option given twice would silently lose one of its values
@@ -93,6 +94,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
       if (ec != std::errc() || end != text.data() + text.size() || n < low || n > high) {
         fail(kind);
+        return -1LL;
       }
       return n;
     };
@@ -113,18 +115,32 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       } else {
         line.help = true;
       }
-    } else if (name == "--lista" || name == "--pdf") {
+    } else if (name == "--lista" || name == "--pdf" || name == "--salida") {
       const std::string text = take();
-      if (text.empty())
-        fail(name == "--pdf" ? CommandLineFault::kNoPdf : CommandLineFault::kNoList);
-      (name == "--pdf" ? o.pdf : o.list) = text;
-    } else if (name == "--fichas") {
-      o.sheets = static_cast<int>(number(1, kMaxSheets, CommandLineFault::kSheets));
+      if (text.empty()) {
+        fail(name == "--pdf"     ? CommandLineFault::kNoPdf
+             : name == "--lista" ? CommandLineFault::kNoList
+                                 : CommandLineFault::kNoOutput);
+      }
+      (name == "--pdf" ? o.pdf : name == "--lista" ? o.list : x.output) = text;
+    } else if (name == "--exportar") {
+      const std::string text = take();
+      x.format = ExportFormatNamed(text);
+      if (!x.format) fail(CommandLineFault::kFormat, text);
+    } else if (name == "--fichas" || name == "--preguntas") {
+      const bool sheet = name == "--fichas";
+      o.sheets = static_cast<int>(
+          number(1, kMaxSheets, sheet ? CommandLineFault::kSheets : CommandLineFault::kQuestions));
+      x.counts.questions = o.sheets;
     } else if (name == "--palabras") {
-      o.words = static_cast<int>(number(1, kMaxCount, CommandLineFault::kWords));
+      // Checked once it is known whether a sheet (a screen's counts) or a question (up to a
+      // whole list) is asked for.
+      o.words = static_cast<int>(number(1, kMaxEntradas, CommandLineFault::kNone));
+      x.counts.words = o.words;
       o.counts_given = true;
     } else if (name == "--definiciones") {
-      o.definitions = static_cast<int>(number(1, kMaxCount, CommandLineFault::kDefinitions));
+      o.definitions = static_cast<int>(number(1, kMaxEntradas, CommandLineFault::kNone));
+      x.counts.definitions = o.definitions;
       o.counts_given = true;
     } else {
       o.seed = static_cast<std::uint32_t>(number(0, 4294967295LL, CommandLineFault::kSeed));
@@ -137,9 +153,34 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   if (!operands.empty() || !line.files.empty()) {
     fail(CommandLineFault::kFileWithSheets, (operands.empty() ? line.files : operands).front());
   }
+  const bool exported = seen.count("--exportar") > 0;
+  // The options of the other command line than the one asked for.
+  for (const std::string_view other :
+       {"--pdf", "--fichas", "--sin-soluciones", "--salida", "--preguntas"}) {
+    const bool of_sheets = other != "--salida" && other != "--preguntas";
+    if (seen.count(std::string(other)) && of_sheets == exported) {
+      fail(exported ? CommandLineFault::kNotWithExport : CommandLineFault::kOnlyWithExport,
+           std::string(other));
+    }
+  }
+  const int most = exported ? kMaxEntradas : kMaxCount;
+  if (o.words < 1 || o.words > most) fail(CommandLineFault::kWords, std::to_string(most));
+  if (o.definitions < 1 || o.definitions > most)
+    fail(CommandLineFault::kDefinitions, std::to_string(most));
+  if (exported && x.format && !x.format->questions) {
+    for (const char* count : {"--preguntas", "--palabras", "--definiciones"})
+      if (seen.count(count)) fail(CommandLineFault::kNoQuestions, count);
+  }
   if (!line.help && !line.version) {
     if (o.list.empty()) fail(CommandLineFault::kListMissing);
-    if (o.pdf.empty()) fail(CommandLineFault::kPdfMissing);
+    if (exported && x.output.empty()) fail(CommandLineFault::kOutputMissing);
+    if (!exported && o.pdf.empty()) fail(CommandLineFault::kPdfMissing);
+  }
+  if (exported) {
+    x.list = o.list;
+    x.seed = o.seed;
+    line.exported = x;
+    return line;
   }
   // As many definitions as words unless told: "--palabras 6" alone would be refused with four.
   if (!seen.count("--definiciones")) o.definitions = o.words;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "worksheets/export.h"
+
 namespace glosandas {
 
 struct WorksheetOptions {
@@ -14,6 +16,13 @@ struct WorksheetOptions {
   int sheets = 1, words = 4, definitions = 4;
   bool counts_given = false;  // --palabras or --definiciones: never lowered to fit the list
   bool key = true;
+  std::optional<std::uint32_t> seed;
+};
+
+struct ExportOptions {
+  std::string list, output;  // output "-": standard output
+  const ListFormat* format = nullptr;
+  ExportCounts counts;
   std::optional<std::uint32_t> seed;
 };
 
@@ -33,6 +42,13 @@ struct CommandLineFault {
     kFileWithSheets,  // `what`: a file given with worksheet options
     kListMissing,     // worksheet options without --lista
     kPdfMissing,      // ... without --pdf
+    kFormat,          // `what`: --exportar without a format written, or with this one
+    kNoOutput,        // --salida without its value
+    kQuestions,       // --preguntas without a number in range
+    kNotWithExport,   // `what`: a worksheet option given with --exportar
+    kOnlyWithExport,  // `what`: an option of the export given without --exportar
+    kNoQuestions,     // `what`: a count given for a format written without questions
+    kOutputMissing,   // --exportar without --salida
   } kind = kNone;
   std::string what;
 };
@@ -40,6 +56,7 @@ struct CommandLineFault {
 struct CommandLine {
   bool help = false, version = false;
   std::optional<WorksheetOptions> sheets;  // when any worksheet option is given
+  std::optional<ExportOptions> exported;   // when --exportar is given
   std::vector<std::string> files;          // for the window: the lists to open, as given
   std::size_t toolkit_args = 0;            // how many arguments come before a lone "--"
   bool platform_chosen = false;            // -platform among them

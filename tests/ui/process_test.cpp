@@ -243,11 +243,14 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
   run("--lista=verbos --pdf=f.pdf --fichas=2", 0, "");
   run("--lista verbos --palabras 6 --pdf f.pdf", 0, "");  // six definitions, not four
   run("-style fusion --lista verbos -reverse --pdf g.pdf", 0, "");
+  run("--lista verbos --exportar csv --salida -", 0, "\npalabra12;definición 12\r\n");
   run("", 1, "glosandas: no hay ninguna pantalla");
   run("-x", 2, "glosandas: opción desconocida «-x».\nPruebe «glosandas --help».\n");
-  for (const char* wrong : {"--lista nada --pdf e.pdf", "--lista vacia --pdf e.pdf",
-                            "--lista corta.csv --pdf e.pdf --definiciones 3",
-                            "--lista verbos --pdf no/e.pdf", "--lista verbos --pdf ."}) {
+  for (const char* wrong :
+       {"--lista nada --pdf e.pdf", "--lista vacia --pdf e.pdf",
+        "--lista corta.csv --pdf e.pdf --definiciones 3", "--lista verbos --pdf no/e.pdf",
+        "--lista verbos --pdf .", "--lista verbos --exportar gift --salida e.pdf --definiciones 6",
+        "--lista verbos --exportar csv --salida e.pdf --fichas 2"}) {
     run(wrong, 2, "glosandas: ");
   }
   EXPECT_TRUE(std::filesystem::exists(folder.path() / "f.pdf") &&

@@ -130,8 +130,8 @@ TEST(ChecksTest, CommandLines) {
       {"--lista verbos --fichas 2 --pdf", F::kNoPdf, ""},
       {sheets + "--fichas 0", F::kSheets, ""},
       {sheets + "--fichas " + std::to_string(kMaxSheets + 1), F::kSheets, ""},
-      {sheets + "--palabras " + std::to_string(kMaxCount + 1), F::kWords, ""},
-      {sheets + "--definiciones 3x", F::kDefinitions, ""},
+      {sheets + "--palabras " + std::to_string(kMaxCount + 1), F::kWords, "10"},
+      {sheets + "--definiciones 3x", F::kDefinitions, "10"},
       {sheets + "--semilla 4294967296", F::kSeed, ""},
       {sheets + "--semilla -1", F::kSeed, ""},
       {"--pdf=e.pdf --lista verbos e.txt", F::kFileWithSheets, "e.txt"},
@@ -147,6 +147,15 @@ TEST(ChecksTest, CommandLines) {
       {"--lista=verbos --pdf=f.pdf --semilla=4294967295", F::kNone, "verbos 4/4 4294967295"},
       {"--lista=--pdf --pdf f.pdf --palabras 6 --semilla 0", F::kNone, "--pdf 6/6 0"},
       {"--lista v --pdf f.pdf --palabras 2 --definiciones 5", F::kNone, "v 2/5 0"},
+      {"--lista v --salida o --exportar pdf", F::kFormat, "pdf"},
+      {"--lista v --exportar moodle --salida", F::kNoOutput, ""},
+      {"--lista v --exportar gift --salida o --preguntas 31", F::kQuestions, ""},
+      {"--lista v --exportar gift --salida o --palabras 101", F::kWords, "100"},
+      {"--lista v --exportar moodle --salida o --fichas 2", F::kNotWithExport, "--fichas"},
+      {"--lista v --exportar moodle --salida o --pdf p", F::kNotWithExport, "--pdf"},
+      {"--lista v --pdf p --preguntas 2", F::kOnlyWithExport, "--preguntas"},
+      {"--lista v --exportar csv --salida o --definiciones 3", F::kNoQuestions, "--definiciones"},
+      {"--lista v --exportar kvtml", F::kOutputMissing, ""},
   };
   for (const auto& row : rows) {
     const CommandLine line = ParseCommandLine(Split(row.line));

@@ -19,6 +19,10 @@ std::string RepeatsNote(int most);
 // The same, with the counts a sheet now takes.
 std::string LoweredNote(int most, int words, int definitions);
 std::string CommandLineFaultText(const CommandLineFault& fault);
+// Why a list cannot be exported; `entries`: the list's, which the counts' faults name.
+std::string ExportFaultText(const ExportFault& fault, int entries);
+// The formats written, by their command line names: "moodle, gift, tsv, csv o kvtml".
+std::string ExportNames();
 // What --help prints.
 std::string WorksheetHelp();
 

@@ -48,7 +48,9 @@ bool NoDisplay() {
   std::fputs(
       "glosandas: no hay ninguna pantalla donde abrir la ventana (no están definidas DISPLAY "
       "ni WAYLAND_DISPLAY).\nPara escribir fichas sin ventana: glosandas --lista LISTA --pdf "
-      "ARCHIVO.pdf\n",
+      "ARCHIVO.pdf\n"
+      "Para exportar una lista sin ventana: glosandas --lista LISTA --exportar FORMATO --salida "
+      "ARCHIVO\n",
       stderr);
   return true;
 }
@@ -117,6 +119,14 @@ int main(int argc, char** argv) {
     return std::fflush(stdout) == 0 ? 0 : 2;
   }
   if (line.sheets) return RunWorksheets(argv[0], *line.sheets);
+  if (line.exported) {
+    // Only the program's folder is asked of the toolkit: no platform is loaded.
+    int argc_core = 1;
+    QCoreApplication app(argc_core, argv);
+    return glosandas::RunExportCommand(
+        *line.exported, glosandas::FoldersFor(QCoreApplication::applicationDirPath().toStdString(),
+                                              GLOSANDAS_SYSTEM_INSTALL));
+  }
   if (!line.platform_chosen && NoDisplay()) return 1;
 
   return RunWindow(argv, line);

@@ -19,6 +19,7 @@
 #include <QTranslator>
 
 #include "text/text.h"
+#include "ui/qt/export_dialog.h"
 #include "ui/qt/list_editor.h"
 #include "ui/qt/text_conversion.h"
 #include "ui/qt/worksheet_dialog.h"
@@ -143,6 +144,7 @@ void MainWindow::BuildListsMenu() {
   item("&Abrir archivo...", QKeySequence("Ctrl+O"), [this] { ChooseFiles(); });
   item("Abrir la &carpeta de listas", {}, [this] { ShowListsFolder(); });
   item("&Imprimir fichas...", QKeySequence("Ctrl+P"), [this] { PrintWorksheets(); });
+  item("E&xportar lista...", {}, [this] { ExportCurrentList(); });
 }
 
 void MainWindow::ChooseFiles() {
@@ -332,6 +334,16 @@ void MainWindow::PrintWorksheets() {
     return;
   }
   (new WorksheetDialog(this, *this, print, form_.NumPal, form_.NumDef))->open();
+}
+
+void MainWindow::ExportCurrentList() {
+  const std::vector<Entrada> entries = form_.EntriesInForce();
+  if (entries.empty()) {
+    MsgBox("La lista \"" + form_.Archivo + "\" no tiene ninguna entrada: no hay nada que exportar.",
+           "Exportar lista");
+    return;
+  }
+  (new ExportDialog(this, *this, form_.Archivo, entries))->open();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -151,6 +151,8 @@ class MainWindow : public QMainWindow,
   void Run(QMessageBox& box) override;
   // The worksheet dialog for the list in force: printed, or saved as a PDF.
   void PrintWorksheets();
+  // The export dialog for the list in force.
+  void ExportCurrentList();
   // When `dialog` closes, its window is made active again and the control that had the keyboard
   // when it opened has it back. Called for every dialog and box the window opens.
   void ReturnFocusAfter(QDialog* dialog) override;

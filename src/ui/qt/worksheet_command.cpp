@@ -11,6 +11,7 @@
 #include "ui/qt/fault_texts.h"
 #include "ui/qt/worksheet_pages.h"
 #include "wordlists/readers.h"
+#include "worksheets/export.h"
 #include "worksheets/worksheets.h"
 
 namespace glosandas {
@@ -45,22 +46,28 @@ std::string ReadPrintedList(const std::string& list, const Folders& folders, Pri
   return {};
 }
 
-// Writes the PDF where the options say; 0 when it was written.
-int WritePdf(const std::string& pdf, const Print& print) {
-  if (pdf == "-") {
-    if (WriteAllTo(STDOUT_FILENO, PrintPdf(print))) return 0;
-    return Fail("no se puede escribir el PDF en la salida estándar.");
+// Writes `bytes` where `output` says ("-": standard output), as the PDF is; 0 when written.
+int WriteTo(const std::string& output, const std::string& bytes, const std::string& what) {
+  if (output == "-") {
+    if (WriteAllTo(STDOUT_FILENO, bytes)) return 0;
+    return Fail("no se puede escribir " + what + " en la salida estándar.");
   }
-  switch (WritePrintPdf(pdf, print)) {
+  switch (WriteOutput(output, bytes)) {
     case WriteOutcome::kWritten:
       return 0;
     case WriteOutcome::kNotAFile:
-      return Fail("«" + pdf +
+      return Fail("«" + output +
                   "» no es un archivo ordinario, una tubería ni un dispositivo de caracteres.");
     case WriteOutcome::kFailed:
       break;
   }
-  return Fail("no se puede escribir «" + pdf + "».");
+  return Fail("no se puede escribir «" + output + "».");
+}
+
+// A seed that differs from run to run.
+std::uint32_t SomeSeed() {
+  return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count() ^
+                                    (::getpid() << 16));
 }
 
 }  // namespace
@@ -83,11 +90,22 @@ int RunWorksheetCommand(const WorksheetOptions& options, const Folders& folders)
   if (const int most = MostOnASheet(print.entries); LowerWorksheetCounts(most, words, definitions))
     Warn(LoweredNote(most, words, definitions));
   Random random;
-  random.Seed(options.seed.value_or(static_cast<std::uint32_t>(
-      std::chrono::steady_clock::now().time_since_epoch().count() ^ (::getpid() << 16))));
+  random.Seed(options.seed.value_or(SomeSeed()));
   print.sheets = DealWorksheets(print.entries, options.sheets, words, definitions, random);
   Warn(UnshownNote(print));
-  return WritePdf(options.pdf, print);
+  return WriteTo(options.pdf, PrintPdf(print), "el PDF");
+}
+
+int RunExportCommand(const ExportOptions& options, const Folders& folders) {
+  Print read;
+  if (const std::string problem = ReadPrintedList(options.list, folders, read); !problem.empty())
+    return Fail(problem);
+  Random random;
+  random.Seed(options.seed.value_or(SomeSeed()));
+  const Exported out = ExportList(*options.format, read.list, read.entries, options.counts, random);
+  if (out.fault.kind != ExportFault::kNone)
+    return Fail(ExportFaultText(out.fault, static_cast<int>(read.entries.size())));
+  return WriteTo(options.output, out.bytes, "la lista");
 }
 
 }  // namespace glosandas

@@ -32,6 +32,13 @@ void Paint(QPrinter& printer, const Print& print) {
 
 }  // namespace
 
+QString DocumentsFolder() {
+  // One that does not exist would leave a file dialog in the program's folder.
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+  return folder;
+}
+
 WorksheetDialog::WorksheetDialog(QWidget* parent, Window& window, const Print& print, int words,
                                  int definitions)
     : QDialog(parent), window_(window), print_(print), form_(new QFormLayout(this)) {
@@ -134,12 +141,9 @@ void WorksheetDialog::ToPrinter() {
 }
 
 void WorksheetDialog::ToPdf() {
-  // A documents folder that does not exist would leave the dialog in the program's folder.
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-  auto* chooser =
-      new QFileDialog(this, "Guardar PDF", folder + "/" + Q(print_.list + " - fichas.pdf"),
-                      "Documentos PDF (*.pdf)");
+  auto* chooser = new QFileDialog(this, "Guardar PDF",
+                                  DocumentsFolder() + "/" + Q(print_.list + " - fichas.pdf"),
+                                  "Documentos PDF (*.pdf)");
   chooser->setObjectName("GuardarComo");
   chooser->setAcceptMode(QFileDialog::AcceptSave);
   chooser->setDefaultSuffix("pdf");

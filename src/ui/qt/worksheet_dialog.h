@@ -17,6 +17,9 @@ namespace glosandas {
 
 class Random;
 
+// Where files the user keeps are proposed: the documents folder, or the home folder without one.
+QString DocumentsFolder();
+
 class WorksheetDialog : public QDialog {
   Q_OBJECT
 
