@@ -91,6 +91,8 @@ bool DecodeReference(const std::string& text, std::size_t& at, std::string& out)
   return true;
 }
 
+}  // namespace
+
 // A field as the learner reads it: line breaks and HTML turned into plain text, trimmed, cut.
 std::string CleanField(std::string text, std::size_t chars, bool html) {
   std::replace(text.begin(), text.end(), '\n', ' ');
@@ -103,6 +105,8 @@ std::string CleanField(std::string text, std::size_t chars, bool html) {
   }
   return CutChars(Trim(text), chars);
 }
+
+namespace {
 
 // Letters in lower case and without accents: how a column's name is compared.
 std::string PlainLetters(std::string_view text) {

@@ -43,8 +43,8 @@ ReadResult ReadCsv(const std::filesystem::path& file) {
 }
 
 constexpr ListFormat kListFormats[] = {
-    {kListExtension, ReadOurs}, {".tsv", ReadTabs},    {".tab", ReadTabs},
-    {".csv", ReadCsv},          {".kvtml", ReadKvtml},
+    {kListExtension, ReadOurs}, {".tsv", ReadTabs},     {".tab", ReadTabs},       {".csv", ReadCsv},
+    {".kvtml", ReadKvtml},      {".apkg", ReadPackage}, {".colpkg", ReadPackage},
 };
 
 }  // namespace

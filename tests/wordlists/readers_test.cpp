@@ -1,8 +1,13 @@
 #include "wordlists/readers.h"
 
+#include <sqlite3.h>
 #include <sys/stat.h>
+#include <zip.h>
+#include <zstd.h>
 
+#include <list>
 #include <map>
+#include <sstream>
 
 #include "form_fixture.h"
 
@@ -11,13 +16,48 @@ namespace {
 
 using ImportTest = FormTest;  // the readers, and the loader in the window record
 
+// A package of "NAME=CONTENT" members, a line each. CONTENT: "sql:" the database the statements
+// make, "wal:" in front marking it for a write-ahead log, "zstd:" compressing it; else bytes.
+void WritePackage(const std::filesystem::path& path, const std::string& members) {
+  std::list<std::string> contents;  // read at zip_close
+  zip_t* zip = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
+  std::istringstream lines(members);
+  for (std::string line; std::getline(lines, line);) {
+    std::string name = line.substr(0, line.find('=')), content = line.substr(name.size() + 1);
+    const bool wal = content.starts_with("wal:"), zstd = content.substr(wal * 4, 5) == "zstd:";
+    content.erase(0, wal * 4 + zstd * 5);
+    if (content.starts_with("sql:")) {
+      sqlite3* db = nullptr;
+      sqlite3_open(":memory:", &db);
+      EXPECT_EQ(sqlite3_exec(db, content.c_str() + 4, nullptr, nullptr, nullptr), SQLITE_OK);
+      sqlite3_int64 size = 0;
+      unsigned char* image = sqlite3_serialize(db, "main", &size, 0);
+      content.assign(reinterpret_cast<char*>(image), static_cast<std::size_t>(size));
+      sqlite3_free(image);
+      sqlite3_close(db);
+      if (wal) content[18] = content[19] = 2;
+    }
+    if (zstd) {
+      std::string packed(ZSTD_compressBound(content.size()), '\0');
+      packed.resize(ZSTD_compress(packed.data(), packed.size(), content.data(), content.size(), 1));
+      content = packed;
+    }
+    const std::string& kept = contents.emplace_back(std::move(content));
+    const zip_int64_t member =
+        zip_file_add(zip, name.c_str(), zip_source_buffer(zip, kept.data(), kept.size(), 0), 0);
+    zip_set_file_compression(zip, static_cast<zip_uint64_t>(member), ZIP_CM_DEFLATE, 1);
+  }
+  ASSERT_EQ(zip_close(zip), 0);
+}
+
 // Every format and code page, a file a line of readers.txt: what is read and how it went; and
 // the rows the list editor makes of a clipboard.
 TEST_F(ImportTest, ReadsEveryFormat) {
   const std::map<std::string, ReadResult::Outcome> outcomes = {
       {"read", ReadResult::kRead},
       {"no-entry", ReadResult::kNoEntry},
-      {"some-dropped", ReadResult::kSomeDropped}};
+      {"some-dropped", ReadResult::kSomeDropped},
+      {"unreadable", ReadResult::kUnreadable}};
   const std::map<std::string, OpenFailure> unopened = {{"missing", OpenFailure::kMissing},
                                                        {"folder", OpenFailure::kFolder},
                                                        {"not-ordinary", OpenFailure::kNotOrdinary}};
@@ -25,7 +65,7 @@ TEST_F(ImportTest, ReadsEveryFormat) {
   for (std::vector<std::string> f : rows) {
     f.resize(8);
     SCOPED_TRACE(f[0]);
-    const bool pasted = f[0].starts_with("(pegado)");
+    const bool pasted = f[0].starts_with("(pegado)"), package = f[1].starts_with("(package)");
     if (f[1] == "(folder)")
       std::filesystem::create_directory(folder.path() / f[0]);
     else if (f[1] == "(fifo)")
@@ -33,13 +73,18 @@ TEST_F(ImportTest, ReadsEveryFormat) {
     else if (f[1].starts_with("(1 GiB)")) {
       folder.Write(f[0], Bytes(f[1].substr(7)));
       std::filesystem::resize_file(folder.path() / f[0], 1ull << 30);  // sparse: zeros
+    } else if (package) {
+      WritePackage(folder.path() / f[0], Bytes(f[1].substr(9)));
     } else if (f[1] != "(none)" && !pasted) {
       folder.Write(f[0], Bytes(f[1]));
     }
     const long long before = BytesRead();
     const ReadResult read = pasted ? ReadResult::Of(PastedRows(Bytes(f[1])), 0, true)
                                    : ReadAnyList(folder.path() / f[0]);
-    EXPECT_LT(BytesRead() - before, (1 << 20) + (128 << 10));  // 1 MiB and a buffer at most
+    // 1 MiB and a buffer at most; a package is read whole.
+    if (!package) {
+      EXPECT_LT(BytesRead() - before, (1 << 20) + (128 << 10));
+    }
     if (unopened.count(f[2])) {
       EXPECT_EQ(read.outcome, ReadResult::kCannotOpen);
       EXPECT_EQ(read.why, unopened.at(f[2]));
