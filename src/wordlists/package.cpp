@@ -67,7 +67,9 @@ std::optional<std::string> ReadMember(zip_t* zip, zip_uint64_t index) {
   }
   std::unique_ptr<zip_file_t, ZipFileClose> member(zip_fopen_index(zip, index, 0));
   if (!member) return std::nullopt;
-  std::string bytes(stat.size + 1, '\0');  // one more, to see a member longer than it says
+  std::string bytes;
+  bytes.reserve(stat.size + kPadding);  // room for the zeros after a database, without a copy
+  bytes.resize(stat.size + 1);          // one more, to see a member longer than it says
   std::size_t got = 0;
   for (zip_int64_t n; got < bytes.size(); got += static_cast<std::size_t>(n)) {
     n = zip_fread(member.get(), bytes.data() + got, bytes.size() - got);
@@ -86,17 +88,20 @@ std::optional<std::string> Decompress(const std::string& in) {
       ZSTD_isError(ZSTD_DCtx_setParameter(dctx.get(), ZSTD_d_windowLogMax, kMaxWindowLog))) {
     return std::nullopt;
   }
-  std::string out;
+  // The size the frame says it holds is refused before anything is decompressed; a frame that
+  // does not say is bounded as it is decompressed.
   const unsigned long long said = ZSTD_getFrameContentSize(in.data(), in.size());
-  if (said <= kMaxCollection) out.reserve(said + kPadding);
+  if (said != ZSTD_CONTENTSIZE_UNKNOWN && said > kMaxCollection) return std::nullopt;
+  std::string out;
+  // Reserved whole (pages not written cost no memory), so that growing never copies it.
+  out.reserve((said == ZSTD_CONTENTSIZE_UNKNOWN ? kMaxCollection : said) + kPadding);
   ZSTD_inBuffer input{in.data(), in.size(), 0};
   std::array<char, 1 << 16> chunk;
   for (;;) {
     ZSTD_outBuffer output{chunk.data(), chunk.size(), 0};
     const std::size_t left = ZSTD_decompressStream(dctx.get(), &output, &input);
-    if (ZSTD_isError(left)) return std::nullopt;
+    if (ZSTD_isError(left) || out.size() + output.pos > kMaxCollection) return std::nullopt;
     out.append(chunk.data(), output.pos);
-    if (out.size() > kMaxCollection) return std::nullopt;
     if (left == 0 && input.pos == input.size) return out;
     // Everything flushed and nothing more to read: the frame is cut short.
     if (input.pos == input.size && output.pos < output.size) return std::nullopt;
