@@ -232,11 +232,16 @@ char CsvSeparator(const std::string& line) {
 }  // namespace
 
 std::string FieldText(std::string text, bool html) {
-  for (std::size_t at; (at = text.find("[sound:")) != std::string::npos;) {
+  // Media references go in one pass: a field of thousands of them costs no more than its length.
+  std::string kept;
+  std::size_t from = 0;
+  for (std::size_t at; (at = text.find("[sound:", from)) != std::string::npos;) {
     const std::size_t end = text.find(']', at);
     if (end == std::string::npos) break;
-    text.erase(at, end - at + 1);
+    kept.append(text, from, at - from);
+    from = end + 1;
   }
+  if (from > 0) text = kept.append(text, from);
   if (!html && !LooksLikeHtml(text)) return text;
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
