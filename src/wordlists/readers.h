@@ -79,8 +79,7 @@ ReadResult ReadAnyList(const std::filesystem::path& file);
 // The open dialog's filter of list files, in Spanish, as Qt's file dialogs take it.
 std::string ListFilesFilter();
 
-// The extensions of the formats other than ours, for a sentence: ".tsv, .tab, .csv, .kvtml, .apkg o
-// .colpkg".
+// The extensions of the formats other than ours, for a sentence: ".tsv, .tab, ... o .colpkg".
 std::string OtherFormatsText();
 
 // A field of a flashcard or spreadsheet export as plain text: media references gone and, where
