@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "files/atomic_file.h"
+#include "package_writer.h"
 #include "progress/progress.h"
 #include "recording_platform.h"
 #include "temp_folder.h"
@@ -136,6 +137,32 @@ void BM_ExportHundredEntries(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ExportHundredEntries)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
+// A flashcard package of 10,000 notes with HTML and sounds (the newest form beside its
+// placeholder) opened and saved as a list, as an import does: the list saved is removed after
+// each run, so that each one writes it again.
+void BM_ImportPackage(benchmark::State& state) {
+  Folder folder;
+  folder.Write("relieve.txt", List(100));
+  std::filesystem::create_directories(folder.platform.Where().user_lists);
+  testing::WritePackage(
+      folder.path() / "mazo.apkg",
+      "collection.anki2=sql:CREATE TABLE notes(id INTEGER PRIMARY KEY, flds TEXT);"
+      "INSERT INTO notes VALUES(1, 'Actualice' || char(31) || 'Please update')\n"
+      "collection.anki21b=zstd:sql:CREATE TABLE notes(id INTEGER PRIMARY KEY, flds TEXT);"
+      "WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c WHERE x < 10000) "
+      "INSERT INTO notes SELECT x, 'palabra' || x || char(31) || '<b>Definici&oacute;n</b> n' "
+      "|| x || ', con algo m&aacute;s de texto<br>[sound:n' || x || '.mp3]' FROM c");
+  Form1 form(folder.platform);
+  form.Form_Load();
+  for (auto _ : state) {
+    if (!form.ImportLists({folder.path() / "mazo.apkg"})) state.SkipWithError("not imported");
+    state.PauseTiming();
+    std::filesystem::remove(folder.platform.Where().user_lists / "mazo.txt");
+    folder.platform.messages.clear();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ImportPackage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace glosandas

@@ -16,7 +16,7 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends $missing >/dev/null
 }
 
-BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libxml2-dev libicu-dev libsqlite3-dev \
+BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libxml2-dev libicu-dev libsqlite3-dev libzip-dev libzstd-dev \
   fonts-dejavu-core fonts-liberation qt6-translations-l10n qt6-wayland"
 
 build() {

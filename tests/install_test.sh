@@ -50,7 +50,7 @@ done
 desktop="$prefix/share/applications/glosandas.desktop"
 desktop-file-validate "$desktop"
 grep -qxF "Exec=\"$launcher\" %F" "$desktop"
-grep -q '^MimeType=.*application/x-kvtml;' "$desktop"
+grep -q '^MimeType=.*application/x-kvtml;application/x-apkg;application/x-colpkg;' "$desktop"
 grep -qx "Categories=Education;Languages;" "$desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/invalid.glosandas.Glosandas.metainfo.xml"
 zcat "$prefix/share/man/man1/glosandas.1.gz" | grep -q '^\.SH SE.ALES'

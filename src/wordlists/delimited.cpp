@@ -93,8 +93,7 @@ bool DecodeReference(const std::string& text, std::size_t& at, std::string& out)
   return true;
 }
 
-// Whether the fields are HTML: as a file says ("#html:true", "#html:false"), or guessed.
-enum class Html { kGuess, kYes, kNo };
+}  // namespace
 
 // A field as the learner reads it: line breaks and HTML turned into plain text, trimmed, cut.
 std::string CleanField(std::string text, std::size_t chars, Html html) {
@@ -108,6 +107,8 @@ std::string CleanField(std::string text, std::size_t chars, Html html) {
   }
   return CutChars(Trim(text), chars);
 }
+
+namespace {
 
 // Letters in lower case and without accents: how a column's name is compared.
 std::string PlainLetters(std::string_view text) {
@@ -233,11 +234,16 @@ char CsvSeparator(const std::string& line) {
 }  // namespace
 
 std::string FieldText(std::string text, bool html) {
-  for (std::size_t at; (at = text.find("[sound:")) != std::string::npos;) {
+  // Media references go in one pass: a field of thousands of them costs no more than its length.
+  std::string kept;
+  std::size_t from = 0;
+  for (std::size_t at; (at = text.find("[sound:", from)) != std::string::npos;) {
     const std::size_t end = text.find(']', at);
     if (end == std::string::npos) break;
-    text.erase(at, end - at + 1);
+    kept.append(text, from, at - from);
+    from = end + 1;
   }
+  if (from > 0) text = kept.append(text, from);
   if (!html && !LooksLikeHtml(text)) return text;
   std::string out;
   for (std::size_t i = 0; i < text.size();) {

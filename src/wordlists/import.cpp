@@ -75,6 +75,11 @@ bool Form1::ImportLists(const std::vector<std::filesystem::path>& files) {
       platform_.MsgBox(CannotOpenText(shown, read.why), "Error");
       continue;
     }
+    if (read.outcome == ReadResult::kUnreadable) {
+      platform_.MsgBox(
+          "El archivo \"" + shown + "\" no es un paquete de tarjetas que se pueda leer.", "Error");
+      continue;
+    }
     if (read.outcome == ReadResult::kNoEntry) {
       platform_.MsgBox(
           FoldAscii(file.extension().string()) == kListExtension

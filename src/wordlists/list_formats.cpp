@@ -52,6 +52,8 @@ constexpr ListFormat kListFormats[] = {
     {".tab", ReadTabs},
     {".csv", ReadCsv, "csv", WriteCsv, "CSV para hojas de cálculo (*.csv)"},
     {".kvtml", ReadKvtml, "kvtml", WriteKvtml, "Vocabulario de KDE (*.kvtml)"},
+    {".apkg", ReadPackage},
+    {".colpkg", ReadPackage},
 };
 
 }  // namespace

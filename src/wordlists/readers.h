@@ -23,6 +23,7 @@ struct ReadResult {
     kCannotOpen,   // `why` says why
     kNoEntry,      // opened and read, but it holds no entry
     kSomeDropped,  // the first 100 entries kept; the file holds `held` (0: more than counted)
+    kUnreadable,   // opened, but damaged or hostile: not a file of its format that can be read
   } outcome = kRead;
   OpenFailure why = OpenFailure::kNone;
   std::size_t held = 0;
@@ -55,6 +56,11 @@ std::vector<Entrada> PastedRows(std::string_view text);
 // <t>translation</t></e> in the older KVTML 1.
 ReadResult ReadKvtml(const std::filesystem::path& file);
 
+// Flashcard programs' packages (.apkg, .colpkg): the notes of the collection they hold, in the
+// order of their ids, the first field the word and the second the definition, both HTML. A
+// package that is damaged, or holds more than a list could need, is unreadable.
+ReadResult ReadPackage(const std::filesystem::path& file);
+
 // The extension of our own lists' files, the name of a list before it.
 inline constexpr char kListExtension[] = ".txt";
 
@@ -70,7 +76,7 @@ struct ListFormat {
 };
 
 // The format read of `file` by its extension, among .txt (ours, or tab-separated text when it
-// holds no word line), .tsv and .tab, .csv, .kvtml; nothing when none is read.
+// holds no word line), .tsv and .tab, .csv, .kvtml, .apkg and .colpkg; nothing when none is read.
 const ListFormat* ListFormatOf(const std::filesystem::path& file);
 
 // The formats written, in the order offered; the one the command line calls `name`.
@@ -83,13 +89,19 @@ ReadResult ReadAnyList(const std::filesystem::path& file);
 // The open dialog's filter of list files, in Spanish, as Qt's file dialogs take it.
 std::string ListFilesFilter();
 
-// The extensions of the formats other than ours, for a sentence: ".tsv, .tab, .csv o .kvtml".
+// The extensions of the formats other than ours, for a sentence: ".tsv, .tab, ... o .colpkg".
 std::string OtherFormatsText();
 
 // A field of a flashcard or spreadsheet export as plain text: media references gone and, where
 // it is HTML (`html`, or it closes a tag it opened, or holds <br> or <img>), the tags of text
 // formatting removed and character references decoded; any other "<" stays as written.
 std::string FieldText(std::string field, bool html);
+
+// A field as the learner reads it: line breaks and no-break spaces as blanks, FieldText, outer
+// blanks trimmed, cut to `chars` characters. Whether it is HTML: as a file says ("#html:true",
+// "#html:false"), or guessed.
+enum class Html { kGuess, kYes, kNo };
+std::string CleanField(std::string text, std::size_t chars, Html html);
 
 // A list in our format: Windows-1252 with CR LF when every character fits, else UTF-8 with a
 // byte-order mark. `before` and `after` are lines of text written before and after the entries.

@@ -81,6 +81,10 @@ menu Opciones/Archivo de glosandas/Zeta
   D0=W "la última" 8000,5000 4000x1000 Verdana 9.75 multiline centred tab 1 says "Definición 1 de 1, columna derecha, libre"
   P0=W "zeta" 4500,5250 3000x500 Verdana 12 tab 0 says "Palabra 1 de 1, libre"
   menu.Arc="&Archivo de glosandas": "agua" "añil" "frutas (2)" "frutas" "MAYUS" "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnññ" "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnñññ" "sierra_relieve" ["Zeta"]
+# A package that cannot be read is named as such; the list in force stays.
+file roto.apkg PK\x03\x04 no es un zip
+drop roto.apkg
+  box El archivo "roto.apkg" no es un paquete de tarjetas que se pueda leer. | Error
 # A signal while the box of the first of two files without entries waits: no other opens.
 file nada.csv 
 signal drop nada.csv nada.csv

@@ -253,6 +253,8 @@ TEST(ProgramTest, WorksheetsFromTheCommandLine) {
         "--lista verbos --exportar csv --salida e.pdf --fichas 2"}) {
     run(wrong, 2, "glosandas: ");
   }
+  folder.Write("roto.apkg", "PK\x03\x04");
+  run("--lista roto.apkg --pdf e.pdf", 2, "«roto.apkg» no es un paquete de tarjetas que se pueda");
   EXPECT_TRUE(std::filesystem::exists(folder.path() / "f.pdf") &&
               std::filesystem::exists(folder.path() / "g.pdf"));
   EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "tmp"));

@@ -87,8 +87,9 @@ TEST(ExportTest, EveryFormatReadsBackTheSamePairs) {
     } else {
       for (const Entrada& e : ReadAnyList(file).entries) read.emplace_back(e.Palabra, e.Definicion);
     }
-    if (format.extension == ".xml" || format.extension == ".kvtml")
+    if (format.extension == ".xml" || format.extension == ".kvtml") {
       EXPECT_EQ(std::system(("timeout 60 xmllint --noout " + file.string()).c_str()), 0);
+    }
     Pairs all, words, decoys;
     for (const Entrada& e : entries) all.emplace_back(e.Palabra, e.Definicion);
     for (const auto& pair : read) (pair.first.empty() ? decoys : words).push_back(pair);
@@ -102,10 +103,14 @@ TEST(ExportTest, EveryFormatReadsBackTheSamePairs) {
                               }))
           << word << " -> " << definition;
     }
-    if (!format.questions) EXPECT_EQ(read, all);
+    if (!format.questions) {
+      EXPECT_EQ(read, all);
+    }
     std::sort(words.begin(), words.end());
     std::sort(all.begin(), all.end());
-    if (row.words == all.size()) EXPECT_EQ(words, all);
+    if (row.words == all.size()) {
+      EXPECT_EQ(words, all);
+    }
   }
 }
 

@@ -38,6 +38,8 @@ std::string ReadPrintedList(const std::string& list, const Folders& folders, Pri
   if (read.outcome == ReadResult::kCannotOpen) {
     return "no se puede abrir «" + FileNameText(file->string()) + "».";
   }
+  if (read.outcome == ReadResult::kUnreadable)
+    return "«" + FileNameText(file->string()) + "» no es un paquete de tarjetas que se pueda leer.";
   if (read.entries.empty())
     return "«" + FileNameText(file->string()) + "» no tiene ninguna entrada.";
   print.list = path ? FileNameText(file->stem().string()) : list;
