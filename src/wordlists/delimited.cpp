@@ -97,9 +97,10 @@ bool DecodeReference(const std::string& text, std::size_t& at, std::string& out)
 
 // A field as the learner reads it: line breaks and HTML turned into plain text, trimmed, cut.
 std::string CleanField(std::string text, std::size_t chars, Html html) {
-  std::replace(text.begin(), text.end(), '\n', ' ');
-  std::replace(text.begin(), text.end(), '\r', ' ');
-  std::replace(text.begin(), text.end(), '\t', ' ');
+  // Line breaks, tabs and any other control character (a zero byte of a database field) are
+  // blanks: a list holds none of them.
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
   if (html != Html::kNo) text = FieldText(std::move(text), html == Html::kYes);
   for (std::size_t at; (at = text.find("\xC2\xA0")) != std::string::npos;) {
     text[at] = ' ';  // a no-break space is a blank

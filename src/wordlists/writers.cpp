@@ -16,10 +16,18 @@ namespace {
 
 const xmlChar* X(const char* text) { return reinterpret_cast<const xmlChar*>(text); }
 
-// XML 1.0 takes no control character but tab, line feed and carriage return.
+// XML 1.0 takes no control character but tab, line feed and carriage return, and neither
+// U+FFFE nor U+FFFF (EF BF BE, EF BF BF): each becomes a blank.
 std::string XmlText(std::string text) {
   for (char& c : text) {
     if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') c = ' ';
+  }
+  for (std::size_t at = 0; (at = text.find("\xEF\xBF", at)) != std::string::npos;) {
+    if (at + 2 < text.size() && (text[at + 2] == '\xBE' || text[at + 2] == '\xBF')) {
+      text.replace(at, 3, " ");
+    } else {
+      at += 2;
+    }
   }
   return text;
 }

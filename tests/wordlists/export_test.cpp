@@ -114,6 +114,20 @@ TEST(ExportTest, EveryFormatReadsBackTheSamePairs) {
   }
 }
 
+TEST(ExportTest, CharactersXmlCannotHoldAreBlanks) {
+  TempFolder folder;
+  for (const char* name : {"moodle", "kvtml"}) {
+    Random random;
+    const std::vector<Entrada> entries = {
+        {"a\x01", "b\xEF\xBF\xBF"}, {"c", "d\xEF\xBF\xBE"}, {"e", "f"}};
+    folder.Write("x.xml", ExportList(*ExportFormatNamed(name), "l", entries, {}, random).bytes);
+    EXPECT_EQ(
+        std::system(("timeout 60 xmllint --noout " + (folder.path() / "x.xml").string()).c_str()),
+        0)
+        << name;
+  }
+}
+
 TEST(ExportTest, Refusals) {
   using F = ExportFault;
   const std::vector<Entrada> four = {{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}};

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <algorithm>
@@ -47,6 +48,12 @@ ExportDialog::ExportDialog(QWidget* parent, WorksheetDialog::Window& window,
   words_ = AddCount("Palabras", "P&alabras por pregunta:", 1, most);
   definitions_ = AddCount("Definiciones", "&Definiciones por pregunta:", most, most);
   connect(words_, &QSpinBox::valueChanged, definitions_, &QSpinBox::setMinimum);  // never fewer
+  if (most < static_cast<int>(entries_.size())) {  // the repeats, not the list's length, set them
+    auto* repeats = new QLabel(Q(RepeatsNote(most, "pregunta")));
+    repeats->setObjectName("Repeticiones");
+    repeats->setWordWrap(true);
+    form_->addRow(repeats);
+  }
   auto* buttons = new QDialogButtonBox;
   QPushButton* save = buttons->addButton("&Exportar...", QDialogButtonBox::AcceptRole);
   save->setObjectName("ExportarComo");

@@ -159,14 +159,15 @@ std::string CountsFaultText(CountsFault fault, int entries) {
   return {};
 }
 
-std::string RepeatsNote(int most) {
-  return "La lista repite palabras o definiciones, y una ficha no muestra dos iguales: " +
-         std::string(most == 1 ? "cabe" : "caben") + " como mucho " +
-         Count(most, "entrada", "entradas") + " por ficha.";
+std::string RepeatsNote(int most, const std::string& sheet) {
+  return "La lista repite palabras o definiciones, y una " + sheet +
+         " no muestra dos iguales: " + std::string(most == 1 ? "cabe" : "caben") + " como mucho " +
+         Count(most, "entrada", "entradas") + " por " + sheet + ".";
 }
 
-std::string LoweredNote(int most, int words, int definitions) {
-  return RepeatsNote(most) + " Cada ficha lleva " + Count(words, "palabra", "palabras") + " y " +
+std::string LoweredNote(int most, int words, int definitions, const std::string& sheet) {
+  return RepeatsNote(most, sheet) + " Cada " + sheet + " lleva " +
+         Count(words, "palabra", "palabras") + " y " +
          Count(definitions, "definición", "definiciones") + ".";
 }
 

@@ -15,9 +15,9 @@ std::string CellFaultText(CellFault fault, bool word);
 // `entries`: the list's, which the last fault names.
 std::string CountsFaultText(CountsFault fault, int entries);
 // Why a sheet of a list holds at most `most` entries when it repeats words or definitions.
-std::string RepeatsNote(int most);
+std::string RepeatsNote(int most, const std::string& sheet = "ficha");
 // The same, with the counts a sheet now takes.
-std::string LoweredNote(int most, int words, int definitions);
+std::string LoweredNote(int most, int words, int definitions, const std::string& sheet = "ficha");
 std::string CommandLineFaultText(const CommandLineFault& fault);
 // Why a list cannot be exported; `entries`: the list's, which the counts' faults name.
 std::string ExportFaultText(const ExportFault& fault, int entries);

@@ -102,6 +102,14 @@ int RunExportCommand(const ExportOptions& options, const Folders& folders) {
   Print read;
   if (const std::string problem = ReadPrintedList(options.list, folders, read); !problem.empty())
     return Fail(problem);
+  if (const int most = MostOnASheet(read.entries);
+      options.format->questions && most < static_cast<int>(read.entries.size())) {
+    int words = options.counts.words.value_or(most);
+    int definitions = options.counts.definitions.value_or(words);
+    LowerWorksheetCounts(most, words, definitions);
+    Warn(LoweredNote(most, words, definitions,
+                     "pregunta"));  // a question never shows two equal texts
+  }
   Random random;
   random.Seed(options.seed.value_or(SomeSeed()));
   const Exported out = ExportList(*options.format, read.list, read.entries, options.counts, random);
