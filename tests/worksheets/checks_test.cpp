@@ -140,7 +140,7 @@ TEST(ChecksTest, CommandLines) {
       {"--lista verbos", F::kPdfMissing, ""},
       {"-x --lista", F::kUnknownOption, "-x"},  // the first fault is the one told
       {"a.txt -style fusion b.csv -reverse", F::kNone, "a.txt b.csv "},
-      {"-display :1 a.txt -geometry 9x9", F::kNone, "a.txt "},
+      {"-display :1 a.txt -stylesheet s.qss", F::kNone, "a.txt "},
       {"-platform offscreen a.txt", F::kNone, "a.txt platform "},
       {"--lista v --pdf f.pdf --palabras 1 --definiciones 1", F::kNone, "v 1/1 0"},
       {"a.txt -- -h --lista", F::kNone, "a.txt -h --lista "},
