@@ -82,7 +82,7 @@ class Xml {
 };
 
 // `text` with & < > and " as HTML character references.
-std::string Html(const std::string& text) {
+std::string HtmlEscaped(const std::string& text) {
   std::unique_ptr<xmlChar, decltype(xmlFree)> escaped(
       xmlEncodeSpecialChars(nullptr, X(text.c_str())), xmlFree);
   return escaped ? reinterpret_cast<const char*>(escaped.get()) : "";
@@ -95,7 +95,6 @@ std::string QuestionName(const std::string& list, std::size_t k, std::size_t cou
 }
 
 ExportFault CheckQuestions(const ExportedList& list) {
-  if (list.entries.empty()) return {ExportFault::kNoEntries, {}};
   for (const Question& q : list.questions) {
     if (q.words.size() < kLeastSubquestions || q.words.size() + q.decoys.size() < kLeastAnswers)
       return {ExportFault::kTooFew, {}};
@@ -143,7 +142,7 @@ Exported WriteMoodle(const ExportedList& list) {
     xml.Open("question").Attribute("type", "matching");
     xml.Text("name", QuestionName(list.name, k, list.questions.size()));
     xml.Open("questiontext").Attribute("format", "html");
-    xml.Element("text", "<p>" + Html(kQuestionText) + "</p>").Close();
+    xml.Element("text", "<p>" + HtmlEscaped(kQuestionText) + "</p>").Close();
     xml.Element("defaultgrade", "1").Element("penalty", "0.3333333").Element("hidden", "0");
     xml.Element("shuffleanswers", "true");
     // A subquestion without text is a wrong answer only.
@@ -151,7 +150,7 @@ Exported WriteMoodle(const ExportedList& list) {
       xml.Open("subquestion").Attribute("format", "html").Element("text", text);
       xml.Text("answer", e.Definicion).Close();
     };
-    for (int e : q.words) subquestion(Html(list.entries[e].Palabra), list.entries[e]);
+    for (int e : q.words) subquestion(HtmlEscaped(list.entries[e].Palabra), list.entries[e]);
     for (int e : q.decoys) subquestion("", list.entries[e]);
     xml.Close();
   }
@@ -179,7 +178,6 @@ Exported WriteGift(const ExportedList& list) {
 }
 
 Exported WriteFlashcards(const ExportedList& list) {
-  if (list.entries.empty()) return {{ExportFault::kNoEntries, {}}};
   std::string out = "#separator:tab\n#html:false\n";
   for (const Entrada& e : list.entries)
     out += Field(e.Palabra, "\t\r\n") + "\t" + Field(e.Definicion, "\t\r\n") + "\n";
@@ -187,7 +185,6 @@ Exported WriteFlashcards(const ExportedList& list) {
 }
 
 Exported WriteCsv(const ExportedList& list) {
-  if (list.entries.empty()) return {{ExportFault::kNoEntries, {}}};
   // The mark makes a spreadsheet read UTF-8; ";" is what one set to a decimal comma expects.
   std::string out = "\xEF\xBB\xBFPalabra;Definición\r\n";
   const auto cell = [](const std::string& text) {
@@ -198,7 +195,6 @@ Exported WriteCsv(const ExportedList& list) {
 }
 
 Exported WriteKvtml(const ExportedList& list) {
-  if (list.entries.empty()) return {{ExportFault::kNoEntries, {}}};
   Xml xml;
   xml.Open("kvtml").Attribute("version", "2.0");
   xml.Open("information").Element("generator", "Glosandas").Element("title", list.name).Close();

@@ -41,6 +41,7 @@ struct Exported {
   std::string bytes;  // the file, when there is no fault
 };
 
+// The writers take a list of at least one entry: ExportList refuses an empty one first.
 // Moodle XML: one matching question a question, named after the list.
 Exported WriteMoodle(const ExportedList& list);
 // GIFT: the same questions in Moodle's text format, without decoys.

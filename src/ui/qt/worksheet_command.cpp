@@ -102,13 +102,12 @@ int RunExportCommand(const ExportOptions& options, const Folders& folders) {
   Print read;
   if (const std::string problem = ReadPrintedList(options.list, folders, read); !problem.empty())
     return Fail(problem);
+  // By default a question takes every entry; a list that repeats texts is told, as a print is.
+  int words = options.counts.words.value_or(static_cast<int>(read.entries.size()));
+  int definitions = options.counts.definitions.value_or(words);
   if (const int most = MostOnASheet(read.entries);
-      options.format->questions && most < static_cast<int>(read.entries.size())) {
-    int words = options.counts.words.value_or(most);
-    int definitions = options.counts.definitions.value_or(words);
-    LowerWorksheetCounts(most, words, definitions);
-    Warn(LoweredNote(most, words, definitions,
-                     "pregunta"));  // a question never shows two equal texts
+      options.format->questions && LowerWorksheetCounts(most, words, definitions)) {
+    Warn(LoweredNote(most, words, definitions, "pregunta"));
   }
   Random random;
   random.Seed(options.seed.value_or(SomeSeed()));
